@@ -1,0 +1,33 @@
+# Builds one game from the shared engine sources and the program's own
+# world sources. The engine is compiled once per program because its state
+# machine creates that program's world classes; the sources exist once.
+set(ENGINE_DIR ${CMAKE_SOURCE_DIR}/src)
+set(ENGINE_SOURCES
+  ${ENGINE_DIR}/ApplicationController.cpp
+  ${ENGINE_DIR}/ApplicationSettings.cpp
+  ${ENGINE_DIR}/ApplicationStateController.cpp
+  ${ENGINE_DIR}/AudioSystem.cpp
+  ${ENGINE_DIR}/EventSystem.cpp
+  ${ENGINE_DIR}/Logger.cpp
+  ${ENGINE_DIR}/Logger_Game.cpp
+  ${ENGINE_DIR}/ResourceManager.cpp
+  ${ENGINE_DIR}/TickSchedule.cpp
+  ${ENGINE_DIR}/VideoSystem.cpp
+  ${ENGINE_DIR}/AppStuff/MapStateController.cpp)
+
+# add_game(<name> SOURCES <world sources...>)
+# Defines <name>_core (engine + world, for the program and its tests) and
+# the program <name>, placed in the run directory beside its assets.
+function(add_game name)
+  cmake_parse_arguments(GAME "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_library(${name}_core STATIC ${ENGINE_SOURCES} ${GAME_SOURCES})
+  # The program's own directory comes first so its world headers are found
+  # before any shared one of the same name.
+  target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ENGINE_DIR})
+  target_link_libraries(${name}_core PUBLIC PkgConfig::SDL OpenGL::GL PkgConfig::GLU
+                        PkgConfig::DEVIL PkgConfig::PHYSFS ${GAME_LIBRARIES})
+  add_executable(${name} ${ENGINE_DIR}/_application.cpp)
+  target_link_libraries(${name} PRIVATE ${name}_core)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${RUN_DIR})
+  add_dependencies(${name} assets)
+endfunction()

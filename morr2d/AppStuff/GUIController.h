@@ -1,0 +1,26 @@
+// The in-game interface layer of morr2d: a drawable at the very front of
+// the draw list, hidden until the pause key shows it. Its drawing arrives
+// with the sprites.
+#pragma once
+
+#include "Objects/Drawable.h"
+
+class ApplicationStateController;
+
+class GUIController : public Drawable {
+  public:
+    explicit GUIController(ApplicationStateController* appStateController);
+    ~GUIController() override;
+
+    void showMain() {}
+    void showNewGame() {}
+    // Queues the layer on the draw list; the list draws it on top.
+    void gameFrame();
+    void draw() override {}
+    ApplicationStateController* getApplicationStateController() const {
+        return m_appStateController;
+    }
+
+  private:
+    ApplicationStateController* m_appStateController;
+};

@@ -1,0 +1,197 @@
+// The video system with a real window and OpenGL context: the projections
+// map view units onto the expected window pixels, the refused mode falls
+// back, and the draw list draws by depth.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "Objects/Drawable.h"
+#include "Pixels.h"
+#include "ProgramProfile.h"
+#include "TestEngine.h"
+
+namespace {
+
+const Rgb WHITE = {255, 255, 255};
+
+void fillRect(double left, double top, double right, double bottom, double z) {
+    glColor4f(1, 1, 1, 1);
+    glBegin(GL_QUADS);
+    glVertex3d(left, top, z);
+    glVertex3d(right, top, z);
+    glVertex3d(right, bottom, z);
+    glVertex3d(left, bottom, z);
+    glEnd();
+}
+
+class RecordingDrawable : public Drawable {
+  public:
+    RecordingDrawable(std::string name, int depth, std::vector<std::string>* drawn)
+        : Drawable(depth), m_name(std::move(name)), m_drawn(drawn) {}
+    void draw() override { m_drawn->push_back(m_name); }
+
+  private:
+    std::string m_name;
+    std::vector<std::string>* m_drawn;
+};
+
+} // namespace
+
+class Video : public testing::Test {
+  protected:
+    int windowHeight() const { return engine.settings->getVIDEO_screenHeight(); }
+    double pixelsPerUnit() const { return engine.settings->getVIDEO_screenWidth() / 640.0; }
+
+    TestEngine engine;
+};
+
+TEST_F(Video, FlatProjectionStretchesTheViewOverTheWindow) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], engine.settings->getVIDEO_screenWidth());
+    EXPECT_EQ(viewport[3], windowHeight());
+
+    engine.video->preDraw();
+    engine.video->set2Dmode();
+    fillRect(100, 100, 120, 110, 0);
+    const double scale = pixelsPerUnit();
+    const int inside = static_cast<int>(110 * scale);
+    EXPECT_EQ(pixelAt(inside, static_cast<int>(105 * scale), windowHeight()), WHITE);
+    EXPECT_NE(pixelAt(static_cast<int>(98 * scale), static_cast<int>(105 * scale), windowHeight()),
+              WHITE);
+    EXPECT_NE(pixelAt(inside, static_cast<int>(112 * scale), windowHeight()), WHITE);
+}
+
+TEST_F(Video, PerspectiveProjectionCoversTheViewAtDepth400) {
+    engine.video->preDraw();
+    engine.video->set3Dmode();
+    glDisable(GL_CULL_FACE);
+    // At twice the near distance the view is twice as large: view point
+    // (10, 10) is at (2 * 10 - 640, 2 * 10 - 480).
+    fillRect(-640, -480, -600, -440, -800);
+    const double scale = pixelsPerUnit();
+    EXPECT_EQ(pixelAt(static_cast<int>(10 * scale), static_cast<int>(10 * scale), windowHeight()),
+              WHITE);
+    EXPECT_NE(pixelAt(static_cast<int>(25 * scale), static_cast<int>(10 * scale), windowHeight()),
+              WHITE);
+    engine.video->set2Dmode();
+}
+
+TEST_F(Video, ModeSwitchesAreIdempotent) {
+    engine.video->set3Dmode();
+    glMatrixMode(GL_MODELVIEW);
+    glTranslated(5, 0, 0);
+    engine.video->set3Dmode();
+    GLdouble modelView[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    EXPECT_EQ(modelView[12], 5.0) << "a second switch to the same mode must change nothing";
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    engine.video->set2Dmode();
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(Video, ClearColourIsTheProgramsOwn) {
+    engine.video->preDraw();
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    const GLclampf* expected = programProfile().clearColour;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(clear[i], expected[i]);
+}
+
+namespace {
+SDL_Surface* refuseAllButFailsafe(int width, int height, int bpp, Uint32 flags) {
+    if (width != 640)
+        return nullptr;
+    return SDL_SetVideoMode(width, height, bpp, flags);
+}
+} // namespace
+
+TEST(VideoFallback, RefusedWindowedModeOpensTheFailsafeWindow) {
+    TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
+    const std::vector<std::string> errors = engine.logger->errors();
+    const std::string expected = "Failed to set video mode to " +
+                                 std::to_string(engine.settings->getVIDEO_screenWidth()) + "x" +
+                                 std::to_string(engine.settings->getVIDEO_screenHeight()) +
+                                 " 32bpp windowed";
+    EXPECT_NE(std::find(errors.begin(), errors.end(), expected), errors.end());
+    ASSERT_NE(SDL_GetVideoSurface(), nullptr);
+    EXPECT_EQ(SDL_GetVideoSurface()->w, 640);
+    EXPECT_EQ(SDL_GetVideoSurface()->h, 480);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 640);
+    EXPECT_EQ(viewport[3], 480);
+}
+
+TEST(VideoFallback, RefusedFullScreenRequestSaysSoAndEndsWindowed) {
+    TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
+    engine.logger->lines.clear();
+    engine.video->initialize(800, 600, 32, true);
+    EXPECT_EQ(engine.logger->errors().front(), "Failed to set video mode to 800x600 32bpp full screen");
+    EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
+}
+
+namespace {
+SDL_Surface* refuseEverything(int, int, int, Uint32) { return nullptr; }
+} // namespace
+
+TEST(VideoFallback, RefusedFailsafeModeIsFatal) {
+    EXPECT_THROW(TestEngine([](VideoSystem& video) { video.setModeRequester(refuseEverything); }),
+                 std::runtime_error);
+    SDL_Quit();
+}
+
+TEST_F(Video, UninitializeWithoutWindowTouchesNothing) {
+    VideoSystem neverOpened(engine.controller.get());
+    const std::size_t linesBefore = engine.logger->lines.size();
+    neverOpened.uninitialize();
+    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
+    EXPECT_NE(SDL_GetVideoSurface(), nullptr) << "SDL must still be up";
+}
+
+TEST_F(Video, DrawListDrawsGreatestDepthFirst) {
+    std::vector<std::string> drawn;
+    RecordingDrawable five("5", 5, &drawn), minusTwo("-2", -2, &drawn), ten("10", 10, &drawn);
+    engine.video->drawAdd(&five);
+    engine.video->drawAdd(&minusTwo);
+    engine.video->drawAdd(&ten);
+    engine.video->drawList();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "-2"}));
+    EXPECT_EQ(engine.video->drawListSize(), 0u);
+}
+
+TEST_F(Video, DrawListPutsTheFirstQueuedOfEqualDepthsOnTop) {
+    std::vector<std::string> drawn;
+    RecordingDrawable a("A", 3, &drawn), b("B", 3, &drawn);
+    engine.video->drawAdd(&a);
+    engine.video->drawAdd(&b);
+    engine.video->drawList();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(Video, DrawListDropsHiddenEntriesUndrawn) {
+    std::vector<std::string> drawn;
+    RecordingDrawable shown("shown", 1, &drawn), hidden("hidden", -999999, &drawn);
+    hidden.setVisible(false);
+    engine.video->drawAdd(&shown);
+    engine.video->drawAdd(&hidden);
+    engine.video->drawList();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"shown"}));
+    EXPECT_EQ(engine.video->drawListSize(), 0u);
+}
+
+TEST_F(Video, DrawListBeforeInitializationKeepsTheQueue) {
+    std::vector<std::string> drawn;
+    RecordingDrawable a("A", 1, &drawn);
+    VideoSystem closed(engine.controller.get());
+    closed.drawAdd(&a);
+    closed.drawList();
+    EXPECT_TRUE(drawn.empty());
+    EXPECT_EQ(closed.drawListSize(), 1u);
+}
