@@ -35,9 +35,7 @@ class ApplicationController {
     bool getRunning() const { return m_running; }
     Logger* getLogger() const { return m_logger; }
     ApplicationSettings* getApplicationSettings() const { return m_applicationSettings; }
-    ApplicationStateController* getApplicationStateController() const {
-        return m_applicationState;
-    }
+    ApplicationStateController* getApplicationStateController() const { return m_applicationState; }
     AudioSystem* getAudioSystem() const { return m_audioSystem; }
     VideoSystem* getVideoSystem() const { return m_videoSystem; }
     EventSystem* getEventSystem() const { return m_eventSystem; }

@@ -40,10 +40,18 @@ void ApplicationSettings::ResetSettings() {
     m_CONTROL_KBD_quit = SDLK_F10;
 }
 
-bool ApplicationSettings::setVIDEO_screenHeight(int) { return false; }
-bool ApplicationSettings::setVIDEO_screenBPP(int) { return false; }
-bool ApplicationSettings::setVIDEO_fullScreen(bool) { return false; }
-bool ApplicationSettings::setSOUND_midiDLSname(const char*) { return false; }
+bool ApplicationSettings::setVIDEO_screenHeight(int) {
+    return false;
+}
+bool ApplicationSettings::setVIDEO_screenBPP(int) {
+    return false;
+}
+bool ApplicationSettings::setVIDEO_fullScreen(bool) {
+    return false;
+}
+bool ApplicationSettings::setSOUND_midiDLSname(const char*) {
+    return false;
+}
 
 bool ApplicationSettings::setSOUND_enabled(bool value) {
     m_SOUND_enabled = value;

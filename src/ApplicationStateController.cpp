@@ -12,22 +12,26 @@
 #include "ProgramProfile.h"
 
 ApplicationStateController::ApplicationStateController(ApplicationController* appController)
-    : m_appController(appController), m_applicationState(APPST_NOTHING),
-      m_applicationStateIndex(0), m_mapStateController(nullptr), m_guiController(nullptr) {}
+    : m_appController(appController), m_applicationState(APPST_NOTHING), m_applicationStateIndex(0),
+      m_mapStateController(nullptr), m_guiController(nullptr) {}
 
 ApplicationStateController::~ApplicationStateController() {
     delete m_mapStateController;
     delete m_guiController;
 }
 
-void ApplicationStateController::init() { m_guiController = new GUIController(this); }
+void ApplicationStateController::init() {
+    m_guiController = new GUIController(this);
+}
 
 void ApplicationStateController::enterState(ApplicationState state) {
     m_applicationState = state;
     m_applicationStateIndex = 0;
 }
 
-void ApplicationStateController::startPregameSplashScreens() { enterState(APPST_PREGAME_SPLASH); }
+void ApplicationStateController::startPregameSplashScreens() {
+    enterState(APPST_PREGAME_SPLASH);
+}
 
 void ApplicationStateController::advancePregameSplashScreens() {
     if (m_applicationState != APPST_PREGAME_SPLASH)

@@ -8,7 +8,9 @@
 AudioSystem::AudioSystem(ApplicationController* appController)
     : m_initialized(false), m_appController(appController) {}
 
-AudioSystem::~AudioSystem() { uninitialize(); }
+AudioSystem::~AudioSystem() {
+    uninitialize();
+}
 
 void AudioSystem::initialize(int /*driver*/) {
     uninitialize();

@@ -10,8 +10,7 @@
 #include "_application.h"
 
 EventSystem::EventSystem(ApplicationController* appController)
-    : m_appController(appController), m_mouseX(0), m_mouseY(0), m_mouseXLast(0),
-      m_mouseYLast(0) {
+    : m_appController(appController), m_mouseX(0), m_mouseY(0), m_mouseXLast(0), m_mouseYLast(0) {
     resetKeyState();
     resetMouseState();
 }

@@ -31,8 +31,12 @@ void formatInto(char (&buffer)[LOG_MESSAGE_LEN], const char* format, va_list arg
     }
 
 namespace {
-const char* cString(const char* text) { return text; }
-const char* cString(const std::string& text) { return text.c_str(); }
+const char* cString(const char* text) {
+    return text;
+}
+const char* cString(const std::string& text) {
+    return text.c_str();
+}
 } // namespace
 
 Logger::Logger(ApplicationController* appController) : m_appController(appController) {}

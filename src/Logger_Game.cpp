@@ -16,13 +16,19 @@ Logger_Game::Logger_Game(ApplicationController* appController) : Logger(appContr
 
 Logger_Game::~Logger_Game() = default;
 
-void Logger_Game::outputError(const char* message) { writeLine(stderr, " *** ERROR: ", message); }
+void Logger_Game::outputError(const char* message) {
+    writeLine(stderr, " *** ERROR: ", message);
+}
 
 void Logger_Game::outputFatalError(const char* message) {
     writeLine(stderr, " *** ERROR: ", message);
     throw std::runtime_error(message);
 }
 
-void Logger_Game::outputInfo(const char* message) { writeLine(stdout, "", message); }
+void Logger_Game::outputInfo(const char* message) {
+    writeLine(stdout, "", message);
+}
 
-void Logger_Game::outputDebug(const char* message) { writeLine(stderr, " DEBUG: ", message); }
+void Logger_Game::outputDebug(const char* message) {
+    writeLine(stderr, " DEBUG: ", message);
+}

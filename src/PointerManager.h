@@ -138,7 +138,9 @@ template <class T> class Pointer {
         }
     }
 
-    bool isNull() const { return m_manager == nullptr || m_resolve(m_manager, m_handle) == nullptr; }
+    bool isNull() const {
+        return m_manager == nullptr || m_resolve(m_manager, m_handle) == nullptr;
+    }
 
   private:
     template <class> friend class PointerManager;

@@ -20,12 +20,20 @@ void ResourceManager::initialize() {
 bool ResourceManager::refuseBeforeInitialize(const char* operation) const {
     if (m_initialized)
         return false;
-    m_appController->getLogger()->logError(
-        "%s can't execute until ResourceManager is initialized.", operation);
+    m_appController->getLogger()->logError("%s can't execute until ResourceManager is initialized.",
+                                           operation);
     return true;
 }
 
-void ResourceManager::unloadTextures() { refuseBeforeInitialize("unloadTextures()"); }
-void ResourceManager::reloadTextures() { refuseBeforeInitialize("reloadTextures()"); }
-void ResourceManager::unloadSounds() { refuseBeforeInitialize("unloadSounds()"); }
-void ResourceManager::reloadSounds() { refuseBeforeInitialize("reloadSounds()"); }
+void ResourceManager::unloadTextures() {
+    refuseBeforeInitialize("unloadTextures()");
+}
+void ResourceManager::reloadTextures() {
+    refuseBeforeInitialize("reloadTextures()");
+}
+void ResourceManager::unloadSounds() {
+    refuseBeforeInitialize("unloadSounds()");
+}
+void ResourceManager::reloadSounds() {
+    refuseBeforeInitialize("reloadSounds()");
+}

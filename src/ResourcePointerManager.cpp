@@ -12,12 +12,13 @@ ResourcePointerManager::ResourcePointerManager() : MappedPointerManager(RESOURCE
 ResourcePointerManager::ResourcePointerManager(const ResourcePointerManager& /*other*/)
     : MappedPointerManager(COPIED_RESERVE) {}
 
-ResourcePointerManager&
-ResourcePointerManager::operator=(const ResourcePointerManager& /*other*/) {
+ResourcePointerManager& ResourcePointerManager::operator=(const ResourcePointerManager& /*other*/) {
     return *this;
 }
 
-ResourcePointerManager::~ResourcePointerManager() { unloadResources(); }
+ResourcePointerManager::~ResourcePointerManager() {
+    unloadResources();
+}
 
 void ResourcePointerManager::unloadResources() {
     for (std::size_t pointerIndex = 0; pointerIndex < m_pointers.size(); ++pointerIndex) {

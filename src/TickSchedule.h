@@ -15,7 +15,9 @@ double ticksForElapsed(std::uint32_t elapsedMs);
 
 // The share of a whole tick that the next tick stands for, with
 // `remainStep` ticks still due in this pass.
-inline double tickFractionFor(double remainStep) { return remainStep >= 1.0 ? 1.0 : remainStep; }
+inline double tickFractionFor(double remainStep) {
+    return remainStep >= 1.0 ? 1.0 : remainStep;
+}
 
 // Runs ceil(deltaTime) ticks; every tick but the last has fraction 1, the
 // last the remainder. The fraction is written before each tick so that the

@@ -5,10 +5,10 @@
 
 #include "ApplicationController.h"
 #include "Logger.h"
+#include "Objects/Drawable.h"
 #include "ProgramProfile.h"
 #include "ResourceManager.h"
 #include "_application.h"
-#include "Objects/Drawable.h"
 
 namespace {
 // The mode every display can give when the requested one is refused.
@@ -30,7 +30,9 @@ VideoSystem::VideoSystem(ApplicationController* appController)
     : m_initialized(false), m_appController(appController), m_2Dmode(false),
       m_modeRequester(SDL_SetVideoMode) {}
 
-VideoSystem::~VideoSystem() { uninitialize(); }
+VideoSystem::~VideoSystem() {
+    uninitialize();
+}
 
 void VideoSystem::initialize(int screenWidth, int screenHeight, int screenBPP, bool fullScreen) {
     uninitialize();
@@ -124,7 +126,9 @@ void VideoSystem::postDraw() {
         SDL_GL_SwapBuffers();
 }
 
-void VideoSystem::drawAdd(Drawable* drawable) { m_drawList.push_front(drawable); }
+void VideoSystem::drawAdd(Drawable* drawable) {
+    m_drawList.push_front(drawable);
+}
 
 void VideoSystem::drawList() {
     if (!m_initialized)

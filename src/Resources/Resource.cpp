@@ -7,4 +7,6 @@ Resource::Resource(ApplicationController* appController)
 
 Resource::~Resource() = default;
 
-bool Resource::getLoaded() const { return m_loaded; }
+bool Resource::getLoaded() const {
+    return m_loaded;
+}

@@ -9,8 +9,7 @@ namespace {
 std::vector<double> fractionsFor(std::uint32_t elapsedMs) {
     std::vector<double> fractions;
     double tickFraction = -1.0;
-    runTicks(ticksForElapsed(elapsedMs), tickFraction,
-             [&] { fractions.push_back(tickFraction); });
+    runTicks(ticksForElapsed(elapsedMs), tickFraction, [&] { fractions.push_back(tickFraction); });
     return fractions;
 }
 
@@ -41,7 +40,9 @@ TEST(TickSchedule, LongStallIsCutToTenWholeTicks) {
     EXPECT_EQ(fractions, std::vector<double>(10, 1.0));
 }
 
-TEST(TickSchedule, NoElapsedTimeRunsNoTick) { EXPECT_TRUE(fractionsFor(0).empty()); }
+TEST(TickSchedule, NoElapsedTimeRunsNoTick) {
+    EXPECT_TRUE(fractionsFor(0).empty());
+}
 
 TEST(TickSchedule, DivisionIsDoneInSinglePrecision) {
     EXPECT_EQ(ticksForElapsed(50), static_cast<double>(50.0f / 33.3333f));

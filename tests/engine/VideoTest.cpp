@@ -2,8 +2,8 @@
 // map view units onto the expected window pixels, the refused mode falls
 // back, and the draw list draws by depth.
 #include <GL/gl.h>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -115,10 +115,9 @@ SDL_Surface* refuseAllButFailsafe(int width, int height, int bpp, Uint32 flags) 
 TEST(VideoFallback, RefusedWindowedModeOpensTheFailsafeWindow) {
     TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
     const std::vector<std::string> errors = engine.logger->errors();
-    const std::string expected = "Failed to set video mode to " +
-                                 std::to_string(engine.settings->getVIDEO_screenWidth()) + "x" +
-                                 std::to_string(engine.settings->getVIDEO_screenHeight()) +
-                                 " 32bpp windowed";
+    const std::string expected =
+        "Failed to set video mode to " + std::to_string(engine.settings->getVIDEO_screenWidth()) +
+        "x" + std::to_string(engine.settings->getVIDEO_screenHeight()) + " 32bpp windowed";
     EXPECT_NE(std::find(errors.begin(), errors.end(), expected), errors.end());
     ASSERT_NE(SDL_GetVideoSurface(), nullptr);
     EXPECT_EQ(SDL_GetVideoSurface()->w, 640);
@@ -133,12 +132,15 @@ TEST(VideoFallback, RefusedFullScreenRequestSaysSoAndEndsWindowed) {
     TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
     engine.logger->lines.clear();
     engine.video->initialize(800, 600, 32, true);
-    EXPECT_EQ(engine.logger->errors().front(), "Failed to set video mode to 800x600 32bpp full screen");
+    EXPECT_EQ(engine.logger->errors().front(),
+              "Failed to set video mode to 800x600 32bpp full screen");
     EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
 }
 
 namespace {
-SDL_Surface* refuseEverything(int, int, int, Uint32) { return nullptr; }
+SDL_Surface* refuseEverything(int, int, int, Uint32) {
+    return nullptr;
+}
 } // namespace
 
 TEST(VideoFallback, RefusedFailsafeModeIsFatal) {

@@ -27,8 +27,7 @@ struct TestEngine {
         events = new EventSystem(c);
         video = new VideoSystem(c);
         prepareVideo(*video);
-        c->init(logger, new ResourceManager(c), settings, state, new AudioSystem(c), video,
-                events);
+        c->init(logger, new ResourceManager(c), settings, state, new AudioSystem(c), video, events);
     }
 
     void pushKey(SDLKey key, bool down) {

@@ -51,7 +51,8 @@ void ZipArchiveSink::writeArchive() const {
         // libzip reads the buffer when the archive is closed; the entries
         // outlive that, so the source need not own a copy.
         zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        if (source == nullptr || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+        if (source == nullptr ||
+            zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
             zip_source_free(source);
             failArchive(temporaryPath, archive);
         }

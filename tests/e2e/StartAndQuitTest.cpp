@@ -1,0 +1,108 @@
+// Each program started from its run directory on the test display: its
+// window appears with its caption and size, draws its clear colour, F10
+// ends it cleanly, and without its archive it refuses to start.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+
+#include "X11Driver.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+struct ProgramCase {
+    const char* name;
+    const char* caption;
+    int width;
+    int height;
+    unsigned char clearRgb[3];
+};
+
+const ProgramCase PROGRAMS[] = {
+    {"cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", 800, 600, {13, 0, 0}},
+    {"morr2d", "Morr 2D", 1280, 960, {0, 0, 255}},
+};
+
+void PrintTo(const ProgramCase& program, std::ostream* out) {
+    *out << program.name;
+}
+
+std::string programPath(const ProgramCase& program) {
+    return std::string(RUN_DIR) + "/" + program.name;
+}
+
+bool nearColour(const unsigned char* pixel, const unsigned char* expected) {
+    for (int c = 0; c < 3; ++c)
+        if (std::abs(int(pixel[c]) - int(expected[c])) > 2)
+            return false;
+    return true;
+}
+
+// The window exists before its first frame is drawn, so look until the
+// clear colour shows or the deadline passes.
+bool showsClearColour(const std::string& window, const ProgramCase& program) {
+    const auto until = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < until) {
+        const Screenshot shot = takeScreenshot(window);
+        if (shot.width > 0 &&
+            nearColour(shot.at(shot.width / 2, shot.height / 2), program.clearRgb))
+            return true;
+    }
+    return false;
+}
+
+class StartAndQuit : public testing::TestWithParam<ProgramCase> {};
+
+} // namespace
+
+TEST_P(StartAndQuit, OpensItsWindowDrawsAndQuitsOnF10) {
+    const ProgramCase& program = GetParam();
+    RunningProgram running(programPath(program), RUN_DIR);
+    const std::optional<std::string> window = running.waitForWindow(program.caption, 30s);
+    ASSERT_TRUE(window) << "no window captioned \"" << program.caption << "\"\n"
+                        << running.standardError();
+    const WindowGeometry geometry = windowGeometry(*window);
+    EXPECT_EQ(geometry.width, program.width);
+    EXPECT_EQ(geometry.height, program.height);
+    EXPECT_TRUE(showsClearColour(*window, program));
+
+    focusWindow(*window);
+    pressKey("F10");
+    EXPECT_EQ(running.waitForExit(30s), std::optional<int>(0));
+    const std::string errors = running.standardError();
+    EXPECT_NE(errors.find(" *** ERROR: reloadTextures() can't execute until ResourceManager is "
+                          "initialized.\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find(" *** ERROR: reloadSounds() can't execute until ResourceManager is "
+                          "initialized.\n"),
+              std::string::npos)
+        << errors;
+}
+
+TEST_P(StartAndQuit, RefusesToStartWithoutItsArchive) {
+    const ProgramCase& program = GetParam();
+    const std::filesystem::path empty =
+        std::filesystem::temp_directory_path() / ("no-archive-" + std::string(program.name));
+    std::filesystem::create_directories(empty);
+    RunningProgram running(programPath(program), empty.string());
+    const std::optional<int> status = running.waitForExit(30s);
+    ASSERT_TRUE(status);
+    EXPECT_NE(*status, 0);
+    const std::string errors = running.standardError();
+    EXPECT_NE(errors.find("Failed to add Resources/Resources.pak to Physfs search path"),
+              std::string::npos)
+        << errors;
+    // The window comes up only after the search path: no video start-up ran.
+    EXPECT_EQ(errors.find("reloadTextures()"), std::string::npos) << errors;
+    std::filesystem::remove_all(empty);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, StartAndQuit, testing::ValuesIn(PROGRAMS),
+                         [](const testing::TestParamInfo<ProgramCase>& info) {
+                             return std::string(info.param.name);
+                         });
