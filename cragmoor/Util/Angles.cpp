@@ -7,8 +7,14 @@
 
 Degrees::Degrees(const Vector2& v) : Degrees(Radians(v).toDegrees()) {}
 
-Radians Degrees::toRadians() const { return Radians(m_degrees * MATH_PI / 180.0); }
+Radians Degrees::toRadians() const {
+    return Radians(m_degrees * MATH_PI / 180.0);
+}
 
-Radians::Radians(const Vector2& v) : m_radians(std::atan2(-v.m_y, v.m_x)) { constrain(); }
+Radians::Radians(const Vector2& v) : m_radians(std::atan2(-v.m_y, v.m_x)) {
+    constrain();
+}
 
-Degrees Radians::toDegrees() const { return Degrees(m_radians * 180.0 / MATH_PI); }
+Degrees Radians::toDegrees() const {
+    return Degrees(m_radians * 180.0 / MATH_PI);
+}

@@ -23,8 +23,7 @@ double rayTraceUnitCircle2(const Vector2& rayOrigin, const Vector2& rayDirection
     // Ray parameter of the point of the ray's line closest to the centre.
     double circleToRayDot = circleToRay.dotProduct(rayDirection);
     // Squared radius minus the squared distance of the line from the centre.
-    double dist =
-        1.0 - (circleToRayLength * circleToRayLength - circleToRayDot * circleToRayDot);
+    double dist = 1.0 - (circleToRayLength * circleToRayLength - circleToRayDot * circleToRayDot);
     if (dist < 0.0) {
         return NO_HIT;
     }

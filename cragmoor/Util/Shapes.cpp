@@ -4,13 +4,17 @@
 #include <algorithm>
 #include <utility>
 
-Box2::Box2(const Vector2& tl, const Vector2& br) : m_tl(tl), m_br(br) { rearrange(); }
+Box2::Box2(const Vector2& tl, const Vector2& br) : m_tl(tl), m_br(br) {
+    rearrange();
+}
 
 Box2::Box2(const Box2& box1, const Box2& box2)
     : m_tl(std::max(box1.m_tl.m_x, box2.m_tl.m_x), std::max(box1.m_tl.m_y, box2.m_tl.m_y)),
       m_br(std::min(box1.m_br.m_x, box2.m_br.m_x), std::min(box1.m_br.m_y, box2.m_br.m_y)) {}
 
-Box2::Box2(const Line2& l) : m_tl(l.m_a), m_br(l.m_b) { rearrange(); }
+Box2::Box2(const Line2& l) : m_tl(l.m_a), m_br(l.m_b) {
+    rearrange();
+}
 
 Box2::Box2(const Ellipsoid2& e) : m_tl(e.m_center - e.m_radius), m_br(e.m_center + e.m_radius) {}
 
@@ -36,7 +40,9 @@ Box2& Box2::rearrange() {
     return *this;
 }
 
-Box2 Box2::rearrange() const { return Box2(*this).rearrange(); }
+Box2 Box2::rearrange() const {
+    return Box2(*this).rearrange();
+}
 
 bool Box2::intersect(const Vector2& p) const {
     return m_tl.m_x <= p.m_x && p.m_x <= m_br.m_x && m_tl.m_y <= p.m_y && p.m_y <= m_br.m_y;

@@ -9,8 +9,7 @@ Vector3 Vector3::normalize() const {
 }
 
 Vector3 Vector3::crossProduct(const Vector3& o) const {
-    return Vector3(m_y * o.m_z - m_z * o.m_y, m_z * o.m_x - m_x * o.m_z,
-                   m_x * o.m_y - m_y * o.m_x);
+    return Vector3(m_y * o.m_z - m_z * o.m_y, m_z * o.m_x - m_x * o.m_z, m_x * o.m_y - m_y * o.m_x);
 }
 
 double Vector3::dotProduct(const Vector3& o) const {
@@ -59,6 +58,10 @@ Vector3& Vector3::operator/=(double s) {
     return *this;
 }
 
-double Vector3::length() const { return std::sqrt(m_x * m_x + m_y * m_y + m_z * m_z); }
+double Vector3::length() const {
+    return std::sqrt(m_x * m_x + m_y * m_y + m_z * m_z);
+}
 
-double Vector3::length(const Vector3& o) const { return (o - *this).length(); }
+double Vector3::length(const Vector3& o) const {
+    return (o - *this).length();
+}

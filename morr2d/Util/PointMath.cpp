@@ -4,9 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
-double degToRad(double deg) { return MATH_PI * deg / 180.0; }
+double degToRad(double deg) {
+    return MATH_PI * deg / 180.0;
+}
 
-double radToDeg(double rad) { return 180.0 * rad / MATH_PI; }
+double radToDeg(double rad) {
+    return 180.0 * rad / MATH_PI;
+}
 
 double pointDirection(double xA, double yA, double xB, double yB) {
     return std::atan2(yA - yB, xB - xA);
@@ -18,9 +22,13 @@ double pointDistance(double xA, double yA, double xB, double yB) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
-double xVector(double radians, double length) { return std::cos(radians) * length; }
+double xVector(double radians, double length) {
+    return std::cos(radians) * length;
+}
 
-double yVector(double radians, double length) { return std::sin(-radians) * length; }
+double yVector(double radians, double length) {
+    return std::sin(-radians) * length;
+}
 
 double degConstrain(double degrees) {
     while (degrees >= 360.0) {

@@ -70,7 +70,8 @@ TEST_F(DerivedHandleTest, AddIntoDerivedHandleOfSameRegistryReusesItsSlot) {
 }
 
 TEST_F(DerivedHandleTest, AddWithoutDestinationStillRegisters) {
-    m_registry.pointerAdd(new TrackedChild(1, &m_deletions), static_cast<Pointer<TrackedChild>*>(nullptr));
+    m_registry.pointerAdd(new TrackedChild(1, &m_deletions),
+                          static_cast<Pointer<TrackedChild>*>(nullptr));
     EXPECT_EQ(m_registry.slotCount(), 1u);
     EXPECT_EQ(m_registry.referencesOf(0), 0u);
 }

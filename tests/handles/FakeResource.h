@@ -5,6 +5,7 @@
 #include "Resources/Resource.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using ResourceJournal = std::vector<std::string>;

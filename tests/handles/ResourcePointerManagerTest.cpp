@@ -1,7 +1,7 @@
 // Keyed resource registry: lookup, revival of released resources, eviction
 // when a slot is reused, bulk unload and reload, and teardown order.
-#include "FakeResource.h"
 #include "ResourcePointerManager.h"
+#include "FakeResource.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,7 @@ namespace {
 
 class InspectableResources : public ResourcePointerManager {
   public:
-    std::uint32_t referencesOf(unsigned int handle) {
-        return m_pointers.at(handle)->m_references;
-    }
+    std::uint32_t referencesOf(unsigned int handle) { return m_pointers.at(handle)->m_references; }
     std::size_t slotCount() const { return m_pointers.size(); }
     Resource* objectIn(unsigned int handle) { return m_pointers.at(handle)->m_pointer; }
 };

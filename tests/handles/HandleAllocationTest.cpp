@@ -1,0 +1,94 @@
+// Handle copies, releases and dereferences must not allocate: entities copy
+// and drop handles every tick. This binary replaces the global allocator with
+// a counting one and compares the count across handle traffic.
+#include "FakeResource.h"
+#include "HandleTestObjects.h"
+#include "ResourcePointerManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+namespace {
+std::size_t g_allocations = 0;
+} // namespace
+
+void* operator new(std::size_t size) {
+    ++g_allocations;
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+namespace {
+
+constexpr int OBJECTS = 1000;
+
+TEST(HandleAllocation, CopyAssignDerefAndReleaseAllocateNothing) {
+    int deletions = 0;
+    InspectableManager<Tracked> registry(4);
+    std::vector<Pointer<Tracked>> handles(OBJECTS);
+    std::vector<Pointer<TrackedChild>> childHandles(OBJECTS);
+    for (int i = 0; i < OBJECTS; ++i) {
+        registry.pointerAdd(new Tracked(i, &deletions), &handles[i]);
+        registry.pointerAdd(new TrackedChild(i, &deletions), &childHandles[i]);
+    }
+
+    std::size_t before = g_allocations;
+    long sum = 0;
+    for (int i = 0; i < OBJECTS; ++i) {
+        Pointer<Tracked> copy(handles[i]);
+        Pointer<TrackedChild> childCopy = childHandles[i];
+        copy = handles[(i + 1) % OBJECTS];
+        sum += copy->m_id + childCopy->childValue() + (*handles[i]).m_id;
+    }
+    // Every slot falls to zero and is queued for reuse.
+    for (int i = 0; i < OBJECTS; ++i) {
+        handles[i].nullify();
+        childHandles[i] = Pointer<TrackedChild>();
+    }
+    std::size_t after = g_allocations;
+
+    EXPECT_EQ(after, before);
+    EXPECT_GT(sum, 0);
+    EXPECT_EQ(registry.referencesOf(0), 0u);
+}
+
+TEST(HandleAllocation, ReleasingRevivedResourcesAllocatesNothing) {
+    ResourceJournal journal;
+    ResourcePointerManager registry;
+    std::vector<Pointer<FakeTexture>> handles(OBJECTS);
+    for (int i = 0; i < OBJECTS; ++i) {
+        registry.pointerAdd(new FakeTexture("t", &journal), static_cast<unsigned long>(i),
+                            &handles[i]);
+    }
+    // Release and revive each twice so that stale queue entries pile up.
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < OBJECTS; ++i) {
+            handles[i].nullify();
+        }
+        for (int i = 0; i < OBJECTS; ++i) {
+            registry.pointerGet(static_cast<unsigned long>(i), &handles[i]);
+        }
+    }
+
+    std::size_t before = g_allocations;
+    for (int i = 0; i < OBJECTS; ++i) {
+        handles[i].nullify();
+    }
+    std::size_t after = g_allocations;
+
+    EXPECT_EQ(after, before);
+}
+
+} // namespace
