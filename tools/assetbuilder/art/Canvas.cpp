@@ -107,8 +107,7 @@ void Canvas::fillPolygon(const std::vector<Vec2>& points, Material material) {
         bool inside = false;
         for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
             const Vec2 a = points[i], b = points[j];
-            if ((a.y > p.y) != (b.y > p.y) &&
-                p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
+            if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
                 inside = !inside;
             }
         }
@@ -152,8 +151,7 @@ Rgba Canvas::colourOf(int x, int y) const {
         const Cell* other = cellAt(nx, ny);
         return other != nullptr && other->layer > cell.layer;
     };
-    if (coveredBy(x + 1, y) || coveredBy(x - 1, y) || coveredBy(x, y + 1) ||
-        coveredBy(x, y - 1)) {
+    if (coveredBy(x + 1, y) || coveredBy(x - 1, y) || coveredBy(x, y + 1) || coveredBy(x, y - 1)) {
         return darken(look.tones[0], 3, 4);
     }
     float light = cell.light;

@@ -1,13 +1,18 @@
 // The two mouse cursors: a light fill inside a dark outline, so that they
 // stay visible over the dark sky and over pale walls alike.
-#include "Canvas.h"
 #include "Cursors.h"
+#include "Canvas.h"
 
 Image drawCursorArrow() {
     // The tip is the anchor (1, 2): the first filled pixel's top-left corner.
     Canvas canvas(16, 32);
-    canvas.fillPolygon({{1.0f, 2.0f}, {1.0f, 18.6f}, {5.0f, 14.8f}, {8.0f, 21.4f}, {10.4f, 20.4f},
-                        {7.6f, 14.0f}, {12.8f, 14.0f}},
+    canvas.fillPolygon({{1.0f, 1.2f},
+                        {1.0f, 18.6f},
+                        {5.0f, 14.8f},
+                        {8.0f, 21.4f},
+                        {10.4f, 20.4f},
+                        {7.6f, 14.0f},
+                        {12.8f, 14.0f}},
                        Material::CursorFill);
     return canvas.render();
 }

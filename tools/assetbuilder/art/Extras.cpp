@@ -1,7 +1,7 @@
 // A rounded blue paddle, a polished steel ball and the "VEX" logo in gold
 // strokes over a steel underline.
-#include "Canvas.h"
 #include "Extras.h"
+#include "Canvas.h"
 
 Image drawPaddle() {
     Canvas canvas(16, 32);

@@ -8,8 +8,8 @@
 
 enum class Material : std::uint8_t {
     None,
-    Cloth,    // olive fatigues
-    Webbing,  // helmet, belt, backpack: darker olive-brown
+    Cloth,   // olive fatigues
+    Webbing, // helmet, belt, backpack: darker olive-brown
     Skin,
     Boot,     // boots and gloves
     Gunmetal, // blued steel of guns

@@ -4,6 +4,7 @@
 // chainsaw and shotgun images are anchored at their top-left corner, so their
 // shoulder sits just inside it; the pistol frames kick upwards, which is why
 // their anchors move down the image from frame to frame.
+#include "Canvas.h"
 #include "PlayerParts.h"
 
 namespace {
@@ -32,8 +33,9 @@ void drawHand(Canvas& canvas, Vec2 at, float radius, float bias = 0, int layer =
 void drawMuzzleFlash(Canvas& canvas, Vec2 muzzle) {
     canvas.setLayer(4);
     canvas.setBias(-0.7f);
-    canvas.fillPolygon({muzzle + Vec2{0, -2.2f}, muzzle + Vec2{3.5f, -3.2f}, muzzle + Vec2{2.8f, -0.8f},
-                        muzzle + Vec2{7.0f, 0}, muzzle + Vec2{2.8f, 0.8f}, muzzle + Vec2{3.5f, 3.2f},
+    canvas.fillPolygon({muzzle + Vec2{0, -2.2f}, muzzle + Vec2{3.5f, -3.2f},
+                        muzzle + Vec2{2.8f, -0.8f}, muzzle + Vec2{7.0f, 0},
+                        muzzle + Vec2{2.8f, 0.8f}, muzzle + Vec2{3.5f, 3.2f},
                         muzzle + Vec2{0, 2.2f}},
                        Material::Flash);
     canvas.setBias(0.5f);
@@ -48,8 +50,10 @@ struct PistolFrame {
     float slide; // how far the slide is driven back
     bool flash;
 };
-constexpr PistolFrame kPistolFrames[4] = {
-    {{2, 2}, 0, 0, false}, {{2, 3}, 5, 0.5f, true}, {{2, 5}, 12, 1.5f, false}, {{2, 4}, 8, 0.5f, false}};
+constexpr PistolFrame kPistolFrames[4] = {{{2, 2}, 0, 0, false},
+                                          {{2, 3}, 5, 0.5f, true},
+                                          {{2, 5}, 12, 1.5f, false},
+                                          {{2, 4}, 8, 0.5f, false}};
 
 // Shotgun frames: idle, firing, pump pulled back, pump half-way with the shell
 // flying out, pump back and the shell higher, shouldered again.
@@ -60,10 +64,12 @@ struct ShotgunFrame {
     bool shell;
     Vec2 shellAt;
 };
-constexpr ShotgunFrame kShotgunFrames[6] = {
-    {0, 0, false, false, {}},          {1.2f, 0, true, false, {}},
-    {0.6f, 3.0f, false, false, {}},    {0.3f, 1.8f, false, true, {11.5f, 1.6f}},
-    {0.3f, 3.0f, false, true, {9.5f, 0.9f}}, {0, 0.8f, false, false, {}}};
+constexpr ShotgunFrame kShotgunFrames[6] = {{0, 0, false, false, {}},
+                                            {1.2f, 0, true, false, {}},
+                                            {0.6f, 3.0f, false, false, {}},
+                                            {0.3f, 1.8f, false, true, {11.5f, 1.6f}},
+                                            {0.3f, 3.0f, false, true, {9.5f, 0.9f}},
+                                            {0, 0.8f, false, false, {}}};
 
 } // namespace
 
@@ -76,7 +82,8 @@ Image drawArmPistol(int frame) {
     canvas.fillRect({9.0f - f.slide, -0.8f}, {16.5f - f.slide, 1.0f}, Material::Gunmetal);
     canvas.fillRect({14.0f, -0.2f}, {16.6f, 0.8f}, Material::Gunmetal);
     canvas.setBias(-0.25f);
-    canvas.fillPolygon({{9.4f, 0.8f}, {11.8f, 0.8f}, {11.3f, 4.6f}, {9.2f, 4.6f}}, Material::Gunmetal);
+    canvas.fillPolygon({{9.4f, 0.8f}, {11.8f, 0.8f}, {11.3f, 4.6f}, {9.2f, 4.6f}},
+                       Material::Gunmetal);
     canvas.setBias(0);
     drawHand(canvas, {10.6f, 1.8f}, 1.6f);
     if (f.flash) {
@@ -90,8 +97,13 @@ Image drawArmShotgun(int frame) {
     Canvas canvas(32, 16);
     canvas.setTransform({-f.recoil, 0}, f.recoil * 2.5f);
     canvas.setLayer(0);
-    canvas.fillPolygon({{0.6f, 3.4f}, {6.0f, 3.2f}, {8.2f, 3.8f}, {8.2f, 5.6f}, {6.2f, 5.6f},
-                        {1.4f, 6.8f}, {0.6f, 6.6f}},
+    canvas.fillPolygon({{0.6f, 3.4f},
+                        {6.0f, 3.2f},
+                        {8.2f, 3.8f},
+                        {8.2f, 5.6f},
+                        {6.2f, 5.6f},
+                        {1.4f, 6.8f},
+                        {0.6f, 6.6f}},
                        Material::Wood);
     drawArm(canvas, {2.0f, 2.4f}, {{4.8f, 5.2f}, {8.8f, 4.8f}}, 0);
     canvas.setLayer(2);
@@ -150,9 +162,9 @@ Image drawArmChainsaw(int frame) {
         canvas.fillRect({x, 6.0f}, {x + 1, 7.0f}, Material::Ink);
     }
     canvas.setLayer(3);
-    canvas.fillPolygon({{7.0f, 2.2f}, {14.6f, 2.2f}, {16.0f, 4.0f}, {15.2f, 8.2f}, {7.6f, 8.2f},
-                        {6.6f, 5.2f}},
-                       Material::Orange);
+    canvas.fillPolygon(
+        {{7.0f, 2.2f}, {14.6f, 2.2f}, {16.0f, 4.0f}, {15.2f, 8.2f}, {7.6f, 8.2f}, {6.6f, 5.2f}},
+        Material::Orange);
     canvas.fillCapsule({8.4f, 1.0f}, {13.2f, 1.0f}, 0.8f, Material::Gunmetal);
     canvas.setBias(-0.3f);
     canvas.fillRect({11.0f, 4.2f}, {14.2f, 6.8f}, Material::Gunmetal);

@@ -34,7 +34,8 @@ Image drawPlayerBody() {
     canvas.setBias(0);
     canvas.setLayer(1);
     canvas.fillEllipse({6.7f, 4.6f}, 3.9f, 4.1f, Material::Cloth);
-    canvas.fillPolygon({{3.2f, 5.0f}, {10.0f, 5.0f}, {9.4f, 13.5f}, {3.6f, 13.5f}}, Material::Cloth);
+    canvas.fillPolygon({{3.2f, 5.0f}, {10.0f, 5.0f}, {9.4f, 13.5f}, {3.6f, 13.5f}},
+                       Material::Cloth);
     canvas.fillCapsule({4.6f, 1.6f}, {8.8f, 8.8f}, 0.55f, Material::Webbing);
     canvas.fillRect({7.6f, 6.4f}, {10.4f, 9.2f}, Material::Webbing);
     canvas.setLayer(2);

@@ -14,13 +14,17 @@ constexpr float kPi = 3.14159265f;
 constexpr float kThigh = 7.0f;
 constexpr float kShin = 6.9f;
 constexpr float kAnkleAboveSole = 1.6f;
+// The last filled row ends one unit above the ground: the outline below it
+// is the figure's lowest row.
+constexpr float kSoleY = rig::kGroundY - 1;
+constexpr float kKneeRadius = 2.3f;
 constexpr int kLegsWidth = 32;
 constexpr int kWalkLegsHeight = 32;
 constexpr int kCrouchLegsHeight = 16;
 
 struct Foot {
-    Vec2 ankle;       // relative to the hip
-    float toeDown;    // degrees the toe points below level
+    Vec2 ankle;    // relative to the hip
+    float toeDown; // degrees the toe points below level
 };
 
 struct LegPose {
@@ -28,7 +32,11 @@ struct LegPose {
     Foot farFoot;
 };
 
-Vec2 kneeFor(Vec2 hip, Vec2& ankle) {
+// Two-bone inverse kinematics, knee forward. In a deep crouch a knee would
+// sink into the ground (back leg) or rise over the belt (front leg); it is
+// held between the two instead, which reads as the leg turning slightly
+// towards the viewer.
+Vec2 kneeFor(Vec2 hip, Vec2& ankle, float lowestKneeY) {
     Vec2 d = ankle - hip;
     float distance = std::sqrt(d.x * d.x + d.y * d.y);
     const float reach = kThigh + kShin - 0.05f;
@@ -44,7 +52,9 @@ Vec2 kneeFor(Vec2 hip, Vec2& ankle) {
     if (forward.x < 0) {
         forward = forward * -1.0f;
     }
-    return hip + dir * along + forward * out;
+    Vec2 knee = hip + dir * along + forward * out;
+    knee.y = std::clamp(knee.y, hip.y - 0.3f, lowestKneeY);
+    return knee;
 }
 
 void drawBoot(Canvas& canvas, Vec2 ankle, float toeDown) {
@@ -54,12 +64,12 @@ void drawBoot(Canvas& canvas, Vec2 ankle, float toeDown) {
     canvas.resetTransform();
 }
 
-void drawLeg(Canvas& canvas, Vec2 hip, Foot foot, int layer, float bias) {
+void drawLeg(Canvas& canvas, Vec2 hip, float groundY, Foot foot, int layer, float bias) {
     canvas.setLayer(layer);
     canvas.setBias(bias);
     Vec2 ankle = hip + foot.ankle;
-    const Vec2 knee = kneeFor(hip, ankle);
-    canvas.fillCapsule(hip, knee, 2.3f, Material::Cloth);
+    const Vec2 knee = kneeFor(hip, ankle, groundY - kKneeRadius);
+    canvas.fillCapsule(hip, knee, kKneeRadius, Material::Cloth);
     canvas.fillCapsule(knee, ankle, 2.0f, Material::Cloth);
     canvas.fillCapsule(knee + (ankle - knee) * 0.55f, ankle, 2.1f, Material::Boot);
     drawBoot(canvas, ankle, foot.toeDown);
@@ -76,15 +86,16 @@ void drawHips(Canvas& canvas, Vec2 hip) {
 Image drawLegs(int height, int anchorX, float legsTop, float pivotY, LegPose pose) {
     Canvas canvas(kLegsWidth, height);
     const Vec2 hip{rig::legImageX(rig::kHipX, anchorX), pivotY + rig::kHipBelowPivot - legsTop};
-    drawLeg(canvas, hip, pose.farFoot, 0, -0.3f);
+    const float groundY = kSoleY - legsTop;
+    drawLeg(canvas, hip, groundY, pose.farFoot, 0, -0.3f);
     drawHips(canvas, hip);
-    drawLeg(canvas, hip, pose.nearFoot, 2, 0);
+    drawLeg(canvas, hip, groundY, pose.nearFoot, 2, 0);
     return canvas.render();
 }
 
 // How far below the hip the ankle is when the sole stands on the ground.
 float soleToAnkle(float pivotY) {
-    return (rig::kGroundY - kAnkleAboveSole) - (pivotY + rig::kHipBelowPivot);
+    return (kSoleY - kAnkleAboveSole) - (pivotY + rig::kHipBelowPivot);
 }
 
 // One foot's place in a cycle of `stride` (half the step length) and `lift`:
@@ -110,13 +121,13 @@ constexpr float kCrouchPivotY = rig::kBodyPivot.y + rig::kCrouchDrop;
 Image drawLegsStanding() {
     const float drop = soleToAnkle(kWalkPivotY);
     return drawLegs(kWalkLegsHeight, rig::kStandAnchorX, rig::kWalkLegsTop, kWalkPivotY,
-                    {{{2.2f, drop}, 0}, {{-2.0f, drop}, 0}});
+                    {{{3.0f, drop}, 0}, {{-3.0f, drop}, 0}});
 }
 
 Image drawLegsJumping() {
     const float drop = soleToAnkle(kWalkPivotY);
     return drawLegs(kWalkLegsHeight, rig::kJumpAnchorX, rig::kWalkLegsTop, kWalkPivotY,
-                    {{{3.5f, drop - 4.0f}, 25}, {{-3.5f, drop - 1.0f}, 35}});
+                    {{{3.5f, drop - 5.0f}, 25}, {{-3.5f, drop - 3.0f}, 35}});
 }
 
 Image drawLegsWalking(int frame) {

@@ -35,6 +35,8 @@ constexpr int kWalkAnchorX[kWalkFrames] = {-1, -1, -2, 1, 1, -1};
 constexpr int kCrouchAnchorX[kCrouchFrames] = {3, 1, -1, 0, 2, 0, 0, 1};
 
 // A leg image's pixel column that lies under figure x for the given anchor.
-constexpr float legImageX(float figureX, int anchorX) { return figureX + anchorX; }
+constexpr float legImageX(float figureX, int anchorX) {
+    return figureX + anchorX;
+}
 
 } // namespace rig
