@@ -13,7 +13,13 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/ResourceManager.cpp
   ${ENGINE_DIR}/TickSchedule.cpp
   ${ENGINE_DIR}/VideoSystem.cpp
-  ${ENGINE_DIR}/AppStuff/MapStateController.cpp)
+  ${ENGINE_DIR}/AppStuff/MapStateController.cpp
+)
+
+# The registries and the resource base do not depend on either program.
+add_library(engine_handles STATIC ${ENGINE_DIR}/ResourcePointerManager.cpp
+                                  ${ENGINE_DIR}/Resources/Resource.cpp)
+target_include_directories(engine_handles PUBLIC ${ENGINE_DIR})
 
 # add_game(<name> SOURCES <world sources...>)
 # Defines <name>_core (engine + world, for the program and its tests) and
@@ -25,7 +31,8 @@ function(add_game name)
   # before any shared one of the same name.
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ENGINE_DIR})
   target_link_libraries(${name}_core PUBLIC PkgConfig::SDL OpenGL::GL PkgConfig::GLU
-                        PkgConfig::DEVIL PkgConfig::PHYSFS ${GAME_LIBRARIES})
+                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_handles
+                        ${GAME_LIBRARIES})
   add_executable(${name} ${ENGINE_DIR}/_application.cpp)
   target_link_libraries(${name} PRIVATE ${name}_core)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${RUN_DIR})

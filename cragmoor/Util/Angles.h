@@ -5,7 +5,7 @@
 // constrain() brings an angle back into one full turn.
 #pragma once
 
-#include "MathConstants.h"
+#include "Util/MathConstants.h"
 
 class Vector2;
 class Degrees;

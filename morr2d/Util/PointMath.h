@@ -6,8 +6,7 @@
 
 // Deliberately five decimals: angles come out with the same small offset as in
 // cragmoor's geometry.
-constexpr double MATH_PI = 3.14159;
-constexpr double MATH_2PI = 6.28318;
+#include "Util/MathConstants.h"
 
 double degToRad(double deg);
 double radToDeg(double rad);
