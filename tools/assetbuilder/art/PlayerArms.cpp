@@ -30,16 +30,18 @@ void drawHand(Canvas& canvas, Vec2 at, float radius, float bias = 0, int layer =
     canvas.setBias(0);
 }
 
-void drawMuzzleFlash(Canvas& canvas, Vec2 muzzle) {
+// `size` 1 is a shotgun's blast, about seven units long.
+void drawMuzzleFlash(Canvas& canvas, Vec2 muzzle, float size) {
+    auto at = [&](float x, float y) { return muzzle + Vec2{x * size, y * size}; };
     canvas.setLayer(4);
     canvas.setBias(-0.7f);
-    canvas.fillPolygon({muzzle + Vec2{0, -2.2f}, muzzle + Vec2{3.5f, -3.2f},
-                        muzzle + Vec2{2.8f, -0.8f}, muzzle + Vec2{7.0f, 0},
-                        muzzle + Vec2{2.8f, 0.8f}, muzzle + Vec2{3.5f, 3.2f},
-                        muzzle + Vec2{0, 2.2f}},
+    canvas.fillPolygon({at(0, -1.4f), at(2.4f, -2.6f), at(3.0f, -0.9f), at(7.2f, 0), at(3.0f, 0.9f),
+                        at(2.4f, 2.6f), at(0, 1.4f)},
                        Material::Flash);
-    canvas.setBias(0.5f);
-    canvas.fillEllipse(muzzle + Vec2{1.8f, 0}, 1.9f, 1.0f, Material::Flash);
+    canvas.setBias(0.2f);
+    canvas.fillEllipse(at(2.2f, 0), 2.2f * size, 1.1f * size, Material::Flash);
+    canvas.setBias(0.6f);
+    canvas.fillEllipse(at(1.3f, 0), 1.2f * size, 0.6f * size, Material::Flash);
     canvas.setBias(0);
 }
 
@@ -87,7 +89,7 @@ Image drawArmPistol(int frame) {
     canvas.setBias(0);
     drawHand(canvas, {10.6f, 1.8f}, 1.6f);
     if (f.flash) {
-        drawMuzzleFlash(canvas, {16.8f, 0.1f});
+        drawMuzzleFlash(canvas, {16.8f, 0.1f}, 0.8f);
     }
     return canvas.render();
 }
@@ -108,7 +110,7 @@ Image drawArmShotgun(int frame) {
     drawArm(canvas, {2.0f, 2.4f}, {{4.8f, 5.2f}, {8.8f, 4.8f}}, 0);
     canvas.setLayer(2);
     canvas.fillRect({7.6f, 2.8f}, {12.6f, 5.2f}, Material::Gunmetal);
-    canvas.fillCapsule({12.0f, 3.4f}, {26.0f, 3.4f}, 0.8f, Material::Gunmetal);
+    canvas.fillCapsule({12.0f, 3.4f}, {24.0f, 3.4f}, 0.8f, Material::Gunmetal);
     canvas.setBias(-0.2f);
     canvas.fillCapsule({12.0f, 4.9f}, {22.0f, 4.9f}, 0.7f, Material::Gunmetal);
     canvas.setBias(0);
@@ -121,7 +123,7 @@ Image drawArmShotgun(int frame) {
     drawHand(canvas, {9.4f, 5.0f}, 1.5f);
     drawHand(canvas, {18.0f - f.pump, 6.4f}, 1.4f, 0, 5);
     if (f.flash) {
-        drawMuzzleFlash(canvas, {26.8f, 3.4f});
+        drawMuzzleFlash(canvas, {24.8f, 3.4f}, 1.0f);
     }
     if (f.shell) {
         canvas.setLayer(6);
