@@ -86,13 +86,15 @@ Sound* liveSound(const void* pointer) {
     return found == sounds().end() ? nullptr : static_cast<Sound*>(const_cast<void*>(*found));
 }
 
-std::uint64_t nextGeneration() { return ++generationCounter; }
+std::uint64_t nextGeneration() {
+    return ++generationCounter;
+}
 
 FMOD_CHANNEL* encodeChannel(const ChannelRef& ref) {
-    const std::uintptr_t value = (static_cast<std::uintptr_t>(ref.generation)
-                                  << (kChannelBits + kSlotBits)) |
-                                 (static_cast<std::uintptr_t>(ref.systemSlot) << kChannelBits) |
-                                 static_cast<std::uintptr_t>(ref.channel);
+    const std::uintptr_t value =
+        (static_cast<std::uintptr_t>(ref.generation) << (kChannelBits + kSlotBits)) |
+        (static_cast<std::uintptr_t>(ref.systemSlot) << kChannelBits) |
+        static_cast<std::uintptr_t>(ref.channel);
     return reinterpret_cast<FMOD_CHANNEL*>(value);
 }
 

@@ -115,8 +115,8 @@ void Voice::refill() {
     const int got = pull(window_.data() + static_cast<std::size_t>(kept) * frameSize, want);
     windowFrames_ += got;
     if (got < want) {
-        std::fill_n(window_.data() + static_cast<std::size_t>(windowFrames_) * frameSize,
-                    frameSize, 0.0f);
+        std::fill_n(window_.data() + static_cast<std::size_t>(windowFrames_) * frameSize, frameSize,
+                    0.0f);
         ++windowFrames_;
         sourceDone_ = true;
     }
@@ -126,8 +126,8 @@ int Voice::pull(float* out, int frames) {
     int total = 0;
     bool freshPass = false;
     while (total < frames) {
-        const int got = source_->read(out + static_cast<std::size_t>(total) * channels_,
-                                      frames - total);
+        const int got =
+            source_->read(out + static_cast<std::size_t>(total) * channels_, frames - total);
         if (got > 0) {
             total += got;
             freshPass = false;

@@ -1,0 +1,122 @@
+// Channel handles: which channel a new sound gets, what happens when all are
+// busy, and what calls on an old handle answer once its channel has ended
+// or been given to another sound.
+#include "TestSounds.h"
+#include "WavWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+Bytes shortTone(double seconds) {
+    return encodeWav(sineWave(440.0, seconds, 48000, 1, 0.1f), 1, 48000, WavSampleFormat::Pcm16);
+}
+
+TEST(ChannelSteal, HundredAndFirstSoundStealsTheOldestChannel) {
+    DrivenSystem driven(100);
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(driven.create(shortTone(1.0), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    std::vector<FMOD_CHANNEL*> channels;
+    for (int i = 0; i < 101; ++i) {
+        channels.push_back(driven.play(sound, i == 0));
+        driven.advance(0.001);
+    }
+    FMOD_BOOL playing = 1;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channels[0], &playing), FMOD_ERR_CHANNEL_STOLEN);
+    EXPECT_EQ(FMOD_Channel_SetVolume(channels[0], 0.5f), FMOD_ERR_CHANNEL_STOLEN);
+    for (int i = 1; i <= 100; ++i) {
+        EXPECT_TRUE(driven.isPlaying(channels[static_cast<std::size_t>(i)])) << "channel " << i;
+    }
+    // Next to go is the oldest remaining one.
+    FMOD_CHANNEL* another = driven.play(sound);
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channels[1], &playing), FMOD_ERR_CHANNEL_STOLEN);
+    EXPECT_TRUE(driven.isPlaying(channels[2]));
+    EXPECT_TRUE(driven.isPlaying(another));
+}
+
+TEST(ChannelSteal, EndedChannelsAreReusedBeforeAnyIsStolen) {
+    DrivenSystem driven(2);
+    FMOD_SOUND* once = nullptr;
+    FMOD_SOUND* looping = nullptr;
+    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &once), FMOD_OK);
+    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &looping),
+              FMOD_OK);
+    FMOD_CHANNEL* loop = driven.play(looping);
+    FMOD_CHANNEL* shot = driven.play(once);
+    driven.advance(0.2);
+    EXPECT_FALSE(driven.isPlaying(shot));
+    FMOD_CHANNEL* next = driven.play(once);
+    EXPECT_TRUE(driven.isPlaying(loop));
+    EXPECT_TRUE(driven.isPlaying(next));
+}
+
+TEST(StaleHandle, EndedChannelAnswersNotPlayingAndIgnoresChanges) {
+    DrivenSystem driven;
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_CHANNEL* channel = driven.play(sound);
+    driven.advance(0.2);
+    FMOD_BOOL playing = 1;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+    EXPECT_FALSE(playing);
+    EXPECT_EQ(FMOD_Channel_SetPan(channel, 0.5f), FMOD_OK);
+    EXPECT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+    driven.takeCaptured();
+    driven.advance(0.1);
+    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
+}
+
+TEST(StaleHandle, ReusedChannelRejectsTheOldHandle) {
+    DrivenSystem driven(1);
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_CHANNEL* old = driven.play(sound);
+    driven.advance(0.2);
+    FMOD_CHANNEL* fresh = driven.play(sound);
+    EXPECT_NE(old, fresh);
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(old, &playing), FMOD_ERR_CHANNEL_STOLEN);
+    EXPECT_EQ(FMOD_Channel_SetPaused(old, true), FMOD_ERR_CHANNEL_STOLEN);
+    EXPECT_EQ(FMOD_Channel_SetLoopCount(old, 0), FMOD_ERR_CHANNEL_STOLEN);
+    // The old handle changed nothing on the new sound.
+    EXPECT_TRUE(driven.isPlaying(fresh));
+}
+
+TEST(StaleHandle, HandlesOfAReleasedSystemAreRejected) {
+    FMOD_CHANNEL* channel = nullptr;
+    {
+        DrivenSystem driven;
+        FMOD_SOUND* sound = nullptr;
+        ASSERT_EQ(driven.create(shortTone(0.5), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+        channel = driven.play(sound);
+    }
+    FMOD_BOOL playing = 0;
+    EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+    // A new system in the same slot does not make the old handle valid.
+    DrivenSystem again;
+    EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+}
+
+TEST(StaleHandle, NullAndMadeUpHandlesAreRejected) {
+    DrivenSystem driven;
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(nullptr, &playing), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_NE(FMOD_Channel_IsPlaying(reinterpret_cast<FMOD_CHANNEL*>(0x12345678), &playing),
+              FMOD_OK);
+    EXPECT_NE(FMOD_Channel_SetVolume(reinterpret_cast<FMOD_CHANNEL*>(~0ull), 1.0f), FMOD_OK);
+    EXPECT_EQ(FMOD_Sound_Release(reinterpret_cast<FMOD_SOUND*>(&playing)), FMOD_ERR_INVALID_HANDLE);
+}
+
+TEST(PlaySound, SoundOfAnotherSystemIsRefused) {
+    DrivenSystem first;
+    DrivenSystem second;
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(first.create(shortTone(0.1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_CHANNEL* channel = nullptr;
+    EXPECT_EQ(FMOD_System_PlaySound(second.system(), FMOD_CHANNEL_FREE, sound, false, &channel),
+              FMOD_ERR_INVALID_HANDLE);
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+// End to end through SDL's audio device: the driver count the engine sees,
+// the mix landing in the file of SDL's "disk" driver, and the engine's
+// teardown order, where all of SDL quits before the sound system goes.
+#include "TestSounds.h"
+#include "WavWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+class DiskDriver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        path_ = ::testing::TempDir() + "soundlib_disk_" + std::to_string(getpid()) + ".raw";
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
+        // The engine's window comes first.
+        ASSERT_EQ(SDL_Init(SDL_INIT_NOPARACHUTE), 0);
+        ASSERT_EQ(FMOD_System_Create(&system_), FMOD_OK);
+    }
+    void TearDown() override {
+        if (system_ != nullptr) {
+            EXPECT_EQ(FMOD_System_Release(system_), FMOD_OK);
+        }
+        SDL_Quit();
+        std::remove(path_.c_str());
+        unsetenv("SDL_AUDIODRIVER");
+        unsetenv("SDL_DISKAUDIOFILE");
+    }
+
+    // Waits for the channel to finish on the device's own clock.
+    bool waitUntilDone(FMOD_CHANNEL* channel) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::chrono::steady_clock::now() < deadline) {
+            FMOD_BOOL playing = 1;
+            EXPECT_EQ(FMOD_System_Update(system_), FMOD_OK);
+            EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+            if (!playing) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    std::string path_;
+    FMOD_SYSTEM* system_ = nullptr;
+};
+
+TEST_F(DiskDriver, IsOneDriverWithARealName) {
+    int drivers = 0;
+    ASSERT_EQ(FMOD_System_GetNumDrivers(system_, &drivers), FMOD_OK);
+    EXPECT_EQ(drivers, 1);
+    FMOD_CAPS caps = 0;
+    ASSERT_EQ(FMOD_System_GetDriverCaps(system_, 0, &caps, nullptr, nullptr, nullptr), FMOD_OK);
+    EXPECT_EQ(caps, FMOD_CAPS_HARDWARE_EMULATED);
+    char name[256] = {};
+    ASSERT_EQ(FMOD_System_GetDriverInfo(system_, 0, name, sizeof name, nullptr), FMOD_OK);
+    EXPECT_STREQ(name, "SDL audio (disk)");
+}
+
+TEST_F(DiskDriver, StereoSoundAtPanHalfLandsInTheFileAtTheRightBalance) {
+    ASSERT_EQ(FMOD_System_SetDSPBufferSize(system_, 1024, 10), FMOD_OK);
+    ASSERT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    const Bytes wav =
+        encodeWav(sineWave(440.0, 0.3, 44100, 2, 0.5f), 2, 44100, WavSampleFormat::Pcm16);
+    FMOD_CREATESOUNDEXINFO info{};
+    info.cbsize = sizeof info;
+    info.length = static_cast<unsigned int>(wav.size());
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(wav.data()),
+                                      FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE | FMOD_OPENMEMORY, &info,
+                                      &sound),
+              FMOD_OK);
+    FMOD_CHANNEL* channel = nullptr;
+    ASSERT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, true, &channel), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, 0), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetPan(channel, 0.5f), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+    ASSERT_TRUE(waitUntilDone(channel));
+    ASSERT_EQ(FMOD_Sound_Release(sound), FMOD_OK);
+    ASSERT_EQ(FMOD_System_Release(system_), FMOD_OK);
+    system_ = nullptr;
+
+    std::ifstream file(path_, std::ios::binary);
+    const std::vector<char> raw((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+    std::vector<float> frames(raw.size() / sizeof(std::int16_t));
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, raw.data() + i * sizeof sample, sizeof sample);
+        frames[i] = sample / 32768.0f;
+    }
+    const std::vector<float> left = channelOf(frames, 2, 0);
+    const std::vector<float> right = channelOf(frames, 2, 1);
+    EXPECT_NEAR(static_cast<double>(audibleFrames(right, 0.01f)), 0.3 * 48000, 0.01 * 48000);
+    EXPECT_NEAR(peakOf(right), 0.5, 0.01);
+    EXPECT_NEAR(peakOf(left), 0.25, 0.01);
+    EXPECT_NEAR(rmsOf(left) / rmsOf(right), 0.5, 0.01);
+}
+
+TEST_F(DiskDriver, SurvivesSdlQuittingBeforeRelease) {
+    ASSERT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    const Bytes wav =
+        encodeWav(sineWave(440.0, 1.0, 44100, 1, 0.5f), 1, 44100, WavSampleFormat::Pcm16);
+    FMOD_CREATESOUNDEXINFO info{};
+    info.cbsize = sizeof info;
+    info.length = static_cast<unsigned int>(wav.size());
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(wav.data()),
+                                      FMOD_LOOP_NORMAL | FMOD_CREATESTREAM | FMOD_OPENMEMORY, &info,
+                                      &sound),
+              FMOD_OK);
+    ASSERT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, false, nullptr), FMOD_OK);
+    SDL_Quit();
+    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_OUTPUT_DRIVERCALL);
+    EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Release(system_), FMOD_OK);
+    system_ = nullptr;
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+TEST_F(DiskDriver, OnlyOneSystemHoldsTheDevice) {
+    ASSERT_EQ(FMOD_System_Init(system_, 8, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    FMOD_SYSTEM* second = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&second), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(second, 8, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_OUTPUT_INIT);
+    EXPECT_EQ(FMOD_System_SetOutput(second, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(second, 8, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Release(second), FMOD_OK);
+}
+
+TEST(NoDriver, UnopenableDeviceCountsAsNoDriverAndNoSoundStillWorks) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    FMOD_SYSTEM* system = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&system), FMOD_OK);
+    int drivers = -1;
+    ASSERT_EQ(FMOD_System_GetNumDrivers(system, &drivers), FMOD_OK);
+    EXPECT_EQ(drivers, 0);
+    EXPECT_EQ(FMOD_System_Init(system, 100, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_OUTPUT_INIT);
+    ASSERT_EQ(FMOD_System_SetOutput(system, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Update(system), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Release(system), FMOD_OK);
+    unsetenv("SDL_AUDIODRIVER");
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+TEST(NoSoundOutput, FinishesAOneShotOnceItsLengthHasPassedOnTheClock) {
+    DrivenSystem driven;
+    const Bytes wav =
+        encodeWav(sineWave(440.0, 0.5, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(driven.create(wav, FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_CHANNEL* channel = driven.play(sound, true);
+    ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, 0), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+    for (int frame = 0; frame < 29; ++frame) {
+        driven.advance(1.0 / 60.0); // frames of the game loop
+    }
+    EXPECT_TRUE(driven.isPlaying(channel));
+    driven.advance(0.02);
+    EXPECT_FALSE(driven.isPlaying(channel));
+}
+
+TEST(NoSoundOutput, ChannelsStandStillWhileTheClockDoes) {
+    DrivenSystem driven;
+    const Bytes wav =
+        encodeWav(sineWave(440.0, 0.1, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(driven.create(wav, FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_CHANNEL* channel = driven.play(sound);
+    for (int i = 0; i < 100; ++i) {
+        driven.advance(0.0);
+    }
+    EXPECT_TRUE(driven.isPlaying(channel));
+    EXPECT_TRUE(driven.takeCaptured().empty());
+}
+
+} // namespace

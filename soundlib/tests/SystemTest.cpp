@@ -1,0 +1,133 @@
+// The system calls in the order the engine's audio start-up makes them, and
+// the rules about what may be set before and after Init.
+#include "TestSounds.h"
+#include "WavWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+class SystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(FMOD_System_Create(&system_), FMOD_OK); }
+    void TearDown() override {
+        if (system_ != nullptr) {
+            EXPECT_EQ(FMOD_System_Release(system_), FMOD_OK);
+        }
+    }
+    FMOD_SYSTEM* system_ = nullptr;
+};
+
+TEST_F(SystemTest, ReportsTheVersionTheEngineChecksFor) {
+    unsigned int version = 0;
+    ASSERT_EQ(FMOD_System_GetVersion(system_, &version), FMOD_OK);
+    EXPECT_EQ(version, 0x00043302u);
+    EXPECT_EQ(FMOD_VERSION, 0x00043302u);
+}
+
+TEST_F(SystemTest, ModeBitsAndConstantsHaveTheEnginesValues) {
+    EXPECT_EQ(FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE | FMOD_OPENMEMORY, 0x902u);
+    EXPECT_EQ(FMOD_CREATESTREAM, 0x80u);
+    EXPECT_EQ(FMOD_CAPS_HARDWARE_EMULATED, 2u);
+    EXPECT_EQ(FMOD_OK, 0);
+}
+
+TEST_F(SystemTest, NoSoundOutputHasOneSilentDriver) {
+    ASSERT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    int drivers = -1;
+    ASSERT_EQ(FMOD_System_GetNumDrivers(system_, &drivers), FMOD_OK);
+    EXPECT_EQ(drivers, 1);
+    FMOD_CAPS caps = 99;
+    FMOD_SPEAKERMODE mode = FMOD_SPEAKERMODE_RAW;
+    ASSERT_EQ(FMOD_System_GetDriverCaps(system_, 0, &caps, nullptr, nullptr, &mode), FMOD_OK);
+    EXPECT_EQ(caps, FMOD_CAPS_NONE);
+    EXPECT_EQ(mode, FMOD_SPEAKERMODE_STEREO);
+    char name[256] = {};
+    ASSERT_EQ(FMOD_System_GetDriverInfo(system_, 0, name, sizeof name, nullptr), FMOD_OK);
+    EXPECT_STREQ(name, "No sound");
+    EXPECT_EQ(FMOD_System_GetDriverInfo(system_, 1, name, sizeof name, nullptr),
+              FMOD_ERR_INVALID_DRIVER);
+}
+
+TEST_F(SystemTest, DriverNameIsCutToTheCallersBuffer) {
+    ASSERT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    char name[5];
+    std::memset(name, 'x', sizeof name);
+    ASSERT_EQ(FMOD_System_GetDriverInfo(system_, 0, name, 4, nullptr), FMOD_OK);
+    EXPECT_STREQ(name, "No ");
+    EXPECT_EQ(name[4], 'x');
+}
+
+TEST_F(SystemTest, SurroundModeFailsInitUntilStereoIsChosen) {
+    ASSERT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetSpeakerMode(system_, FMOD_SPEAKERMODE_5POINT1), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr),
+              FMOD_ERR_OUTPUT_CREATEBUFFER);
+    ASSERT_EQ(FMOD_System_SetSpeakerMode(system_, FMOD_SPEAKERMODE_STEREO), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+}
+
+TEST_F(SystemTest, SettingsAreRefusedOnceInitialised) {
+    ASSERT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetDSPBufferSize(system_, 1024, 10), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetSoftwareFormat(system_, 48000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_OK);
+    ASSERT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetSpeakerMode(system_, FMOD_SPEAKERMODE_MONO), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 512, 4), FMOD_ERR_INITIALIZED);
+}
+
+TEST_F(SystemTest, OutOfRangeSettingsAreRefused) {
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1000, 10), FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1024, 0), FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetSoftwareFormat(system_, 1000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetSoftwareFormat(system_, 48000, FMOD_SOUND_FORMAT_PCM8, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_ERR_INVALID_PARAM);
+    ASSERT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system_, 0, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_TOOMANYCHANNELS);
+    EXPECT_EQ(FMOD_System_Init(system_, 5000, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_TOOMANYCHANNELS);
+}
+
+TEST_F(SystemTest, SoundsAndUpdatesNeedInit) {
+    const Bytes wav = {'R', 'I', 'F', 'F'};
+    FMOD_CREATESOUNDEXINFO info{};
+    info.cbsize = sizeof info;
+    info.length = static_cast<unsigned int>(wav.size());
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(wav.data()),
+                                      FMOD_OPENMEMORY, &info, &sound),
+              FMOD_ERR_UNINITIALIZED);
+    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_UNINITIALIZED);
+}
+
+TEST_F(SystemTest, ReleasedSystemHandleIsRefused) {
+    FMOD_SYSTEM* released = system_;
+    ASSERT_EQ(FMOD_System_Release(system_), FMOD_OK);
+    system_ = nullptr;
+    unsigned int version = 0;
+    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
+}
+
+TEST(SystemRelease, FreesSoundsTheCallerForgotAndForgetsTheirHandles) {
+    FMOD_SOUND* sound = nullptr;
+    {
+        DrivenSystem driven;
+        const Bytes wav =
+            encodeWav(sineWave(440, 0.1, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
+        ASSERT_EQ(driven.create(wav, FMOD_CREATESAMPLE, &sound), FMOD_OK);
+        driven.play(sound);
+    }
+    EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_ERR_INVALID_HANDLE);
+}
+
+} // namespace

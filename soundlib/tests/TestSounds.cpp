@@ -1,0 +1,148 @@
+// Tone synthesis, capture and measurement for the sound library's tests.
+#include "TestSounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
+                            float amplitude) {
+    const std::size_t frames = static_cast<std::size_t>(std::lround(seconds * sampleRate));
+    std::vector<float> samples(frames * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < frames; ++i) {
+        const float value =
+            amplitude * static_cast<float>(
+                            std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / sampleRate));
+        for (int c = 0; c < channels; ++c) {
+            samples[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = value;
+        }
+    }
+    return samples;
+}
+
+std::vector<float> channelOf(const std::vector<float>& frames, int channels, int channel) {
+    std::vector<float> out;
+    for (std::size_t i = static_cast<std::size_t>(channel); i < frames.size();
+         i += static_cast<std::size_t>(channels)) {
+        out.push_back(frames[i]);
+    }
+    return out;
+}
+
+double measureFrequency(const std::vector<float>& samples, int sampleRate) {
+    double first = -1.0;
+    double last = -1.0;
+    int crossings = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
+            const double at = static_cast<double>(i - 1) +
+                              samples[i - 1] / static_cast<double>(samples[i - 1] - samples[i]);
+            if (first < 0.0) {
+                first = at;
+            }
+            last = at;
+            ++crossings;
+        }
+    }
+    if (crossings < 2) {
+        return 0.0;
+    }
+    return (crossings - 1) * sampleRate / (last - first);
+}
+
+double peakOf(const std::vector<float>& samples) {
+    double peak = 0.0;
+    for (float s : samples) {
+        peak = std::max(peak, static_cast<double>(std::fabs(s)));
+    }
+    return peak;
+}
+
+double rmsOf(const std::vector<float>& samples) {
+    double sum = 0.0;
+    for (float s : samples) {
+        sum += static_cast<double>(s) * s;
+    }
+    return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
+    std::size_t first = samples.size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (std::fabs(samples[i]) > threshold) {
+            first = std::min(first, i);
+            last = i;
+        }
+    }
+    return first == samples.size() ? 0 : last - first + 1;
+}
+
+double largestStep(const std::vector<float>& samples) {
+    double step = 0.0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        step = std::max(step, static_cast<double>(std::fabs(samples[i] - samples[i - 1])));
+    }
+    return step;
+}
+
+DrivenSystem::DrivenSystem(int channels) {
+    EXPECT_EQ(FMOD_System_Create(&system_), FMOD_OK);
+    EXPECT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    EXPECT_EQ(soundlib_System_SetClock(system_, now, this), FMOD_OK);
+    EXPECT_EQ(soundlib_System_SetMixTap(system_, capture, this), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system_, channels, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+}
+
+DrivenSystem::~DrivenSystem() {
+    FMOD_System_Release(system_);
+}
+
+FMOD_RESULT DrivenSystem::create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
+                                 const char* dlsname) {
+    kept_.push_back(std::make_unique<Bytes>(bytes));
+    return createInPlace(*kept_.back(), mode, sound, dlsname);
+}
+
+FMOD_RESULT DrivenSystem::createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
+                                        const char* dlsname) {
+    FMOD_CREATESOUNDEXINFO info{};
+    info.cbsize = sizeof info;
+    info.length = static_cast<unsigned int>(bytes.size());
+    info.dlsname = dlsname;
+    return FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(bytes.data()),
+                                   mode | FMOD_OPENMEMORY, &info, sound);
+}
+
+FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
+    FMOD_CHANNEL* channel = nullptr;
+    EXPECT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, paused, &channel), FMOD_OK);
+    return channel;
+}
+
+void DrivenSystem::advance(double seconds) {
+    micros_ += static_cast<unsigned long long>(std::llround(seconds * 1e6));
+    EXPECT_EQ(FMOD_System_Update(system_), FMOD_OK);
+}
+
+bool DrivenSystem::isPlaying(FMOD_CHANNEL* channel) {
+    FMOD_BOOL playing = 0;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+    return playing != 0;
+}
+
+std::vector<float> DrivenSystem::takeCaptured() {
+    std::vector<float> out;
+    out.swap(captured_);
+    return out;
+}
+
+unsigned long long DrivenSystem::now(void* self) {
+    return static_cast<DrivenSystem*>(self)->micros_;
+}
+
+void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
+    auto& captured = static_cast<DrivenSystem*>(self)->captured_;
+    captured.insert(captured.end(), frames, frames + count * channels);
+}

@@ -1,0 +1,62 @@
+// Helpers shared by the sound library's tests: synthesized tones, a
+// no-sound system whose clock and mix the test drives and captures, and
+// measurements of captured audio.
+#pragma once
+
+#include "AssetSink.h"
+#include "soundlib.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+constexpr int kMixRate = 48000;
+
+// Interleaved sine of `channels` identical channels.
+std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
+                            float amplitude);
+
+// One channel of interleaved frames.
+std::vector<float> channelOf(const std::vector<float>& frames, int channels, int channel);
+
+// Frequency from the rising zero crossings of a tone.
+double measureFrequency(const std::vector<float>& samples, int sampleRate);
+double peakOf(const std::vector<float>& samples);
+double rmsOf(const std::vector<float>& samples);
+// Number of frames from the first to the last sample above `threshold`.
+std::size_t audibleFrames(const std::vector<float>& samples, float threshold);
+// The largest jump between neighbouring samples.
+double largestStep(const std::vector<float>& samples);
+
+// A system with no-sound output at 48 kHz stereo whose clock only moves when
+// the test says so, capturing everything it mixes.
+class DrivenSystem {
+  public:
+    explicit DrivenSystem(int channels = 16);
+    ~DrivenSystem();
+    DrivenSystem(const DrivenSystem&) = delete;
+    DrivenSystem& operator=(const DrivenSystem&) = delete;
+
+    FMOD_SYSTEM* system() const { return system_; }
+    // Creates a sound from a copy of `bytes` that lives as long as the system.
+    FMOD_RESULT create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
+                       const char* dlsname = nullptr);
+    // Creates a sound from the caller's own block.
+    FMOD_RESULT createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
+                              const char* dlsname = nullptr);
+    FMOD_CHANNEL* play(FMOD_SOUND* sound, bool paused = false);
+    // Moves the clock on and updates, capturing what is mixed meanwhile.
+    void advance(double seconds);
+    bool isPlaying(FMOD_CHANNEL* channel);
+    // Frames captured so far (interleaved stereo), then forgotten.
+    std::vector<float> takeCaptured();
+
+  private:
+    static unsigned long long now(void* self);
+    static void capture(const float* frames, int count, int channels, void* self);
+
+    FMOD_SYSTEM* system_ = nullptr;
+    unsigned long long micros_ = 0;
+    std::vector<float> captured_;
+    std::vector<std::unique_ptr<Bytes>> kept_;
+};
