@@ -33,9 +33,23 @@ std::mutex& poolMutex() {
     return mutex;
 }
 
+// Synths are deleted only when the process ends.
+struct Pool {
+    std::vector<PoolEntry> entries;
+    Pool() = default;
+    Pool(const Pool&) = delete;
+    Pool& operator=(const Pool&) = delete;
+    ~Pool() {
+        for (PoolEntry& entry : entries) {
+            delete_fluid_synth(entry.synth);
+            delete_fluid_settings(entry.settings);
+        }
+    }
+};
+
 std::vector<PoolEntry>& pool() {
-    static std::vector<PoolEntry> entries;
-    return entries;
+    static Pool instance;
+    return instance.entries;
 }
 
 // The synth may log from the audio thread while a bank loads on the main one.
@@ -83,7 +97,7 @@ bool createSynth(PoolEntry& entry) {
     fluid_settings_setnum(entry.settings, "synth.sample-rate", kSynthRate);
     // One thread: the synth renders inside our mixer, which has its own.
     fluid_settings_setint(entry.settings, "synth.cpu-cores", 1);
-    fluid_settings_setnum(entry.settings, "synth.gain", 0.6);
+    fluid_settings_setnum(entry.settings, "synth.gain", 0.3);
     fluid_settings_setint(entry.settings, "synth.chorus.active", 0);
     // The player must follow the frames we render, not the wall clock.
     fluid_settings_setstr(entry.settings, "player.timing-source", "sample");

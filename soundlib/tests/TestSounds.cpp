@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <unistd.h>
 
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
                             float amplitude) {
@@ -145,4 +147,46 @@ unsigned long long DrivenSystem::now(void* self) {
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
     auto& captured = static_cast<DrivenSystem*>(self)->captured_;
     captured.insert(captured.end(), frames, frames + count * channels);
+}
+
+double estimatePitch(const std::vector<float>& samples, int sampleRate, double lowHz,
+                     double highHz) {
+    const std::size_t shortest = static_cast<std::size_t>(sampleRate / highHz);
+    const std::size_t longest = static_cast<std::size_t>(sampleRate / lowHz);
+    if (samples.size() < 2 * longest) {
+        return 0.0;
+    }
+    const std::size_t window = samples.size() - longest - 1;
+    std::vector<double> correlation(longest + 2, 0.0);
+    for (std::size_t lag = shortest; lag <= longest + 1; ++lag) {
+        double sum = 0.0;
+        double energy = 0.0;
+        for (std::size_t i = 0; i < window; ++i) {
+            sum += static_cast<double>(samples[i]) * samples[i + lag];
+            energy += static_cast<double>(samples[i + lag]) * samples[i + lag];
+        }
+        correlation[lag] = energy > 0.0 ? sum / energy : 0.0;
+    }
+    const double best =
+        *std::max_element(correlation.begin() + static_cast<long>(shortest), correlation.end() - 1);
+    for (std::size_t lag = shortest + 1; lag <= longest; ++lag) {
+        if (correlation[lag] >= 0.9 * best && correlation[lag] >= correlation[lag - 1] &&
+            correlation[lag] >= correlation[lag + 1]) {
+            // Parabolic interpolation around the peak.
+            const double a = correlation[lag - 1];
+            const double b = correlation[lag];
+            const double c = correlation[lag + 1];
+            const double offset = (a - c) / (2.0 * (a - 2.0 * b + c));
+            return sampleRate / (static_cast<double>(lag) + offset);
+        }
+    }
+    return 0.0;
+}
+
+std::string writeTemporaryFile(const std::string& name, const Bytes& bytes) {
+    const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
 }

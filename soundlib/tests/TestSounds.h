@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 constexpr int kMixRate = 48000;
@@ -60,3 +61,12 @@ class DrivenSystem {
     std::vector<float> captured_;
     std::vector<std::unique_ptr<Bytes>> kept_;
 };
+
+// Fundamental frequency between `lowHz` and `highHz` by autocorrelation,
+// preferring the shortest period that correlates nearly as well as the best
+// (so a strong second harmonic is not taken for the fundamental).
+double estimatePitch(const std::vector<float>& samples, int sampleRate, double lowHz,
+                     double highHz);
+
+// Writes `bytes` to a fresh file in the test's temporary directory.
+std::string writeTemporaryFile(const std::string& name, const Bytes& bytes);
