@@ -184,3 +184,70 @@ TEST(LevelOutline, IsClosedByWallsAtBothEnds) {
         EXPECT_TRUE(walled) << "open end beside x " << x;
     }
 }
+
+namespace {
+
+// The collision lines grouped into their closed outlines.
+std::vector<std::vector<CutLine>> outlinesOf(const std::vector<CutLine>& lines) {
+    std::vector<int> group(lines.size(), -1);
+    int groups = 0;
+    for (std::size_t seed = 0; seed < lines.size(); ++seed) {
+        if (group[seed] >= 0) {
+            continue;
+        }
+        std::vector<std::size_t> pending{seed};
+        group[seed] = groups;
+        while (!pending.empty()) {
+            const CutLine line = lines[pending.back()];
+            pending.pop_back();
+            for (std::size_t other = 0; other < lines.size(); ++other) {
+                if (group[other] < 0 &&
+                    (near(lines[other].a, line.b) || near(lines[other].b, line.a))) {
+                    group[other] = groups;
+                    pending.push_back(other);
+                }
+            }
+        }
+        ++groups;
+    }
+    std::vector<std::vector<CutLine>> outlines(static_cast<std::size_t>(groups));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        outlines[static_cast<std::size_t>(group[i])].push_back(lines[i]);
+    }
+    return outlines;
+}
+
+} // namespace
+
+TEST(LevelOutline, EveryFreeStandingTopIsWithinAJumpOfAnotherFloor) {
+    const auto outlines = outlinesOf(builtLevel().lines);
+    ASSERT_GT(outlines.size(), 1u);
+    for (std::size_t i = 0; i < outlines.size(); ++i) {
+        double top = INFINITY, left = INFINITY, right = -INFINITY;
+        for (const CutLine& line : outlines[i]) {
+            if (isFloor(line)) {
+                top = std::min(top, line.a.y);
+            }
+        }
+        if (top < 1 || top == INFINITY) {
+            continue; // hangs from the top of the world: nothing to stand on
+        }
+        for (const CutLine& line : outlines[i]) {
+            if (isFloor(line) && std::abs(line.a.y - top) < 1) {
+                left = std::min(left, leftX(line));
+                right = std::max(right, rightX(line));
+            }
+        }
+        bool reachable = false;
+        for (std::size_t j = 0; j < outlines.size() && !reachable; ++j) {
+            for (const CutLine& floor : outlines[j]) {
+                const double rise = std::max(floor.a.y, floor.b.y) - top;
+                const double apart = std::max({0.0, leftX(floor) - right, left - rightX(floor)});
+                reachable = reachable ||
+                            (j != i && isFloor(floor) && rise >= -1 && rise < 90 && apart < 150);
+            }
+        }
+        EXPECT_TRUE(reachable) << "no floor within a jump of the top at " << left << ".." << right
+                               << ", " << top;
+    }
+}

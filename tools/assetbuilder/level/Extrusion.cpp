@@ -29,6 +29,8 @@ constexpr std::size_t kRowCount = sizeof kRows / sizeof kRows[0];
 constexpr double kMaxSegment = 6.0;
 // File units per texture repeat.
 constexpr double kTextureSpan = 16.0;
+// The end faces are large and flat: a wider repeat shows the rock's strata.
+constexpr double kCapTextureSpan = 32.0;
 // Slopes whose outward normal rises more than this are walkable ground.
 const double kGrassNormalY = std::cos(50.0 * 3.14159265358979 / 180.0);
 
@@ -112,7 +114,7 @@ std::vector<RingPoint> subdivide(const SolidOutline& outline,
 }
 
 void addCap(Mesh& mesh, const std::vector<OutlineCorner>& corners,
-            const std::vector<int>& cornerPositions, bool front) {
+            const std::vector<int>& cornerPositions, bool front, Material material) {
     std::vector<Vec2> polygon;
     for (const OutlineCorner& corner : corners) {
         polygon.push_back(corner.at);
@@ -124,9 +126,9 @@ void addCap(Mesh& mesh, const std::vector<OutlineCorner>& corners,
         for (std::size_t k = 0; k < 3; ++k) {
             const auto corner = static_cast<std::size_t>(triangle[k]);
             indices[k] = cornerPositions[corner];
-            texCoords[k] = polygon[corner] * (1.0 / kTextureSpan);
+            texCoords[k] = polygon[corner] * (1.0 / kCapTextureSpan);
         }
-        mesh.addTriangle(indices, texCoords, outward, Material::Rock);
+        mesh.addTriangle(indices, texCoords, outward, material);
     }
 }
 
@@ -174,8 +176,8 @@ void addExtrudedSolid(Mesh& mesh, const SolidOutline& outline, unsigned seed) {
             backCorners.push_back(rows.back()[i]);
         }
     }
-    addCap(mesh, corners, frontCorners, true);
-    addCap(mesh, corners, backCorners, false);
+    addCap(mesh, corners, frontCorners, true, outline.sides);
+    addCap(mesh, corners, backCorners, false, outline.sides);
 }
 
 bool outlineContains(const SolidOutline& outline, Vec2 p) {
