@@ -1,7 +1,7 @@
 // Building the level takes a moment; every test reads the same result.
 #include "BuiltLevel.h"
 
-#include "LevelAssets.h"
+#include "level/LevelAssets.h"
 
 const BuiltLevel& builtLevel() {
     static const BuiltLevel level = [] {

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "BuiltLevel.h"
-#include "LevelAssets.h"
+#include "level/LevelAssets.h"
 
 namespace {
 
