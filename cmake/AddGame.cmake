@@ -11,10 +11,17 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/Logger.cpp
   ${ENGINE_DIR}/Logger_Game.cpp
   ${ENGINE_DIR}/ResourceManager.cpp
+  ${ENGINE_DIR}/SearchPath.cpp
   ${ENGINE_DIR}/TickSchedule.cpp
   ${ENGINE_DIR}/VideoSystem.cpp
   ${ENGINE_DIR}/AppStuff/MapStateController.cpp
-)
+  ${ENGINE_DIR}/Resources/Font.cpp
+  ${ENGINE_DIR}/Resources/ImageCheck.cpp
+  ${ENGINE_DIR}/Resources/ResourceEnumeration.cpp
+  ${ENGINE_DIR}/Resources/Sound.cpp
+  ${ENGINE_DIR}/Resources/Sprite.cpp
+  ${ENGINE_DIR}/Resources/Texture.cpp
+  ${ENGINE_DIR}/Resources/VirtualFile.cpp)
 
 # The registries and the resource base do not depend on either program.
 add_library(engine_handles STATIC ${ENGINE_DIR}/ResourcePointerManager.cpp
@@ -31,7 +38,7 @@ function(add_game name)
   # before any shared one of the same name.
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ENGINE_DIR})
   target_link_libraries(${name}_core PUBLIC PkgConfig::SDL OpenGL::GL PkgConfig::GLU
-                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_handles
+                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_handles soundlib
                         ${GAME_LIBRARIES})
   add_executable(${name} ${ENGINE_DIR}/_application.cpp)
   target_link_libraries(${name} PRIVATE ${name}_core)

@@ -1,9 +1,20 @@
-// Audio start-up and the per-pass update. For now the system only brings
-// itself up and asks the resource manager for its sounds, as the full audio
-// system will at the end of its start-up.
+// Owner of the sound library's system: its start-up, adapted to whatever
+// driver the machine has (or none), the once-per-pass update, and the rule
+// that turns a source's position relative to the listener into pan and
+// volume. Sound problems are logged and never stop the game.
 #pragma once
 
+#include "soundlib.h"
+
 class ApplicationController;
+
+const int SOUND_CHANNELS = 100;
+const int DRIVER_NAME_LENGTH = 256;
+
+// Volume of a source at (x, y) in the listener's frame, where the square
+// from -1 to 1 on both axes is heard at full volume and sound fades out
+// linearly over 0.4 beyond it.
+float positionalVolume(float x, float y);
 
 class AudioSystem {
   public:
@@ -16,8 +27,22 @@ class AudioSystem {
     void uninitialize();
     void update();
     bool getInitialized() const { return m_initialized; }
+    FMOD_SYSTEM* getFMODsystem() const { return m_fmodSystem; }
+
+    void soundUpdatePosition(FMOD_CHANNEL* soundChannel, float x, float y);
+    void soundUpdatePan(FMOD_CHANNEL* soundChannel, float x);
+    void soundUpdateVolume(FMOD_CHANNEL* soundChannel, float x, float y);
+
+    // A zero-filled record with its size field set; the caller owns it.
+    FMOD_CREATESOUNDEXINFO* initFMOD_CREATESOUNDEXINFO() const;
 
   private:
+    bool startSystem(int driver);
+    bool configureDriver(int driver);
+    bool initChannels();
+    bool fail(const char* message);
+
     bool m_initialized;
     ApplicationController* m_appController;
+    FMOD_SYSTEM* m_fmodSystem;
 };

@@ -4,7 +4,6 @@
 #include <IL/il.h>
 #include <cstdlib>
 #include <physfs.h>
-#include <stdexcept>
 
 #include "ApplicationController.h"
 #include "ApplicationSettings.h"
@@ -13,31 +12,13 @@
 #include "EventSystem.h"
 #include "Logger_Game.h"
 #include "ResourceManager.h"
+#include "SearchPath.h"
 #include "VideoSystem.h"
-
-namespace {
-
-void mountOrThrow(const char* path, const char* failure) {
-    if (PHYSFS_mount(path, nullptr, 1) == 0)
-        throw std::runtime_error(failure);
-}
-
-// Earlier entries win when a file exists in several places.
-void mountSearchPath() {
-    mountOrThrow("Resources/Resources.pak",
-                 "Failed to add Resources/Resources.pak to Physfs search path");
-    mountOrThrow("Resources", "Failed to add the folder Resources to Physfs search path");
-    mountOrThrow(".", "Failed to add the current directory to Physfs search path");
-}
-
-} // namespace
 
 int main(int /*argc*/, char* argv[]) {
     // Every run draws the same random sequence.
     std::srand(0);
-    if (PHYSFS_init(argv[0]) == 0)
-        throw std::runtime_error("Failed to initialize physfs");
-    mountSearchPath();
+    startVirtualFileSystem(argv[0]);
     ilInit();
 
     ApplicationController* controller = new ApplicationController();

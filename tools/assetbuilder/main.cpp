@@ -8,6 +8,9 @@
 
 #include "Generators.h"
 #include "ZipArchiveSink.h"
+#include "art/ArtAssets.h"
+#include "font/FontAssets.h"
+#include "sound/SoundAssets.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -20,6 +23,9 @@ int main(int argc, char* argv[]) {
         ZipArchiveSink sink((runDirectory / "Resources" / "Resources.pak").string(),
                             runDirectory.string());
         buildReadme(sink);
+        buildSounds(sink);
+        buildArt(sink);
+        buildFont(sink);
         sink.writeArchive();
     } catch (const std::exception& error) {
         std::cerr << "assetbuilder: " << error.what() << "\n";

@@ -1,0 +1,33 @@
+// An image file turned into a mipmapped OpenGL texture. The image is read
+// whole through the virtual file system, decoded by DevIL from memory and
+// stretched to power-of-two sides; the unscaled size is kept, since sprites
+// and fonts measure in image pixels.
+#pragma once
+
+#include <GL/gl.h>
+
+#include "Resources/Resource.h"
+
+// The smallest power of two not below `value` (0 stays 0).
+unsigned int nextPow2(unsigned int value);
+
+class Texture : public Resource {
+  public:
+    explicit Texture(ApplicationController* appController);
+    ~Texture() override;
+
+    void load(const char* path, int wrapS, int wrapT);
+    void unload() override;
+    void reload() override;
+
+    GLuint getTexture() const { return m_texture; }
+    GLsizei getWidth() const { return m_width; }
+    GLsizei getHeight() const { return m_height; }
+
+  private:
+    void upload(int wrapS, int wrapT);
+
+    GLuint m_texture;
+    GLsizei m_width;
+    GLsizei m_height;
+};
