@@ -60,7 +60,7 @@ typedef enum FMOD_RESULT {
     FMOD_ERR_FILE_BAD = 11,
     /* The decoded sound would be larger than a sample may be. */
     FMOD_ERR_MEMORY = 12,
-    /* FMOD_System_Init was asked for fewer than 1 or more than 4093 channels. */
+    /* FMOD_System_Init was asked for fewer than 1 or more than 4096 channels. */
     FMOD_ERR_TOOMANYCHANNELS = 13,
     /* A driver index outside 0 .. number of drivers - 1. */
     FMOD_ERR_INVALID_DRIVER = 14
@@ -192,7 +192,7 @@ FMOD_RESULT FMOD_System_SetSoftwareFormat(FMOD_SYSTEM* system, int samplerate,
                                           FMOD_SOUND_FORMAT format, int numoutputchannels,
                                           int maxinputchannels,
                                           FMOD_DSP_RESAMPLER resamplemethod);
-/* maxchannels 1 .. 4093. Only one system at a time can hold SDL's device. */
+/* maxchannels 1 .. 4096. Only one system at a time can hold SDL's device. */
 FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int maxchannels, FMOD_INITFLAGS flags,
                              void* extradriverdata);
 /* Once per frame. With no-sound output this is what advances the channels. */

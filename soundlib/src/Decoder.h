@@ -17,6 +17,8 @@ class Decoder {
     virtual int read(float* out, int frames) = 0;
     // Goes back to the first frame; false when that is impossible.
     virtual bool rewind() = 0;
+    // Frames in one pass when the format says so up front, else -1.
+    virtual long long knownFrames() const { return -1; }
 };
 
 } // namespace soundlib

@@ -30,7 +30,7 @@ class MidiDecoder : public Decoder {
     int sampleRate() const override { return kSynthRate; }
     int read(float* out, int frames) override;
     bool rewind() override;
-    std::uint64_t songFrames() const { return songFrames_; }
+    long long knownFrames() const override { return static_cast<long long>(songFrames_); }
 
   private:
     MidiDecoder() = default;

@@ -39,6 +39,10 @@ std::unique_ptr<Decoder> openDecoder(const SoundRequest& request, FMOD_RESULT& r
 }
 
 FMOD_RESULT decodeWhole(Decoder& decoder, PcmData& pcm, std::string& problem) {
+    if (decoder.knownFrames() > static_cast<long long>(kMaxSampleFrames)) {
+        problem = "lasts more than ten minutes; create it as a stream";
+        return FMOD_ERR_MEMORY;
+    }
     pcm.channels = decoder.channels();
     pcm.sampleRate = decoder.sampleRate();
     const std::size_t frameSize = static_cast<std::size_t>(pcm.channels);
@@ -51,7 +55,7 @@ FMOD_RESULT decodeWhole(Decoder& decoder, PcmData& pcm, std::string& problem) {
             break;
         }
         if (frames > kMaxSampleFrames) {
-            problem = "decodes to more than ten minutes; create it as a stream";
+            problem = "lasts more than ten minutes; create it as a stream";
             return FMOD_ERR_MEMORY;
         }
     }

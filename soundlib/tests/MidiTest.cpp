@@ -155,6 +155,18 @@ TEST(MidiLoop, LoopingSongStartsAgainAtItsEnd) {
     EXPECT_LT(rmsOf(slice(left, 1.7, 1.95)), 0.2 * rmsOf(slice(left, 0.1, 0.4)));
 }
 
+TEST(MidiLength, SongLongerThanTenMinutesPlaysOnlyAsAStream) {
+    MidiTrack track("long");
+    track.tempo(0, 120.0);
+    track.note(0, 480, 0, 60, 100);
+    track.end(11 * 60 * 2 * 480); // eleven minutes of beats
+    const Bytes song = encodeMidiFile({track}, 480);
+    DrivenSystem driven;
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(driven.create(song, FMOD_CREATESAMPLE, &sound, bankPath().c_str()), FMOD_ERR_MEMORY);
+    EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, bankPath().c_str()), FMOD_OK);
+}
+
 TEST(MidiBank, MissingBankIsFileNotFound) {
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
