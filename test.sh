@@ -31,3 +31,22 @@ run_ctest build/sanitize -LE display
 # leaves behind cannot be attributed to a library any more, so leak checking
 # is off for the tests that open windows. Every other check stays on.
 ASAN_OPTIONS=detect_leaks=0 run_ctest build/sanitize -L display
+
+echo "== Fuzzing each file reader for a short while"
+# Every target whose name contains "fuzz" is a libFuzzer program; seeds are
+# the files the asset builder makes.
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
+fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
+cmake --build build/fuzz --parallel "$(nproc)" --target assets $fuzz_targets
+seeds=build/fuzz/seeds
+rm -rf "$seeds" && mkdir -p "$seeds"
+(cd "$seeds" && unzip -qo ../run/Resources/Resources.pak && cp ../run/*.obj ../run/*.mtl ../run/gm.dls . 2>/dev/null || true)
+for target in $fuzz_targets; do
+  fuzzer=$(find build/fuzz -type f -executable -name "$target" | head -n 1)
+  [ -n "$fuzzer" ] || continue # a library the fuzzers share
+  echo "-- $(basename "$fuzzer")"
+  corpus=$(mktemp -d)
+  cp "$seeds"/* "$corpus"/
+  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=10 -rss_limit_mb=4096 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+  rm -rf "$corpus"
+done

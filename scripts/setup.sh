@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential cmake pkg-config clang-format clang libclang-rt-14-dev unzip
   libsdl1.2-compat-dev libgl1-mesa-dri libglu1-mesa-dev
   libdevil-dev libphysfs-dev libzip-dev
   libsndfile1-dev libvorbis-dev libfluidsynth-dev libgig-dev

@@ -14,6 +14,7 @@ class ApplicationSettings {
     virtual ~ApplicationSettings();
 
     void ResetSettings();
+    ApplicationController* getApplicationController() const { return m_appController; }
 
     int getVIDEO_screenWidth() const { return m_VIDEO_screenWidth; }
     int getVIDEO_screenHeight() const { return m_VIDEO_screenHeight; }

@@ -34,8 +34,11 @@ class VirtualFileReader {
                 (std::uint32_t(bytes[2]) << 16) | (std::uint32_t(bytes[3]) << 24);
         return true;
     }
-    // A fixed-length field, cut at its first NUL.
+    // A fixed-length field, cut at its first NUL. A length beyond the end of
+    // the file fails before anything is allocated for it.
     bool readString(std::size_t length, std::string& value) {
+        if (length > remaining())
+            return false;
         value.assign(length, '\0');
         if (length > 0 && !readBytes(&value[0], length))
             return false;
@@ -44,11 +47,16 @@ class VirtualFileReader {
     }
     // Moves forward by `count` bytes; a skip past the end fails.
     bool skip(std::uint64_t count) {
+        if (count > remaining())
+            return false;
+        const PHYSFS_sint64 at = PHYSFS_tell(m_file);
+        return PHYSFS_seek(m_file, static_cast<PHYSFS_uint64>(at) + count) != 0;
+    }
+    // Bytes left before the end of the file; 0 when that cannot be told.
+    std::uint64_t remaining() const {
         const PHYSFS_sint64 at = PHYSFS_tell(m_file);
         const PHYSFS_sint64 length = PHYSFS_fileLength(m_file);
-        if (at < 0 || length < 0 || count > static_cast<std::uint64_t>(length - at))
-            return false;
-        return PHYSFS_seek(m_file, static_cast<PHYSFS_uint64>(at) + count) != 0;
+        return at < 0 || length < at ? 0 : static_cast<std::uint64_t>(length - at);
     }
 
   private:

@@ -10,6 +10,7 @@
 #include "ZipArchiveSink.h"
 #include "art/ArtAssets.h"
 #include "font/FontAssets.h"
+#include "level/LevelAssets.h"
 #include "sound/SoundAssets.h"
 
 int main(int argc, char* argv[]) {
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         buildSounds(sink);
         buildArt(sink);
         buildFont(sink);
+        buildLevel(sink);
         sink.writeArchive();
     } catch (const std::exception& error) {
         std::cerr << "assetbuilder: " << error.what() << "\n";
