@@ -8,8 +8,6 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/ApplicationStateController.cpp
   ${ENGINE_DIR}/AudioSystem.cpp
   ${ENGINE_DIR}/EventSystem.cpp
-  ${ENGINE_DIR}/Logger.cpp
-  ${ENGINE_DIR}/Logger_Game.cpp
   ${ENGINE_DIR}/ResourceManager.cpp
   ${ENGINE_DIR}/SearchPath.cpp
   ${ENGINE_DIR}/TickSchedule.cpp
@@ -22,6 +20,10 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/Resources/Sprite.cpp
   ${ENGINE_DIR}/Resources/Texture.cpp
   ${ENGINE_DIR}/Resources/VirtualFile.cpp)
+
+# Logging is used by tools beside the games (the level checker) as well.
+add_library(engine_logging STATIC ${ENGINE_DIR}/Logger.cpp ${ENGINE_DIR}/Logger_Game.cpp)
+target_include_directories(engine_logging PUBLIC ${ENGINE_DIR})
 
 # The registries and the resource base do not depend on either program.
 add_library(engine_handles STATIC ${ENGINE_DIR}/ResourcePointerManager.cpp
@@ -38,7 +40,7 @@ function(add_game name)
   # before any shared one of the same name.
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ENGINE_DIR})
   target_link_libraries(${name}_core PUBLIC PkgConfig::SDL OpenGL::GL PkgConfig::GLU
-                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_handles soundlib
+                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_logging engine_handles soundlib
                         ${GAME_LIBRARIES})
   add_executable(${name} ${ENGINE_DIR}/_application.cpp)
   target_link_libraries(${name} PRIVATE ${name}_core)
