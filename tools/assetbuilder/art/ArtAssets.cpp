@@ -17,7 +17,8 @@ void store(AssetSink& sink, const std::string& name, const Image& image) {
 }
 
 std::string numbered(const char* stem, int frame) {
-    char digits[4];
+    // Room for any int, though frames only go to two digits.
+    char digits[12];
     std::snprintf(digits, sizeof digits, "%02d", frame);
     return std::string("sp") + stem + digits + ".tga";
 }
