@@ -9,7 +9,7 @@ packages=(
   libdevil-dev libphysfs-dev libzip-dev
   libsndfile1-dev libvorbis-dev libfluidsynth-dev libgig-dev
   libfreetype-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libtinyobjloader-dev
   xvfb xauth xdotool x11-apps
 )
 

@@ -218,6 +218,20 @@ template <class T> class PointerManager : public PointerManagerBase {
         fillRelated(pointerDest, [&](Pointer<T>* base) { pointerAdd(pointer, base); });
     }
 
+    // Fills a handle of a related type with the slot that `handle` names: an
+    // object registered under its base type (an entity registers itself from
+    // the base constructor) is later wanted under its own type. Returns false
+    // and leaves pointerDest as it was when `handle` is null or names a slot
+    // of a registry of another type.
+    template <class U> static bool pointerGet(const Pointer<T>& handle, Pointer<U>* pointerDest) {
+        auto* registry = dynamic_cast<PointerManager*>(handle.m_manager);
+        if (registry == nullptr || pointerDest == nullptr) {
+            return false;
+        }
+        registry->fillRelated(pointerDest, [&](Pointer<T>* base) { *base = handle; });
+        return true;
+    }
+
   protected:
     void referenceIncrement(unsigned int handle) override {
         PointerInfo& info = slot(handle);

@@ -1,4 +1,5 @@
-// Map state shared by both programs until each has a world of its own.
+// Map state of morr2d, until its world exists: it keeps the map state's
+// contract (initialise once, pause flag, messages) and runs an empty world.
 #include "AppStuff/MapStateController.h"
 
 #include "ApplicationController.h"

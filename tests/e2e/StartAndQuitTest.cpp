@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "X11Driver.h"
@@ -19,12 +20,15 @@ struct ProgramCase {
     const char* caption;
     int width;
     int height;
+    // The colour at the centre of the first frame; cragmoor shows its level
+    // there, which is anything but the black of an undrawn window.
+    bool centreIsClearColour;
     unsigned char clearRgb[3];
 };
 
 const ProgramCase PROGRAMS[] = {
-    {"cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", 800, 600, {13, 0, 0}},
-    {"morr2d", "Morr 2D", 1280, 960, {0, 0, 255}},
+    {"cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", 800, 600, false, {13, 0, 0}},
+    {"morr2d", "Morr 2D", 1280, 960, true, {0, 0, 255}},
 };
 
 void PrintTo(const ProgramCase& program, std::ostream* out) {
@@ -42,17 +46,34 @@ bool nearColour(const unsigned char* pixel, const unsigned char* expected) {
     return true;
 }
 
+bool showsFirstFrame(const Screenshot& shot, const ProgramCase& program) {
+    if (shot.width == 0)
+        return false;
+    const unsigned char* centre = shot.at(shot.width / 2, shot.height / 2);
+    const unsigned char black[3] = {0, 0, 0};
+    return program.centreIsClearColour ? nearColour(centre, program.clearRgb)
+                                       : !nearColour(centre, black);
+}
+
 // The window exists before its first frame is drawn, so look until the
-// clear colour shows or the deadline passes.
-bool showsClearColour(const std::string& window, const ProgramCase& program) {
-    const auto until = std::chrono::steady_clock::now() + 10s;
+// frame shows or the deadline passes.
+bool drawsItsFirstFrame(const std::string& window, const ProgramCase& program) {
+    const auto until = std::chrono::steady_clock::now() + 20s;
     while (std::chrono::steady_clock::now() < until) {
-        const Screenshot shot = takeScreenshot(window);
-        if (shot.width > 0 &&
-            nearColour(shot.at(shot.width / 2, shot.height / 2), program.clearRgb))
+        if (showsFirstFrame(takeScreenshot(window), program))
             return true;
     }
     return false;
+}
+
+// Standard error without the debug lines the level loader writes.
+std::string errorLines(const std::string& standardError) {
+    std::istringstream lines(standardError);
+    std::string line, errors;
+    while (std::getline(lines, line))
+        if (line.rfind(" DEBUG: ", 0) != 0)
+            errors += line + "\n";
+    return errors;
 }
 
 class StartAndQuit : public testing::TestWithParam<ProgramCase> {};
@@ -68,14 +89,14 @@ TEST_P(StartAndQuit, OpensItsWindowDrawsAndQuitsOnF10) {
     const WindowGeometry geometry = windowGeometry(*window);
     EXPECT_EQ(geometry.width, program.width);
     EXPECT_EQ(geometry.height, program.height);
-    EXPECT_TRUE(showsClearColour(*window, program));
+    EXPECT_TRUE(drawsItsFirstFrame(*window, program));
 
     focusWindow(*window);
     pressKey("F10");
     EXPECT_EQ(running.waitForExit(30s), std::optional<int>(0));
     // With a sound device (SDL's dummy one) the start-up refusals are the
     // only errors.
-    EXPECT_EQ(running.standardError(),
+    EXPECT_EQ(errorLines(running.standardError()),
               " *** ERROR: reloadTextures() can't execute until ResourceManager is initialized.\n"
               " *** ERROR: reloadSounds() can't execute until ResourceManager is initialized.\n");
 }

@@ -5,6 +5,7 @@
 
 #include <SDL/SDL.h>
 #include <memory>
+#include <physfs.h>
 
 #include "ApplicationController.h"
 #include "ApplicationSettings.h"
@@ -20,6 +21,11 @@ struct TestEngine {
     template <class Prepare = void (*)(VideoSystem&)>
     explicit TestEngine(Prepare prepareVideo = [](VideoSystem&) {})
         : controller(std::make_unique<ApplicationController>()) {
+        // The game's files, as the programs find them from their run
+        // directory (the tests that start a game run there).
+        if (!PHYSFS_isInit())
+            PHYSFS_init("tests");
+        PHYSFS_mount("Resources/Resources.pak", nullptr, 1);
         ApplicationController* c = controller.get();
         logger = new RecordingLogger(c);
         settings = new ApplicationSettings(c, "config.cfg");

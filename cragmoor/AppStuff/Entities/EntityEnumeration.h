@@ -1,0 +1,19 @@
+// The entity type tree as the map controller holds it.
+#pragma once
+
+#include "EntityTypes.h"
+
+class MapController;
+
+class EntityEnumeration {
+  public:
+    explicit EntityEnumeration(MapController* mapController);
+    virtual ~EntityEnumeration();
+
+    bool entityIsParent(entityEnum parent, entityEnum child) const;
+    entityEnum getParent(entityEnum type) const { return m_inheritanceTable[type]; }
+
+  private:
+    MapController* m_mapController;
+    entityEnum m_inheritanceTable[ENTITY_TYPE_COUNT];
+};

@@ -1,0 +1,296 @@
+// The OBJ and MTL subset of a level. Statements are recognised by their
+// exact prefixes ("v" and two spaces, "vt ", "f ", ...); anything else is
+// passed over, and a statement that is recognised but malformed ends the
+// loading with a fatal error, as does a face index outside the lists read so
+// far: the game must never draw or collide with a corner that does not exist.
+#include "ObjLevelReader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+#include "LevelText.h"
+
+namespace {
+
+using leveltext::FieldReader;
+
+// The level files are modelled at an eighth of the world's size, with y
+// upwards; the world's y grows downwards.
+constexpr float kLevelScale = 8.0f;
+
+// What a face's 32-bit index can reach.
+constexpr unsigned long long kMostCorners = 1ULL << 32;
+
+// Compares character by character: prefixes are a few characters long and
+// tested on every line.
+template <std::size_t N> bool startsWith(std::string_view line, const char (&prefix)[N]) {
+    if (line.size() < N - 1) {
+        return false;
+    }
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (line[i] != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Statements that only group or smooth faces: passing over them loses
+// nothing, so they are not worth reporting.
+bool isGroupingStatement(std::string_view word) {
+    return word == "g" || word == "o" || word == "s" || word == "mg";
+}
+
+class ObjLevelParser {
+  public:
+    ObjLevelParser(Logger& logger, LevelReadPlace* failedAt)
+        : m_logger(logger), m_failedAt(failedAt) {}
+
+    LevelData read(const char* objPath) {
+        leveltext::LineReader lines;
+        if (!lines.open(objPath)) {
+            return {};
+        }
+        reserveForStatementsIn(objPath);
+        m_file = objPath;
+        readStatements(lines, [this](std::string_view line) { objStatement(line); });
+        return std::move(m_level);
+    }
+
+  private:
+    template <class Statement>
+    void readStatements(leveltext::LineReader& lines, Statement statement) {
+        std::string_view line;
+        while (lines.next(line)) {
+            m_line = lines.lineNumber();
+            statement(line);
+        }
+        if (lines.stoppedAtLongLine()) {
+            m_level.cutShort.push_back({m_file, lines.lineNumber(), lines.longLineStart()});
+        }
+    }
+
+    // A quick count first spares the lists of a large level from growing
+    // step by step, which costs more than reading the file twice.
+    void reserveForStatementsIn(const char* objPath) {
+        leveltext::LineReader lines;
+        lines.open(objPath);
+        std::size_t positions = 0, normals = 0, texCoords = 0, faces = 0;
+        std::string_view line;
+        while (lines.next(line)) {
+            positions += startsWith(line, "v  ");
+            normals += startsWith(line, "vn ");
+            texCoords += startsWith(line, "vt ");
+            faces += startsWith(line, "f ");
+        }
+        m_level.positions.reserve(positions);
+        m_level.normals.reserve(normals);
+        m_level.texCoords.reserve(texCoords);
+        m_level.faces.reserve(faces);
+    }
+
+    void objStatement(std::string_view line) {
+        switch (line[0]) {
+        case '#':
+            return;
+        case 'v':
+            if (startsWith(line, "v  ")) {
+                return readPosition(line.substr(3));
+            }
+            if (startsWith(line, "vn ")) {
+                return readVector(line.substr(3), m_level.normals, "Error in file format -- vn");
+            }
+            if (startsWith(line, "vt ")) {
+                return readVector(line.substr(3), m_level.texCoords, "Error in file format -- vt");
+            }
+            break;
+        case 'f':
+            if (startsWith(line, "f ")) {
+                return readFace(line.substr(2));
+            }
+            break;
+        case 'm':
+            if (startsWith(line, "mtllib ")) {
+                return readMaterialLibrary(line.substr(7));
+            }
+            break;
+        case 'u':
+            if (startsWith(line, "usemtl ")) {
+                return useMaterial(line.substr(7));
+            }
+            break;
+        }
+        if (!isGroupingStatement(leveltext::firstWord(line))) {
+            noteIgnored(line);
+        }
+    }
+
+    void mtlStatement(std::string_view line) {
+        switch (line[0]) {
+        case '#':
+            return;
+        case 'n':
+            if (startsWith(line, "newmtl ")) {
+                m_materialName =
+                    std::string(readName(line.substr(7), "Error in file format -- newmtl"));
+                return;
+            }
+            break;
+        case 'm':
+            if (startsWith(line, "map_Ka ")) {
+                return addMaterial(readName(line.substr(7), "Error in file format -- map_Ka"));
+            }
+            break;
+        }
+        // Colours and the other maps are no concern of the game, but a
+        // texture map under another name is a texture the level maker may
+        // expect to see.
+        const std::string_view word = leveltext::firstWord(line);
+        if (startsWith(word, "map_") || word == "newmtl") {
+            noteIgnored(line);
+        }
+    }
+
+    void readPosition(std::string_view fields) {
+        float x = 0, y = 0, z = 0;
+        readThree(fields, x, y, z, "Error in file format -- v");
+        m_level.positions.emplace_back(kLevelScale * x, -kLevelScale * y, kLevelScale * z);
+    }
+
+    void readVector(std::string_view fields, std::vector<Vector3>& list, const char* malformed) {
+        float x = 0, y = 0, z = 0;
+        readThree(fields, x, y, z, malformed);
+        list.emplace_back(x, y, z);
+    }
+
+    void readThree(std::string_view fields, float& x, float& y, float& z, const char* malformed) {
+        FieldReader reader(fields);
+        if (!reader.readFloat(x) || !reader.readFloat(y) || !reader.readFloat(z)) {
+            fail(malformed);
+        }
+    }
+
+    // Three corners, each "position/texture coordinate/normal".
+    void readFace(std::string_view fields) {
+        FieldReader reader(fields);
+        std::array<std::array<long long, 3>, 3> written{};
+        for (auto& corner : written) {
+            if (!reader.readInteger(corner[0]) || !reader.readLiteral('/') ||
+                !reader.readInteger(corner[1]) || !reader.readLiteral('/') ||
+                !reader.readInteger(corner[2])) {
+                fail("Error in file format -- f");
+            }
+        }
+        LevelFace face{};
+        for (std::size_t i = 0; i < 3; ++i) {
+            face.position[i] = listIndex(written[i][0], m_level.positions.size(), "position");
+            face.texCoord[i] =
+                listIndex(written[i][1], m_level.texCoords.size(), "texture coordinate");
+            face.normal[i] = listIndex(written[i][2], m_level.normals.size(), "normal");
+        }
+        face.material = m_currentMaterial;
+        face.line = m_line;
+        m_level.faces.push_back(face);
+        cutIntoCollisionLine(face);
+    }
+
+    std::uint32_t listIndex(long long written, std::size_t listSize, const char* what) {
+        const auto usable = std::min<unsigned long long>(listSize, kMostCorners);
+        if (written >= 1 && static_cast<unsigned long long>(written) <= usable) {
+            return static_cast<std::uint32_t>(written - 1);
+        }
+        const char* why = written == 0  ? "; indices count from 1"
+                          : written < 0 ? "; relative indices are not supported"
+                                        : "";
+        char message[LOG_MESSAGE_LEN];
+        std::snprintf(message, sizeof message,
+                      "Error in file format -- f: %s index %lld out of range on line %zu of %s "
+                      "(%zu read so far%s)",
+                      what, written, m_line, m_file.c_str(), listSize, why);
+        fail(message);
+    }
+
+    void cutIntoCollisionLine(const LevelFace& face) {
+        const auto& at = m_level.positions;
+        if (const std::optional<Line2> line =
+                cutFace(at[face.position[0]], at[face.position[1]], at[face.position[2]])) {
+            m_level.collisionLines.push_back(*line);
+            m_level.collisionLineFace.push_back(m_level.faces.size() - 1);
+        }
+    }
+
+    void readMaterialLibrary(std::string_view fields) {
+        m_logger.logDebug("Parsing textures");
+        const std::string path(readName(fields, "Error in file format -- mtllib"));
+        leveltext::LineReader lines;
+        if (!lines.open(path.c_str())) {
+            char message[LOG_MESSAGE_LEN];
+            std::snprintf(message, sizeof message, "Material %s failed to open", path.c_str());
+            fail(message);
+        }
+        const std::string objFile = std::exchange(m_file, path);
+        const std::size_t objLine = m_line;
+        m_materialName.clear();
+        readStatements(lines, [this](std::string_view line) { mtlStatement(line); });
+        m_file = objFile;
+        m_line = objLine;
+    }
+
+    // A later "map_Ka" under the same name takes the name over.
+    void addMaterial(std::string_view texturePath) {
+        const int index = static_cast<int>(m_level.materials.size());
+        m_level.materials.push_back({m_materialName, std::string(texturePath)});
+        m_materialIndex.insert_or_assign(m_materialName, index);
+    }
+
+    void useMaterial(std::string_view fields) {
+        const std::string_view name = readName(fields, "Error in file format -- usemtl");
+        const auto found = m_materialIndex.find(name);
+        m_currentMaterial = found == m_materialIndex.end() ? -1 : found->second;
+        m_level.materialUses.push_back(
+            {std::string(name), m_currentMaterial, m_level.faces.size()});
+    }
+
+    std::string_view readName(std::string_view fields, const char* malformed) {
+        FieldReader reader(fields);
+        std::string_view name;
+        if (!reader.readWord(name)) {
+            fail(malformed);
+        }
+        return name;
+    }
+
+    void noteIgnored(std::string_view line) {
+        m_level.ignored.push_back({m_file, m_line, std::string(line)});
+    }
+
+    [[noreturn]] void fail(const char* message) {
+        if (m_failedAt != nullptr) {
+            *m_failedAt = {m_file, m_line, m_level.ignored};
+        }
+        m_logger.logFatalError("%s", message);
+        // A logger is meant to throw; should one return, reading must still
+        // not go on with the bad statement.
+        throw std::runtime_error(message);
+    }
+
+    Logger& m_logger;
+    LevelReadPlace* m_failedAt;
+    LevelData m_level;
+    std::string m_file;
+    std::size_t m_line = 0;
+    int m_currentMaterial = -1;
+    std::string m_materialName;
+    std::map<std::string, int, std::less<>> m_materialIndex;
+};
+
+} // namespace
+
+LevelData readObjLevel(const char* objPath, Logger& logger, LevelReadPlace* failedAt) {
+    return ObjLevelParser(logger, failedAt).read(objPath);
+}

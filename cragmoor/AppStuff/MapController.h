@@ -1,0 +1,153 @@
+// cragmoor's world: the registries of entities and collision lines, the
+// level mesh, a grid of 240-unit chunks indexing entities and lines by area,
+// the view, and the tick and frame passes over all of it.
+#pragma once
+
+#include <GL/gl.h>
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <memory>
+#include <vector>
+
+#include "Entities/CollisionLine.h"
+#include "Entities/Entity.h"
+#include "Entities/EntityEnumeration.h"
+#include "PointerManager.h"
+#include "Util/Shapes.h"
+#include "Util/Vector2.h"
+#include "Util/Vector3.h"
+
+class MapStateController;
+class Texture;
+struct LevelData;
+
+const unsigned LEVEL_CHUNK_SIZE = 240;
+// Width and height of every level, in world units.
+const unsigned LEVEL_SIZE = 9000;
+
+class MapController {
+  public:
+    struct Face3;
+    struct LevelChunk {
+        std::list<Pointer<Entity>> m_entities;
+        std::list<Pointer<CollisionLine>> m_collisionLines;
+        std::list<Face3*> m_faces;
+        void entityAdd(const Pointer<Entity>& entity) { m_entities.push_back(entity); }
+        void entityRemove(const Pointer<Entity>& entity);
+    };
+
+    // One corner of a mesh face: pointers into the map's vertex data.
+    struct Vertex3 {
+        Vertex3(Vector3* position, Vector3* normal, Vector3* texCoord)
+            : m_position(position), m_normal(normal), m_texCoord(texCoord) {}
+        void glCommands() const;
+        Vector3* m_position;
+        Vector3* m_normal;
+        Vector3* m_texCoord;
+    };
+
+    struct Face3 {
+        // Compiles the face into a display list of its own.
+        Face3(Vertex3* a, Vertex3* b, Vertex3* c, Texture* texture);
+        void glCommands() const;
+        void draw() const { glCallList(m_displayList); }
+        Vertex3* m_a;
+        Vertex3* m_b;
+        Vertex3* m_c;
+        Texture* m_texture;
+        GLuint m_displayList;
+        std::uint64_t m_drawCounter;
+    };
+
+    class MapObjLoader;
+
+    explicit MapController(MapStateController* mapStateController);
+    virtual ~MapController();
+    MapController(const MapController&) = delete;
+    MapController& operator=(const MapController&) = delete;
+
+    void loadMap(const char* path);
+
+    MapStateController* getMapStateController() const { return m_mapStateController; }
+    EntityEnumeration* getEntityEnumeration() const { return m_entityEnumeration.get(); }
+    std::uint64_t getGameTickCounter() const { return m_gameTickCounter; }
+    std::uint64_t getDrawCounter() const { return m_drawCounter; }
+    unsigned getLevelWidth() const { return m_levelWidth; }
+    unsigned getLevelHeight() const { return m_levelHeight; }
+
+    void entityAdd(Entity* entity, Pointer<Entity>* out);
+    void collisionLineAdd(CollisionLine* line, Pointer<CollisionLine>* out);
+    void faceAdd(const Face3& face);
+    void entityDestroy(Pointer<Entity> entity);
+    void entityAddToMap(const Pointer<Entity>& entity);
+    void entityRemoveFromMap(const Pointer<Entity>& entity);
+    void entityMove(const Pointer<Entity>& entity);
+    void entityActivate(const Pointer<Entity>& entity);
+    void entityDeactivate(const Pointer<Entity>& entity);
+    const std::list<Pointer<Entity>>& getActiveEntities() const { return m_activeEntities; }
+
+    void gameTick();
+    void gameFrame();
+
+    void getNONEobject(Pointer<Entity>* out) const { *out = m_NONE; }
+
+    int getLevelChunk(const Vector2& p) const;
+    void getLevelChunk(std::vector<unsigned>* dest, const Vector2& p) const;
+    void getLevelChunk(std::vector<unsigned>* dest, const Box2& box) const;
+    const LevelChunk& getChunk(unsigned index) const { return m_levelChunks[index]; }
+    // Every line listed in a chunk the box overlaps, each line once.
+    void getCollisionLines(std::vector<Pointer<CollisionLine>>* dest, const Box2& box);
+    void getCollisionLines(std::vector<Line2>* dest, const Box2& box);
+
+    void viewSetPosition(const Vector2& position) { m_viewPosition = position; }
+    const Vector2& viewGetPosition() const { return m_viewPosition; }
+    void viewSetPort(const Box2& port) { m_viewPort = port; }
+    const Box2& viewGetPort() const { return m_viewPort; }
+    Vector2 viewGetTopLeft() const { return m_viewPosition + m_viewPort.m_tl; }
+
+    void set2Dmode();
+    void set3Dmode();
+
+    void DEBUG_activeEntities() const;
+    void DEBUG_levelEntities() const;
+
+    std::size_t getFaceCount() const { return m_faces.size(); }
+
+  private:
+    template <class Visit> void forEachCollisionLine(const Box2& box, Visit&& visit);
+    void buildLevel(const LevelData& level);
+    void drawSky() const;
+    void drawChunk(unsigned index);
+
+    MapStateController* m_mapStateController;
+    std::unique_ptr<EntityEnumeration> m_entityEnumeration;
+    unsigned m_levelWidth;
+    unsigned m_levelHeight;
+    Vector2 m_viewPosition;
+    Box2 m_viewPort;
+    bool m_2Dmode;
+    std::uint64_t m_gameTickCounter;
+    std::uint64_t m_drawCounter;
+    std::uint64_t m_solidRetreivalCounter;
+    unsigned m_levelChunksNum;
+    unsigned m_levelChunksPerRow;
+    // The registries come before everything that holds handles into them,
+    // so that those handles are released first; lines go before entities.
+    std::unique_ptr<PointerManager<Entity>> m_entityManager;
+    std::unique_ptr<PointerManager<CollisionLine>> m_collisionManager;
+    std::vector<LevelChunk> m_levelChunks;
+    // Deques never move their elements, so vertices and faces can point
+    // into them while the level grows.
+    std::deque<Face3> m_faces;
+    std::deque<Vertex3> m_verteces;
+    std::deque<Vector3> m_vertexPositions;
+    std::deque<Vector3> m_vertexNormals;
+    std::deque<Vector3> m_vertexTexCoords;
+    std::vector<std::unique_ptr<Texture>> m_faceTextures;
+    std::list<Pointer<Entity>> m_activeEntities;
+    std::list<Pointer<Entity>>::iterator m_gameTickActiveEntitiesIter;
+    bool m_tickPositionMoved;
+    Pointer<Entity> m_NONE;
+    std::vector<unsigned> m_chunkScratch;
+};

@@ -1,0 +1,142 @@
+// Building the level: the reader parses the OBJ and MTL files and cuts the
+// faces; here the result becomes textures, display lists and collision
+// lines owned by the map, followed by the placeholder entity, the light and
+// the sky.
+#include <GL/gl.h>
+#include <map>
+#include <string>
+
+#include "AppStuff/MapController.h"
+#include "AppStuff/MapStateController.h"
+#include "ApplicationController.h"
+#include "ApplicationStateController.h"
+#include "Entities/Characters/E_CursorGame.h"
+#include "Entities/Characters/E_Player.h"
+#include "Entities/Characters/EntityHandle.h"
+#include "Entities/E_NONE.h"
+#include "Logger.h"
+#include "ObjLevelReader.h"
+#include "Resources/Texture.h"
+
+namespace {
+// A directional light from the front, above and to the right.
+const GLfloat LIGHT_DIRECTION[4] = {500, 1000, 1000, 0};
+const char* const SKY_TEXTURE = "SKY1.tga";
+// Where the player enters the level: above the floor of the first run.
+const Vector2 PLAYER_START(400, 0);
+} // namespace
+
+void MapController::Vertex3::glCommands() const {
+    glTexCoord3f(static_cast<float>(m_texCoord->m_x), static_cast<float>(m_texCoord->m_y),
+                 static_cast<float>(m_texCoord->m_z));
+    glNormal3f(static_cast<float>(m_normal->m_x), static_cast<float>(m_normal->m_y),
+               static_cast<float>(m_normal->m_z));
+    glVertex3f(static_cast<float>(m_position->m_x), static_cast<float>(m_position->m_y),
+               static_cast<float>(m_position->m_z));
+}
+
+MapController::Face3::Face3(Vertex3* a, Vertex3* b, Vertex3* c, Texture* texture)
+    : m_a(a), m_b(b), m_c(c), m_texture(texture), m_displayList(glGenLists(1)),
+      m_drawCounter(0) {
+    glNewList(m_displayList, GL_COMPILE);
+    glCommands();
+    glEndList();
+}
+
+void MapController::Face3::glCommands() const {
+    glShadeModel(GL_SMOOTH);
+    // A face without a material's image is drawn plain rather than with
+    // whatever texture happened to be bound.
+    if (m_texture != nullptr) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, m_texture->getTexture());
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+    glColor4f(1, 1, 1, 1);
+    glBegin(GL_TRIANGLES);
+    m_a->glCommands();
+    m_b->glCommands();
+    m_c->glCommands();
+    glEnd();
+}
+
+void MapController::loadMap(const char* path) {
+    m_viewPosition = Vector2(320, 240);
+    m_levelWidth = m_levelHeight = LEVEL_SIZE;
+    m_levelChunksPerRow = (LEVEL_SIZE + LEVEL_CHUNK_SIZE - 1) / LEVEL_CHUNK_SIZE;
+    m_levelChunksNum = m_levelChunksPerRow * m_levelChunksPerRow;
+    m_levelChunks.assign(m_levelChunksNum, LevelChunk());
+
+    Logger& logger = *m_mapStateController->getApplicationStateController()
+                          ->getApplicationController()
+                          ->getLogger();
+    buildLevel(readObjLevel(path, logger));
+
+    m_NONE.nullify();
+    (new E_NONE(this))->getPointer(&m_NONE);
+
+    // The cursor exists before the player so that the player has its target
+    // from its first tick; the view follows the player.
+    const Pointer<E_CursorGame> cursor = handleOf<E_CursorGame>(*new E_CursorGame(this));
+    m_mapStateController->setGameCursor(cursor);
+    const Pointer<E_Player> player = handleOf<E_Player>(*new E_Player(this, PLAYER_START));
+    m_mapStateController->setPlayer(player);
+    m_mapStateController->setCameraTarget(handleOf<Entity>(*player));
+    player->setTarget(handleOf<E_AITargetable>(*cursor));
+
+    glLightfv(GL_LIGHT0, GL_POSITION, LIGHT_DIRECTION);
+    glEnable(GL_LIGHT0);
+
+    auto sky = std::make_unique<Texture>(m_mapStateController->getApplicationStateController()
+                                             ->getApplicationController());
+    sky->load(SKY_TEXTURE, GL_REPEAT, GL_REPEAT);
+    m_faceTextures.push_back(std::move(sky));
+}
+
+void MapController::buildLevel(const LevelData& level) {
+    ApplicationController* controller =
+        m_mapStateController->getApplicationStateController()->getApplicationController();
+    Logger& logger = *controller->getLogger();
+    std::vector<Texture*> materialTextures;
+    for (const LevelMaterial& material : level.materials) {
+        Texture* texture = nullptr;
+        if (!material.texturePath.empty()) {
+            auto loaded = std::make_unique<Texture>(controller);
+            loaded->load(material.texturePath.c_str(), GL_REPEAT, GL_REPEAT);
+            texture = loaded.get();
+            m_faceTextures.push_back(std::move(loaded));
+            logger.logDebug("Texture Loaded %s %p", material.texturePath.c_str(),
+                            static_cast<void*>(texture));
+        }
+        materialTextures.push_back(texture);
+    }
+    for (const Vector3& position : level.positions)
+        m_vertexPositions.push_back(position);
+    for (const Vector3& normal : level.normals)
+        m_vertexNormals.push_back(normal);
+    for (const Vector3& texCoord : level.texCoords)
+        m_vertexTexCoords.push_back(texCoord);
+
+    int currentMaterial = -2;
+    for (const LevelFace& face : level.faces) {
+        Texture* texture = face.material >= 0 ? materialTextures[face.material] : nullptr;
+        if (face.material != currentMaterial) {
+            currentMaterial = face.material;
+            logger.logDebug("Current Texture set to: %s %p",
+                            face.material >= 0 ? level.materials[face.material].name.c_str() : "",
+                            static_cast<void*>(texture));
+        }
+        Vertex3* corners[3];
+        for (int corner = 0; corner < 3; ++corner) {
+            m_verteces.emplace_back(&m_vertexPositions[face.position[corner]],
+                                    &m_vertexNormals[face.normal[corner]],
+                                    &m_vertexTexCoords[face.texCoord[corner]]);
+            corners[corner] = &m_verteces.back();
+        }
+        logger.logDebug("Face Created texture: %p", static_cast<void*>(texture));
+        m_faces.emplace_back(corners[0], corners[1], corners[2], texture);
+    }
+    for (const Line2& line : level.collisionLines)
+        new CollisionLine(this, line);
+}

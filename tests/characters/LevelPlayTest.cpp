@@ -1,0 +1,246 @@
+// The player in the real level, the world ticked as the loop ticks it with
+// keys fed through SDL's queue and the tick fraction fixed at 1. Where the
+// level has what (floor heights in world y): the start run at 400 from 96 to
+// 1000, a 27-degree slope up to a plateau at 200 from 1400 to 1700, and a
+// pit from 2500 with a 63-degree slope on its left and a floor at 600.
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "CharacterWorld.h"
+
+namespace {
+
+// The player's centre stands this far above a flat floor.
+constexpr double PLAYER_HALF_HEIGHT = 32;
+constexpr double START_FLOOR = 400;
+constexpr double PLATEAU = 200;
+constexpr double PIT_FLOOR = 600;
+
+class LevelPlay : public testing::Test {
+  protected:
+    LevelPlay() : world(REAL_LEVEL) {
+        world.map().getCollisionLines(&outline, Box2(Vector2(0, 0), Vector2(8999, 8999)));
+    }
+
+    const Vector2& centreOf(const E_Player& player) const { return player.getPosition().m_center; }
+    void land() {
+        world.ticks(60);
+        ASSERT_NEAR(centreOf(world.player()).m_y, START_FLOOR - PLAYER_HALF_HEIGHT, 0.05);
+    }
+    E_Player& spawnPlayer(const Vector2& at) {
+        E_Player* player = new E_Player(&world.map(), at);
+        player->setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));
+        return *player;
+    }
+
+    // Whether p lies within the solid the level's lines enclose: an upward
+    // ray from p crosses them an odd number of times.
+    bool insideSolid(const Vector2& p) const {
+        int crossings = 0;
+        for (const Line2& line : outline) {
+            const Vector2 &a = line.m_a, &b = line.m_b;
+            if (a.m_x == b.m_x || (p.m_x < a.m_x) == (p.m_x < b.m_x))
+                continue;
+            const double yAtP = a.m_y + (b.m_y - a.m_y) * (p.m_x - a.m_x) / (b.m_x - a.m_x);
+            crossings += yAtP < p.m_y ? 1 : 0;
+        }
+        return crossings % 2 == 1;
+    }
+    // How far the deepest line reaches into the ellipse, as a share of its
+    // size (0 touching, 1 through the centre; negative when clear).
+    double deepestOverlap(const Ellipsoid2& ellipse) const {
+        double deepest = -1e9;
+        const Vector2 centre = ellipse.m_center / ellipse.m_radius;
+        for (const Line2& line : outline) {
+            const Vector2 a = line.m_a / ellipse.m_radius, b = line.m_b / ellipse.m_radius;
+            const Vector2 along = b - a;
+            double share = (centre - a).dotProduct(along) / along.dotProduct(along);
+            share = std::fmax(0.0, std::fmin(1.0, share));
+            deepest = std::fmax(deepest, 1.0 - (a + along * share - centre).length());
+        }
+        return deepest;
+    }
+    void expectClearOfSolid(const E_Player& player, int tick) {
+        EXPECT_FALSE(insideSolid(centreOf(player))) << "tick " << tick;
+        EXPECT_LT(deepestOverlap(player.getPosition()), 0.01) << "tick " << tick;
+    }
+
+    CharacterWorld world;
+    std::vector<Line2> outline;
+};
+
+TEST_F(LevelPlay, FallsFromTheStartOntoTheFloorAndStays) {
+    land();
+    const Vector2 landed = centreOf(world.player());
+    EXPECT_EQ(landed.m_x, 400);
+    world.ticks(100);
+    EXPECT_EQ(centreOf(world.player()).m_x, landed.m_x);
+    EXPECT_NEAR(centreOf(world.player()).m_y, landed.m_y, 1e-9);
+    EXPECT_EQ(world.player().getVelocity().m_y, 0);
+}
+
+TEST_F(LevelPlay, ViewFollowsThePlayerAndTheCursorFollowsTheMouse) {
+    land();
+    world.engine.pushMotion(600, 150);
+    world.tick();
+    const Vector2 view = world.map().viewGetPosition();
+    EXPECT_EQ(view.m_x, centreOf(world.player()).m_x);
+    EXPECT_EQ(view.m_y, centreOf(world.player()).m_y);
+    const Vector2 cursor = world.state->getGameCursor()->getPosition().m_center;
+    EXPECT_EQ(cursor.m_x, view.m_x - 320 + 480);
+    EXPECT_EQ(cursor.m_y, view.m_y - 240 + 120);
+}
+
+TEST_F(LevelPlay, WalkingRightForThirtyTicksCoversOneHundredAndTwenty) {
+    land();
+    const Vector2 start = centreOf(world.player());
+    world.press(SDLK_d);
+    world.ticks(30);
+    world.release(SDLK_d);
+    world.ticks(5);
+    EXPECT_NEAR(centreOf(world.player()).m_x - start.m_x, 120, 0.5);
+    EXPECT_NEAR(centreOf(world.player()).m_y, start.m_y, 0.05);
+}
+
+TEST_F(LevelPlay, JumpRisesNinetyFiveAndLandsWhereItStarted) {
+    land();
+    const Vector2 start = centreOf(world.player());
+    world.press(SDLK_w);
+    double highest = start.m_y;
+    for (int tick = 0; tick < 60; ++tick) {
+        world.tick();
+        highest = std::fmin(highest, centreOf(world.player()).m_y);
+    }
+    world.release(SDLK_w);
+    world.tick();
+    EXPECT_NEAR(start.m_y - highest, 95, 1);
+    EXPECT_EQ(centreOf(world.player()).m_x, start.m_x);
+    EXPECT_NEAR(centreOf(world.player()).m_y, start.m_y, 0.05);
+}
+
+TEST_F(LevelPlay, LettingGoOfJumpEarlyJumpsLower) {
+    land();
+    const double start = centreOf(world.player()).m_y;
+    world.press(SDLK_w);
+    world.tick();
+    world.release(SDLK_w);
+    double highest = start;
+    for (int tick = 0; tick < 60; ++tick) {
+        world.tick();
+        highest = std::fmin(highest, centreOf(world.player()).m_y);
+    }
+    EXPECT_LT(start - highest, 40);
+    EXPECT_GT(start - highest, 5);
+}
+
+TEST_F(LevelPlay, WalksUpTheWalkableSlopeOntoThePlateau) {
+    land();
+    world.press(SDLK_d);
+    int tick = 0;
+    while (centreOf(world.player()).m_x < 1500 && tick < 600) {
+        world.tick();
+        expectClearOfSolid(world.player(), ++tick);
+    }
+    ASSERT_GE(centreOf(world.player()).m_x, 1500) << "stuck at " << centreOf(world.player()).m_x;
+    EXPECT_NEAR(centreOf(world.player()).m_y, PLATEAU - PLAYER_HALF_HEIGHT, 0.05);
+}
+
+TEST_F(LevelPlay, CannotWalkUpTheSteepSlopeOutOfThePit) {
+    E_Player& inPit = spawnPlayer(Vector2(2700, 500));
+    world.ticks(30);
+    ASSERT_NEAR(centreOf(inPit).m_y, PIT_FLOOR - PLAYER_HALF_HEIGHT, 0.05);
+    world.press(SDLK_a);
+    world.ticks(100);
+    const Vector2 stopped = centreOf(inPit);
+    world.ticks(50);
+    EXPECT_EQ(centreOf(inPit).m_x, stopped.m_x) << "kept climbing";
+    EXPECT_GT(centreOf(inPit).m_y, PIT_FLOOR - PLAYER_HALF_HEIGHT - 30);
+    EXPECT_GT(stopped.m_x, 2560);
+    expectClearOfSolid(inPit, 150);
+}
+
+TEST_F(LevelPlay, JumpingFromTheSteepSlopeThrowsTheCharacterOffSideways) {
+    E_Player& onSlope = spawnPlayer(Vector2(2550, 300));
+    world.ticks(40);
+    ASSERT_EQ(onSlope.getVelocity().m_y, 0) << "did not come to rest on the slope";
+    const Vector2 rest = centreOf(onSlope);
+    ASSERT_LT(rest.m_y, PIT_FLOOR - PLAYER_HALF_HEIGHT - 20) << "should rest on the slope";
+
+    world.press(SDLK_w);
+    world.press(SDLK_a);
+    world.tick();
+    EXPECT_EQ(onSlope.getControlState(), E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
+    EXPECT_GT(onSlope.getVelocity().m_x, 0);
+    EXPECT_LT(onSlope.getVelocity().m_y, 0);
+    for (int tick = 1; tick < 60; ++tick) {
+        world.tick();
+        expectClearOfSolid(onSlope, tick);
+    }
+    EXPECT_GT(centreOf(onSlope).m_x, rest.m_x + 20) << "walking left won during the drift";
+}
+
+TEST_F(LevelPlay, RunningAndJumpingAcrossTheLevelNeverEntersTheSolid) {
+    world.press(SDLK_d);
+    for (int tick = 0; tick < 1500; ++tick) {
+        if (tick % 30 == 0)
+            world.press(SDLK_w);
+        if (tick % 30 == 20)
+            world.release(SDLK_w);
+        world.tick();
+        expectClearOfSolid(world.player(), tick);
+        if (HasFailure())
+            break;
+    }
+    EXPECT_GT(centreOf(world.player()).m_x, 2000) << "got stuck early";
+}
+
+// Everything the scripted run leaves behind that later ticks depend on.
+std::uint64_t worldHash(const E_Player& player) {
+    std::uint64_t hash = 1469598103934665603ull;
+    const auto mix = [&hash](double value) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        hash = (hash ^ bits) * 1099511628211ull;
+    };
+    mix(player.getPosition().m_center.m_x);
+    mix(player.getPosition().m_center.m_y);
+    mix(player.getVelocity().m_x);
+    mix(player.getVelocity().m_y);
+    mix(player.getBodyRotation().m_degrees);
+    mix(player.getBodyRotationOffset().m_degrees);
+    mix(player.getArmRotation().m_degrees);
+    mix(player.getHeadRotation().m_degrees);
+    mix(static_cast<double>(player.getControlState()));
+    mix(static_cast<double>(player.getLegFrameType()));
+    return hash;
+}
+
+std::uint64_t scriptedRun() {
+    CharacterWorld world(REAL_LEVEL);
+    std::uint64_t hash = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        if (tick == 60)
+            world.press(SDLK_d);
+        if (tick % 45 == 10)
+            world.press(SDLK_w);
+        if (tick % 45 == 25)
+            world.release(SDLK_w);
+        if (tick == 200)
+            world.engine.pushMotion(100, 500);
+        if (tick == 300)
+            world.press(SDLK_s);
+        world.tick();
+        hash ^= worldHash(world.player()) + tick;
+    }
+    return hash;
+}
+
+TEST(LevelDeterminism, SameScriptGivesTheSameWorld) {
+    const std::uint64_t first = scriptedRun();
+    EXPECT_EQ(scriptedRun(), first);
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+// Material libraries: which texture each face gets, and how a broken or
+// missing library ends loading.
+#include <gtest/gtest.h>
+
+#include "LevelFiles.h"
+
+namespace {
+
+const char* const kMaterials = "# colours are no concern of the game\n"
+                               "newmtl rock\n"
+                               "Kd 0.5 0.5 0.5\n"
+                               "map_Ka rock.tga\n"
+                               "newmtl plain\n"
+                               "Kd 1 0 0\n"
+                               "map_Kd plain.tga\n"
+                               "newmtl grass\n"
+                               "map_Ka grass.tga\n";
+
+std::string faceAfter(const std::string& statement) {
+    return statement + "\nf 1/1/1 2/1/1 3/1/1\n";
+}
+
+TEST_F(LevelReaderTest, FacesTakeTheTextureOfTheMaterialInUse) {
+    const LevelData level =
+        read(std::string(kThreeCorners) + "f 1/1/1 2/1/1 3/1/1\n" + "mtllib level.mtl\n" +
+                 faceAfter("usemtl grass") + faceAfter("usemtl plain") +
+                 faceAfter("usemtl unknown") + faceAfter("usemtl rock"),
+             kMaterials);
+    ASSERT_EQ(level.materials.size(), 2u);
+    EXPECT_EQ(level.materials[0].name, "rock");
+    EXPECT_EQ(level.materials[0].texturePath, "rock.tga");
+    EXPECT_EQ(level.materials[1].name, "grass");
+    EXPECT_EQ(level.materials[1].texturePath, "grass.tga");
+    std::vector<int> materialOfFace;
+    for (const LevelFace& face : level.faces) {
+        materialOfFace.push_back(face.material);
+    }
+    EXPECT_EQ(materialOfFace, (std::vector<int>{-1, 1, -1, -1, 0}));
+    ASSERT_EQ(level.materialUses.size(), 4u);
+    EXPECT_EQ(level.materialUses[2].name, "unknown");
+    EXPECT_EQ(level.materialUses[2].material, -1);
+    EXPECT_EQ(level.materialUses[2].firstFace, 3u);
+}
+
+TEST_F(LevelReaderTest, LaterTextureUnderTheSameNameTakesTheNameOver) {
+    const LevelData level =
+        read(std::string(kThreeCorners) + "mtllib level.mtl\n" + faceAfter("usemtl wall"),
+             "map_Ka orphan.tga\nnewmtl wall\nmap_Ka old.tga\nmap_Ka new.tga\n");
+    ASSERT_EQ(level.materials.size(), 3u);
+    EXPECT_EQ(level.materials[0].name, "");
+    EXPECT_EQ(level.faces[0].material, 2);
+}
+
+TEST_F(LevelReaderTest, OtherTextureMapsAreReportedAsPassedOver) {
+    const LevelData level = read("mtllib level.mtl\n", kMaterials);
+    ASSERT_EQ(level.ignored.size(), 1u);
+    EXPECT_EQ(level.ignored[0].file, "level.mtl");
+    EXPECT_EQ(level.ignored[0].line, 7u);
+    EXPECT_EQ(level.ignored[0].text, "map_Kd plain.tga");
+}
+
+TEST_F(LevelReaderTest, EachMaterialLibraryIsAnnouncedAtDebugLevel) {
+    read("mtllib level.mtl\nmtllib level.mtl\n", kMaterials);
+    EXPECT_EQ(logger.textsOf("debug"),
+              (std::vector<std::string>{"Parsing textures", "Parsing textures"}));
+}
+
+TEST_F(LevelReaderTest, MalformedMaterialStatementsEndLoadingWithTheirMessage) {
+    EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\nnewmtl \n"),
+              "Error in file format -- newmtl");
+    EXPECT_EQ(failedAt.file, "level.mtl");
+    EXPECT_EQ(failedAt.line, 2u);
+    EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\n\nmap_Ka  \n"),
+              "Error in file format -- map_Ka");
+    EXPECT_EQ(failedAt.line, 3u);
+}
+
+TEST_F(LevelReaderTest, MaterialLibraryThatCannotBeOpenedNamesItsPath) {
+    EXPECT_EQ(fatalErrorOf("# materials\nmtllib missing.mtl\n"),
+              "Material missing.mtl failed to open");
+    EXPECT_EQ(failedAt.file, "level.obj");
+    EXPECT_EQ(failedAt.line, 2u);
+    EXPECT_EQ(fatalErrorOf("mtllib " + files.directory() + "\n"),
+              "Material " + files.directory() + " failed to open");
+}
+
+TEST_F(LevelReaderTest, OverlongLineEndsOnlyTheMaterialLibrary) {
+    const LevelData level =
+        read(std::string(kThreeCorners) + "mtllib level.mtl\n" + faceAfter("usemtl rock"),
+             "newmtl rock\nmap_Ka rock.tga\n# " + std::string(300, '-') + "\nmap_Ka lost.tga\n");
+    EXPECT_EQ(level.materials.size(), 1u);
+    EXPECT_EQ(level.faces.size(), 1u);
+    ASSERT_EQ(level.cutShort.size(), 1u);
+    EXPECT_EQ(level.cutShort[0].file, "level.mtl");
+}
+
+} // namespace

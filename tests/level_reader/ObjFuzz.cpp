@@ -1,0 +1,81 @@
+// libFuzzer target for the level reader. The input is an OBJ file, and
+// whatever follows a line "@@mtl" is the material library "legitLevel.mtl"
+// beside it, so that the asset builder's level serves as a seed as it is.
+// Every fatal error is an expected outcome; a crash, a hang or a face whose
+// indices leave the lists is not.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+#include "ObjLevelReader.h"
+
+namespace {
+
+class SilentLogger : public Logger {
+  public:
+    SilentLogger() : Logger(nullptr) {}
+
+  protected:
+    void outputError(const char*) override {}
+    void outputFatalError(const char* message) override { throw std::runtime_error(message); }
+    void outputInfo(const char*) override {}
+    void outputDebug(const char*) override {}
+};
+
+void writeFile(const char* name, std::string_view text) {
+    std::ofstream(name, std::ios::binary)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void checkIndices(const LevelData& level) {
+    for (const LevelFace& face : level.faces) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (face.position[i] >= level.positions.size() ||
+                face.texCoord[i] >= level.texCoords.size() ||
+                face.normal[i] >= level.normals.size() ||
+                face.material >= static_cast<int>(level.materials.size())) {
+                std::abort();
+            }
+        }
+    }
+    if (level.collisionLineFace.size() != level.collisionLines.size()) {
+        std::abort();
+    }
+    for (std::size_t face : level.collisionLineFace) {
+        if (face >= level.faces.size()) {
+            std::abort();
+        }
+    }
+}
+
+} // namespace
+
+// Material libraries are named relative to the working directory, so the
+// fuzzer works in a scratch directory of its own.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::string directory = (std::filesystem::temp_directory_path() / "fuzz-obj-XXXXXX").string();
+    if (mkdtemp(directory.data()) == nullptr || chdir(directory.c_str()) != 0) {
+        std::abort();
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    constexpr std::string_view kMtlMarker = "\n@@mtl\n";
+    const std::size_t split = input.find(kMtlMarker);
+    writeFile("level.obj", input.substr(0, split));
+    writeFile("legitLevel.mtl",
+              split == std::string_view::npos ? "" : input.substr(split + kMtlMarker.size()));
+    SilentLogger logger;
+    try {
+        checkIndices(readObjLevel("level.obj", logger));
+    } catch (const std::runtime_error&) {
+    }
+    return 0;
+}

@@ -1,0 +1,182 @@
+// The map controller's chunk index, registries and passes.
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "WorldFixture.h"
+
+namespace {
+std::vector<unsigned> chunksOf(MapController& map, const Box2& box) {
+    std::vector<unsigned> chunks;
+    map.getLevelChunk(&chunks, box);
+    return chunks;
+}
+} // namespace
+
+class Map : public testing::Test {
+  protected:
+    WorldFixture world;
+};
+
+TEST_F(Map, ChunkLookupsClampIntoTheLevel) {
+    EXPECT_EQ(world.map().getLevelChunk(Vector2(-5, 100000)), 1406);
+    EXPECT_EQ(world.map().getLevelChunk(Vector2(239.9, 240)), 38);
+    EXPECT_EQ(chunksOf(world.map(), Box2(Vector2(230, 10), Vector2(250, 10))),
+              (std::vector<unsigned>{0, 1}));
+    EXPECT_EQ(chunksOf(world.map(), Box2(Vector2(10, 230), Vector2(10, 250))),
+              (std::vector<unsigned>{0, 38}));
+    EXPECT_EQ(chunksOf(world.map(), Box2(Vector2(-100, -100), Vector2(-50, -50))),
+              (std::vector<unsigned>{0}));
+}
+
+TEST_F(Map, LineAcrossFourChunksIsReturnedOncePerQuery) {
+    new CollisionLine(&world.map(), Line2(Vector2(300, 300), Vector2(200, 200)));
+    for (int query = 0; query < 2; ++query) {
+        std::vector<Line2> lines;
+        world.map().getCollisionLines(&lines, Box2(Vector2(0, 0), Vector2(479, 479)));
+        ASSERT_EQ(lines.size(), 1u) << "query " << query;
+        EXPECT_EQ(lines[0].m_a.m_x, 300);
+    }
+    for (unsigned chunk : {0u, 1u, 38u, 39u})
+        EXPECT_EQ(world.map().getChunk(chunk).m_collisionLines.size(), 1u) << chunk;
+}
+
+TEST_F(Map, LineNormalsPointToTheirFrontSide) {
+    auto* floor = new CollisionLine(&world.map(), Line2(Vector2(10, 0), Vector2(0, 0)));
+    auto* ceiling = new CollisionLine(&world.map(), Line2(Vector2(0, 0), Vector2(10, 0)));
+    auto* point = new CollisionLine(&world.map(), Line2(Vector2(5, 5), Vector2(5, 5)));
+    EXPECT_EQ(floor->getNormal().m_y, -1);
+    EXPECT_EQ(ceiling->getNormal().m_y, 1);
+    EXPECT_EQ(point->getNormal().m_x, 0);
+    EXPECT_EQ(point->getNormal().m_y, 0);
+    EXPECT_EQ(world.map().getChunk(0).m_collisionLines.size(), 3u);
+}
+
+TEST_F(Map, EntityDeactivatingItselfDoesNotSkipTheNext) {
+    CountingEntity* first = world.addEntity(Vector2(100, 100));
+    CountingEntity* second = world.addEntity(Vector2(200, 100));
+    first->onTick = [](CountingEntity& self) { self.setActive(false); };
+    world.map().gameTick();
+    EXPECT_EQ(first->ticks, 1);
+    EXPECT_EQ(second->ticks, 1);
+    world.map().gameTick();
+    EXPECT_EQ(first->ticks, 1);
+    EXPECT_EQ(second->ticks, 2);
+}
+
+TEST_F(Map, EntityDestroyingItselfInItsTickIsSafe) {
+    const std::size_t activeBefore = world.map().getActiveEntities().size();
+    CountingEntity* doomed = world.addEntity(Vector2(100, 100));
+    CountingEntity* after = world.addEntity(Vector2(100, 100));
+    doomed->onTick = [](CountingEntity& self) { self.destroy(); };
+    world.map().gameTick();
+    EXPECT_EQ(after->ticks, 1);
+    world.map().gameTick();
+    EXPECT_EQ(after->ticks, 2);
+    EXPECT_EQ(world.map().getActiveEntities().size(), activeBefore + 1);
+}
+
+TEST_F(Map, EntityActivatedDuringThePassTicksOnceInIt) {
+    CountingEntity* spawner = world.addEntity(Vector2(100, 100));
+    CountingEntity* spawned = nullptr;
+    spawner->onTick = [&](CountingEntity& self) {
+        if (spawned == nullptr)
+            spawned = new CountingEntity(self.getMapController(), Vector2(50, 50), Vector2(5, 5));
+    };
+    world.map().gameTick();
+    ASSERT_NE(spawned, nullptr);
+    EXPECT_EQ(spawned->ticks, 1);
+    world.map().gameTick();
+    EXPECT_EQ(spawned->ticks, 2);
+}
+
+TEST_F(Map, EntityInTwoVisibleChunksIsDrawnOnce) {
+    // The view starts centred on (320, 240): chunks 0 and 1 are both visible.
+    CountingEntity* straddling = world.addEntity(Vector2(240, 100), Vector2(20, 20));
+    ASSERT_TRUE(world.chunkLists(0, *straddling) && world.chunkLists(1, *straddling));
+    world.map().gameFrame();
+    EXPECT_EQ(straddling->draws, 1);
+    world.map().gameFrame();
+    EXPECT_EQ(straddling->draws, 2);
+}
+
+TEST_F(Map, CameraTargetIsDrawnOnceEvenInAVisibleChunk) {
+    CountingEntity* target = world.addEntity(Vector2(100, 100));
+    Pointer<Entity> handle;
+    target->getPointer(&handle);
+    world.state->setCameraTarget(handle);
+    world.map().gameFrame();
+    EXPECT_EQ(target->draws, 1);
+}
+
+TEST_F(Map, MovingWithinOverlappingBoxesTouchesOnlyTheDifference) {
+    CountingEntity* mover = world.addEntity(Vector2(230, 100), Vector2(5, 5));
+    ASSERT_TRUE(world.chunkLists(0, *mover));
+    ASSERT_FALSE(world.chunkLists(1, *mover));
+    // setPosition gives radius (1, 1): the box moves to 235..237 and then
+    // across the border to 239..241.
+    mover->setPosition(Vector2(236, 100));
+    mover->setPosition(Vector2(240, 100));
+    EXPECT_TRUE(world.chunkLists(0, *mover));
+    EXPECT_TRUE(world.chunkLists(1, *mover));
+    EXPECT_EQ(world.timesListed(0, *mover), 1) << "listed once, not twice";
+    mover->setPosition(Vector2(250, 100));
+    EXPECT_FALSE(world.chunkLists(0, *mover));
+    EXPECT_TRUE(world.chunkLists(1, *mover));
+}
+
+TEST_F(Map, MovingFarMovesTheEntityWholesale) {
+    CountingEntity* mover = world.addEntity(Vector2(100, 100), Vector2(5, 5));
+    mover->setPosition(Vector2(5000, 3000));
+    EXPECT_FALSE(world.chunkLists(0, *mover));
+    EXPECT_TRUE(world.chunkLists(static_cast<unsigned>(world.map().getLevelChunk(Vector2(5000, 3000))),
+                                 *mover));
+    EXPECT_EQ(mover->getPosition().m_radius.m_x, 1);
+}
+
+TEST_F(Map, RemovingAnAbsentHandleIsHarmless) {
+    CountingEntity* mover = world.addEntity(Vector2(100, 100), Vector2(5, 5));
+    // Moved by changing its centre directly, as characters do: the chunks
+    // still list it where it was.
+    Pointer<Entity> handle;
+    mover->getPointer(&handle);
+    const_cast<Ellipsoid2&>(mover->getPosition()).m_center = Vector2(3000, 3000);
+    mover->destroy();
+    EXPECT_TRUE(handle.isNull());
+    // The stale entry names a destroyed object; passes over the chunk skip it.
+    world.map().gameFrame();
+    world.map().gameTick();
+}
+
+TEST_F(Map, PlaceholderIsInactiveAndTypeTreeAnswersParents) {
+    Pointer<Entity> none;
+    world.map().getNONEobject(&none);
+    ASSERT_FALSE(none.isNull());
+    EXPECT_EQ(none->getType(), EN_NONE);
+    EXPECT_FALSE(none->getActive());
+    const EntityEnumeration& types = *world.map().getEntityEnumeration();
+    EXPECT_TRUE(types.entityIsParent(EN_CHARACTER, EN_PLAYER));
+    EXPECT_TRUE(types.entityIsParent(EN_ENTITY, EN_SHOTGUN));
+    EXPECT_TRUE(types.entityIsParent(EN_PLAYER, EN_PLAYER));
+    EXPECT_FALSE(types.entityIsParent(EN_PLAYER, EN_CHARACTER));
+    EXPECT_FALSE(types.entityIsParent(EN_NONE, EN_NONE));
+    EXPECT_FALSE(types.entityIsParent(EN_WALL, EN_PLAYER));
+}
+
+TEST_F(Map, DebugDumpsListActiveEntitiesAndChunks) {
+    world.addEntity(Vector2(100, 50));
+    testing::internal::CaptureStdout();
+    world.map().DEBUG_activeEntities();
+    const std::string active = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(active.rfind("==Active Entities==\n", 0), 0u);
+    EXPECT_NE(active.find("\t(100, 50)\n"), std::string::npos);
+    testing::internal::CaptureStdout();
+    world.map().DEBUG_levelEntities();
+    const std::string chunks = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(chunks.rfind("==Level Chunk Contents==\n\t=Level Chunk 0=\n", 0), 0u);
+    EXPECT_NE(chunks.find("\t\t(100, 50)\n"), std::string::npos);
+}
+
+TEST_F(Map, SecondInitializeIsRefused) {
+    world.state->initialize("legitLevel.obj");
+    EXPECT_EQ(world.engine.logger->errors().back(), "MapStateController is already initialized.");
+}
