@@ -52,6 +52,9 @@ TEST_F(LevelReaderTest, LineNumbersCountEveryLineOfTheFile) {
 
 TEST_F(LevelReaderTest, NulCharacterEndsTheStatement) {
     EXPECT_EQ(fatalErrorOf(std::string("v  1 2\0 3\n", 10)), "Error in file format -- v");
+    const LevelData level = read(std::string("\0v  1 2 3\nv  4 5 6\n", 19));
+    EXPECT_EQ(level.positions.size(), 1u);
+    EXPECT_TRUE(level.ignored.empty());
 }
 
 } // namespace

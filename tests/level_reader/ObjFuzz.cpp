@@ -5,6 +5,7 @@
 // indices leave the lists is not.
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -55,17 +56,32 @@ void checkIndices(const LevelData& level) {
 
 } // namespace
 
-// Material libraries are named relative to the working directory, so the
-// fuzzer works in a scratch directory of its own.
+namespace {
+// Material libraries are named relative to the working directory, so each
+// input is read from a scratch directory of the fuzzer's own; the directory
+// the fuzzer was started in stays the working directory otherwise, for the
+// corpus and the crash files.
+std::string scratchDirectory;
+int startDirectory = -1;
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string directory = (std::filesystem::temp_directory_path() / "fuzz-obj-XXXXXX").string();
-    if (mkdtemp(directory.data()) == nullptr || chdir(directory.c_str()) != 0) {
+    scratchDirectory = (std::filesystem::temp_directory_path() / "fuzz-obj-XXXXXX").string();
+    startDirectory = open(".", O_RDONLY | O_DIRECTORY);
+    if (mkdtemp(scratchDirectory.data()) == nullptr || startDirectory < 0) {
         std::abort();
     }
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratchDirectory, ignored);
+    });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (chdir(scratchDirectory.c_str()) != 0) {
+        std::abort();
+    }
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     constexpr std::string_view kMtlMarker = "\n@@mtl\n";
     const std::size_t split = input.find(kMtlMarker);
@@ -76,6 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         checkIndices(readObjLevel("level.obj", logger));
     } catch (const std::runtime_error&) {
+    }
+    if (fchdir(startDirectory) != 0) {
+        std::abort();
     }
     return 0;
 }

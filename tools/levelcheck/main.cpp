@@ -1,6 +1,7 @@
 // levelcheck: tells a level maker, without starting the game, whether the
 // game will read a level as meant. It reads the level with the game's own
 // reader, so what it accepts the game accepts.
+#include <cstdarg>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -48,12 +49,15 @@ class PrintingLogger : public Logger {
 class WarningPrinter {
   public:
     // Prints one finding of a kind, or counts it once the kind is listed enough.
-    template <class... Args> void warn(const char* format, Args... args) {
+    void warn(const char* format, ...) __attribute__((format(printf, 2, 3))) {
         ++m_total;
         if (++m_ofThisKind <= kListedPerKind) {
+            std::va_list args;
+            va_start(args, format);
             std::printf("warning: ");
-            std::printf(format, args...);
+            std::vprintf(format, args);
             std::printf("\n");
+            va_end(args);
         }
     }
     void endKind() {

@@ -68,7 +68,10 @@ class ObjLevelParser {
         std::string_view line;
         while (lines.next(line)) {
             m_line = lines.lineNumber();
-            statement(line);
+            // A line that starts with a NUL says nothing.
+            if (!line.empty()) {
+                statement(line);
+            }
         }
         if (lines.stoppedAtLongLine()) {
             m_level.cutShort.push_back({m_file, lines.lineNumber(), lines.longLineStart()});
