@@ -12,6 +12,7 @@ class EntityEnumeration {
 
     bool entityIsParent(entityEnum parent, entityEnum child) const;
     entityEnum getParent(entityEnum type) const { return m_inheritanceTable[type]; }
+    MapController* getMapController() const { return m_mapController; }
 
   private:
     MapController* m_mapController;

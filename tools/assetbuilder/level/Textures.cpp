@@ -43,7 +43,7 @@ template <typename Paint> Picture paint(int width, int height, Paint colourAt) {
 
 Picture paintRock() {
     const int s = kMaterialSize;
-    return paint(s, s, [s](int x, int y) {
+    return paint(s, s, [=](int x, int y) {
         const double grain = tiled(x, y, s, 16, 4, 11);
         const double warp = tiled(x, y, s, 4, 2, 12);
         // Strata: four bands over the height, bent by low-frequency noise.
@@ -59,7 +59,7 @@ Picture paintRock() {
 
 Picture paintGrass() {
     const int s = kMaterialSize;
-    return paint(s, s, [s](int x, int y) {
+    return paint(s, s, [=](int x, int y) {
         const double patches = tiled(x, y, s, 4, 3, 21);
         const double blades = tiled(x, y, s, 64, 2, 22);
         const double earth = tiled(x, y, s, 8, 3, 23);
@@ -77,7 +77,7 @@ Picture paintGrass() {
 Picture paintBrick() {
     const int s = kMaterialSize;
     constexpr int kBlockWidth = 32, kBlockHeight = 16, kMortar = 2;
-    return paint(s, s, [s](int x, int y) {
+    return paint(s, s, [=](int x, int y) {
         const int row = y / kBlockHeight;
         const int shifted = (x + (row % 2) * kBlockWidth / 2) % s;
         const int column = shifted / kBlockWidth;
@@ -104,7 +104,7 @@ Picture paintBrick() {
 
 Picture paintBackdrop() {
     const int s = kMaterialSize;
-    return paint(s, s, [s](int x, int y) {
+    return paint(s, s, [=](int x, int y) {
         const double grain = tiled(x, y, s, 8, 5, 41);
         const double warp = tiled(x, y, s, 2, 2, 42);
         const double band = 0.5 + 0.5 * std::sin(kTwoPi * (2.0 * y / s + warp));
