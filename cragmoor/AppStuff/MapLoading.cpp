@@ -118,15 +118,22 @@ void MapController::buildLevel(const LevelData& level) {
     for (const Vector3& texCoord : level.texCoords)
         m_vertexTexCoords.push_back(texCoord);
 
-    int currentMaterial = -2;
-    for (const LevelFace& face : level.faces) {
-        Texture* texture = face.material >= 0 ? materialTextures[face.material] : nullptr;
-        if (face.material != currentMaterial) {
-            currentMaterial = face.material;
-            logger.logDebug("Current Texture set to: %s %p",
-                            face.material >= 0 ? level.materials[face.material].name.c_str() : "",
-                            static_cast<void*>(texture));
+    // "usemtl" statements are reported where they stood among the faces.
+    std::size_t nextUse = 0;
+    const auto reportUsesUpTo = [&](std::size_t faceIndex) {
+        for (; nextUse < level.materialUses.size() &&
+               level.materialUses[nextUse].firstFace <= faceIndex;
+             ++nextUse) {
+            const LevelMaterialUse& use = level.materialUses[nextUse];
+            logger.logDebug("Current Texture set to: %s %p", use.name.c_str(),
+                            static_cast<void*>(use.material >= 0 ? materialTextures[use.material]
+                                                                 : nullptr));
         }
+    };
+    for (std::size_t faceIndex = 0; faceIndex < level.faces.size(); ++faceIndex) {
+        const LevelFace& face = level.faces[faceIndex];
+        reportUsesUpTo(faceIndex);
+        Texture* texture = face.material >= 0 ? materialTextures[face.material] : nullptr;
         Vertex3* corners[3];
         for (int corner = 0; corner < 3; ++corner) {
             m_verteces.emplace_back(&m_vertexPositions[face.position[corner]],
@@ -137,6 +144,7 @@ void MapController::buildLevel(const LevelData& level) {
         logger.logDebug("Face Created texture: %p", static_cast<void*>(texture));
         m_faces.emplace_back(corners[0], corners[1], corners[2], texture);
     }
+    reportUsesUpTo(level.faces.size());
     for (const Line2& line : level.collisionLines)
         new CollisionLine(this, line);
 }
