@@ -94,9 +94,11 @@ void ApplicationStateController::gameTick() {
     }
 }
 
+// The interface layer is an overlay: drawn before the map, the map's sky
+// (a full-screen quad) would paint over it.
 void ApplicationStateController::gameFrame() {
-    if (m_guiController != nullptr)
-        m_guiController->gameFrame();
     if (m_mapStateController != nullptr)
         m_mapStateController->gameFrame();
+    if (m_guiController != nullptr)
+        m_guiController->gameFrame();
 }

@@ -52,9 +52,7 @@ class Movement : public testing::Test {
     void floor(double left, double right, double y) {
         new CollisionLine(&world.map(), Line2(Vector2(right, y), Vector2(left, y)));
     }
-    void line(const Vector2& a, const Vector2& b) {
-        new CollisionLine(&world.map(), Line2(a, b));
-    }
+    void line(const Vector2& a, const Vector2& b) { new CollisionLine(&world.map(), Line2(a, b)); }
     // Ticks until the walker has come to rest on something.
     void settle(Walker& walker) {
         for (int i = 0; i < 200; ++i)
@@ -98,10 +96,17 @@ TEST_F(Movement, FallsOntoFloorAndStays) {
     EXPECT_EQ(walker.getVelocity().m_y, 0);
 }
 
+// Held in the corner of a floor and a wall, a fall down and to the right
+// cannot start at all.
 TEST_F(Movement, BlockedFallStopsBothComponentsAndEndsTheDrift) {
     floor(2800, 3200, 400);
+    line(Vector2(3100, 200), Vector2(3100, 400));
     Walker& walker = spawn(Vector2(3000, 200));
     settle(walker);
+    walker.steer(false, true);
+    for (int i = 0; i < 40; ++i)
+        walker.gameTick();
+    walker.steer(false, false);
     walker.setVelocity(Vector2(3, 0));
     walker.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
     const Vector2 before = walker.centre();
@@ -109,7 +114,8 @@ TEST_F(Movement, BlockedFallStopsBothComponentsAndEndsTheDrift) {
     EXPECT_EQ(walker.getVelocity().m_x, 0);
     EXPECT_EQ(walker.getVelocity().m_y, 0);
     EXPECT_EQ(walker.getControlState(), E_CharacterGround::CTRL_PLATFORM);
-    EXPECT_NEAR(walker.centre().m_x, before.m_x, 1e-6);
+    EXPECT_EQ(walker.centre().m_x, before.m_x);
+    EXPECT_EQ(walker.centre().m_y, before.m_y);
 }
 
 TEST_F(Movement, NoJumpWithoutFloorContact) {

@@ -29,12 +29,11 @@ const Vector2 FLOOR_PROBE(0, 1);
 } // namespace
 
 E_CharacterGround::E_CharacterGround(MapController* mapController, const Ellipsoid2& position,
-                                     entityEnum type, double health, surfaceType surfType,
-                                     int team)
+                                     entityEnum type, double health, surfaceType surfType, int team)
     : E_Character(mapController, position, type, health, surfType, team),
       m_controlState(CTRL_PLATFORM), m_velocity(0, 0), m_ctrlLeft(false), m_ctrlRight(false),
-      m_ctrlJump(false), m_ctrlJumpRelease(false), m_onGround(true), m_walkSpeed(0),
-      m_xSpeed(0), m_ySpeed(0) {}
+      m_ctrlJump(false), m_ctrlJumpRelease(false), m_onGround(true), m_walkSpeed(0), m_xSpeed(0),
+      m_ySpeed(0) {}
 
 double E_CharacterGround::tickFraction() const {
     return applicationOf(m_mapController)->getTickFraction();
@@ -139,10 +138,10 @@ void E_CharacterGround::walk(double distance, char direction) {
                                                : m_collisionPointCache.m_collisionRightMostCeiling;
         if (feet != nullptr) {
             floorDirection = feet->m_normalDirection;
-            const bool tooSteepAhead = leftwards ? floorDirection < PHYS_LEFT_LIMIT
-                                                 : floorDirection > PHYS_RIGHT_LIMIT;
-            const bool fallingAwayBehind = leftwards ? floorDirection > PHYS_RIGHT_LIMIT
-                                                     : floorDirection < PHYS_LEFT_LIMIT;
+            const bool tooSteepAhead =
+                leftwards ? floorDirection < PHYS_LEFT_LIMIT : floorDirection > PHYS_RIGHT_LIMIT;
+            const bool fallingAwayBehind =
+                leftwards ? floorDirection > PHYS_RIGHT_LIMIT : floorDirection < PHYS_LEFT_LIMIT;
             if (tooSteepAhead)
                 return;
             if (fallingAwayBehind) {

@@ -15,7 +15,9 @@ void E_CollidesProjectiles::takeDamage(int damage, bool gib) {
     }
 }
 
-void E_CollidesProjectiles::die(bool /*gib*/) { destroy(); }
+void E_CollidesProjectiles::die(bool /*gib*/) {
+    destroy();
+}
 
 void E_CollidesProjectiles::setHealth(double health) {
     m_health = health;

@@ -6,8 +6,8 @@
 
 class E_CollidesProjectiles : public Entity {
   public:
-    E_CollidesProjectiles(MapController* mapController, const Ellipsoid2& position,
-                          entityEnum type, double health, surfaceType surfType, int team);
+    E_CollidesProjectiles(MapController* mapController, const Ellipsoid2& position, entityEnum type,
+                          double health, surfaceType surfType, int team);
 
     // A negative damage heals. At 0 health or below the entity dies, which
     // ends it: nothing may touch it after a fatal call.

@@ -59,6 +59,8 @@ constexpr double LEG_FRAME_TICKS = 3.0;
 // same axis.
 constexpr float FIGURE_SHIFT = -8.0f;
 constexpr double MIRROR_SHIFT = 16.0;
+// Texels at least this opaque count as the figure when it claims depth.
+constexpr GLclampf OPAQUE_ENOUGH = 0.5f;
 
 // The collision ellipse overlay: a fan and an outline through points about
 // 7.5 degrees apart.
@@ -275,7 +277,9 @@ void E_Player::enterLegCycleFrame(legFrameType type, spriteEnum sprite, Frame fo
     m_bodyRotationOffset = Degrees(backwards ? backwardLean : forwardLean);
 }
 
-void E_Player::frArmInit() { frArmPISTidle(); }
+void E_Player::frArmInit() {
+    frArmPISTidle();
+}
 
 void E_Player::frArmPISTidle() {
     m_armFrames->m_currentSprites[0] = SP_PLAYarmPIST00;
@@ -377,10 +381,16 @@ void E_Player::drawPart(spriteEnum sprite, const Vector2& offset, Degrees rotati
 }
 
 // The player is drawn in the level's perspective, on the world plane, back
-// to front: back arm, body, head, legs, front arm.
+// to front: back arm, body, head, legs, front arm. It is drawn before the
+// level, so its parts leave their depth behind (where they are opaque) to
+// keep the scenery behind the world plane from painting over it; among
+// themselves the parts still go strictly back to front.
 void E_Player::draw() {
     m_mapController->set3Dmode();
-    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_ALWAYS);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, OPAQUE_ENOUGH);
     glDisable(GL_CULL_FACE);
     glPushMatrix();
     glTranslatef(FIGURE_SHIFT, 0, 0);
@@ -397,6 +407,8 @@ void E_Player::draw() {
     drawPart(frontArm, m_armPos, armRotation);
 
     glPopMatrix();
+    glDisable(GL_ALPHA_TEST);
+    glDepthFunc(GL_LESS);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     glDisable(GL_TEXTURE_2D);

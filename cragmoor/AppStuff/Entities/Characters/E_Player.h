@@ -65,8 +65,8 @@ class E_Player : public E_CharacterGroundHumanoid {
 
     bool walkingBackwards() const;
     void enterLegFrame(legFrameType type, spriteEnum sprite, double duration);
-    void enterLegCycleFrame(legFrameType type, spriteEnum sprite, Frame forward,
-                            double forwardLean, Frame backward, double backwardLean);
+    void enterLegCycleFrame(legFrameType type, spriteEnum sprite, Frame forward, double forwardLean,
+                            Frame backward, double backwardLean);
 
     const Sprite& spriteOf(spriteEnum sprite) const;
     void drawPart(spriteEnum sprite, const Vector2& offset, Degrees rotation) const;

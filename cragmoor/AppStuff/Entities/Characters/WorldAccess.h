@@ -9,5 +9,7 @@
 #include "ApplicationStateController.h"
 
 inline ApplicationController* applicationOf(const MapController* map) {
-    return map->getMapStateController()->getApplicationStateController()->getApplicationController();
+    return map->getMapStateController()
+        ->getApplicationStateController()
+        ->getApplicationController();
 }

@@ -1,0 +1,185 @@
+// cragmoor played through real X input: the player on the floor after the
+// start, the view scrolling while D is held, the crosshair following the
+// mouse, the arrow cursor shown and hidden with Escape, and a clean quit.
+// Every wait polls screenshots against a deadline.
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "X11Driver.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const char* const CAPTION = "Morr 5: Hell On Kelvale, Engine Demo";
+constexpr int WIDTH = 800;
+constexpr int HEIGHT = 600;
+
+bool isOverlayBlue(const unsigned char* p) {
+    return p[2] > p[0] + 60 && p[2] > p[1] + 60;
+}
+bool isWhite(const unsigned char* p) {
+    return p[0] > 215 && p[1] > 215 && p[2] > 215;
+}
+
+int countIn(const Screenshot& shot, int left, int top, int right, int bottom,
+            const std::function<bool(const unsigned char*)>& matches) {
+    int count = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, shot.height); ++y)
+        for (int x = std::max(left, 0); x < std::min(right, shot.width); ++x)
+            count += matches(shot.at(x, y)) ? 1 : 0;
+    return count;
+}
+
+// Pixels of rows [top, bottom) whose colour differs clearly between shots.
+int differingPixels(const Screenshot& a, const Screenshot& b, int top, int bottom) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const unsigned char *p = a.at(x, y), *q = b.at(x, y);
+            count += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 30;
+        }
+    return count;
+}
+
+class PlayCragmoor : public testing::Test {
+  protected:
+    PlayCragmoor() : game(std::string(RUN_DIR) + "/cragmoor", RUN_DIR) {}
+    ~PlayCragmoor() override {
+        // A test that failed half-way leaves keys up and the game ended.
+        runCommand("xdotool keyup d");
+        if (window) {
+            focusWindow(*window);
+            pressKey("F10");
+        }
+        game.waitForExit(30s);
+    }
+
+    void SetUp() override {
+        window = game.waitForWindow(CAPTION, 30s);
+        ASSERT_TRUE(window) << game.standardError();
+        focusWindow(*window);
+        // The pointer away from the middle, where the player stands.
+        moveMouse(100, 500);
+    }
+
+    void moveMouse(int x, int y) {
+        runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
+                   std::to_string(y));
+    }
+    Screenshot shot() { return takeScreenshot(*window); }
+    // The first screenshot for which `holds` is true, before the deadline.
+    std::optional<Screenshot> waitFor(const std::function<bool(const Screenshot&)>& holds,
+                                      std::chrono::seconds deadline = 15s) {
+        const auto until = std::chrono::steady_clock::now() + deadline;
+        while (std::chrono::steady_clock::now() < until) {
+            Screenshot s = shot();
+            if (s.width == WIDTH && holds(s))
+                return s;
+        }
+        return std::nullopt;
+    }
+    // The player's collision overlay near the middle of the screen, where
+    // the view keeps it.
+    static int playerPixels(const Screenshot& s) {
+        return countIn(s, WIDTH / 2 - 20, HEIGHT / 2 - 30, WIDTH / 2 + 20, HEIGHT / 2 + 30,
+                       isOverlayBlue);
+    }
+    // The player has come to rest when two screenshots in a row agree.
+    std::optional<Screenshot> waitForPlayerAtRest() {
+        std::optional<Screenshot> previous;
+        return waitFor([&](const Screenshot& s) {
+            const bool same = previous && previous->rgb == s.rgb;
+            previous = s;
+            return same && playerPixels(s) > 20;
+        });
+    }
+
+    RunningProgram game;
+    std::optional<std::string> window;
+};
+
+TEST_F(PlayCragmoor, PlayerStandsOnTheFloorAfterTheStart) {
+    const std::optional<Screenshot> resting = waitForPlayerAtRest();
+    ASSERT_TRUE(resting) << "no player came to rest at the middle of the screen";
+    // Below the player's feet is the floor: no overlay further down.
+    EXPECT_EQ(
+        countIn(*resting, WIDTH / 2 - 20, HEIGHT / 2 + 30, WIDTH / 2 + 20, HEIGHT, isOverlayBlue),
+        0);
+}
+
+TEST_F(PlayCragmoor, HoldingDScrollsTheLevel) {
+    const std::optional<Screenshot> before = waitForPlayerAtRest();
+    ASSERT_TRUE(before);
+    runCommand("xdotool keydown d");
+    const auto until = std::chrono::steady_clock::now() + 2s;
+    Screenshot held = shot();
+    while (std::chrono::steady_clock::now() < until)
+        held = shot();
+    runCommand("xdotool keyup d");
+    // The level fills the lower half; the sky above scrolls too slowly to
+    // count on.
+    const int changed = differingPixels(*before, held, HEIGHT / 2 + 40, HEIGHT);
+    EXPECT_GT(changed, WIDTH * (HEIGHT / 2 - 40) / 10);
+    EXPECT_GT(playerPixels(held), 20) << "the view must keep the player in the middle";
+}
+
+TEST_F(PlayCragmoor, CrosshairFollowsTheMouse) {
+    ASSERT_TRUE(waitForPlayerAtRest());
+    const auto crosshairAt = [](int x, int y) {
+        return [x, y](const Screenshot& s) {
+            return countIn(s, x - 12, y - 12, x + 12, y + 12, isWhite) > 10;
+        };
+    };
+    moveMouse(200, 450);
+    ASSERT_TRUE(waitFor(crosshairAt(200, 450)));
+    moveMouse(600, 450);
+    const std::optional<Screenshot> moved = waitFor(crosshairAt(600, 450));
+    ASSERT_TRUE(moved);
+    EXPECT_FALSE(crosshairAt(200, 450)(*moved)) << "the crosshair stayed behind";
+}
+
+TEST_F(PlayCragmoor, EscapeShowsTheArrowAndEscapeAgainHidesIt) {
+    ASSERT_TRUE(waitForPlayerAtRest());
+    moveMouse(600, 450);
+    // The arrow reaches further down than the crosshair around the pointer.
+    const auto arrowPixels = [](const Screenshot& s) {
+        return countIn(s, 600, 450 + 12, 600 + 20, 450 + 30, isWhite);
+    };
+    ASSERT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }));
+    pressKey("Escape");
+    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) > 10; }))
+        << "no arrow after Escape";
+    pressKey("Escape");
+    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }))
+        << "the arrow stayed after the second Escape";
+}
+
+TEST_F(PlayCragmoor, F10QuitsWithOnlyTheExpectedDiagnostics) {
+    ASSERT_TRUE(waitForPlayerAtRest());
+    pressKey("F10");
+    EXPECT_EQ(game.waitForExit(30s), std::optional<int>(0));
+    window.reset();
+    std::istringstream lines(game.standardError());
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line,
+              " *** ERROR: reloadTextures() can't execute until ResourceManager is initialized.");
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line,
+              " *** ERROR: reloadSounds() can't execute until ResourceManager is initialized.");
+    int soundLines = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(line.rfind(" DEBUG: ", 0), 0u) << line;
+        soundLines += line.rfind(" DEBUG: SoundChan ", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(soundLines, 1);
+}
+
+} // namespace
