@@ -5,19 +5,11 @@
 #include <gtest/gtest.h>
 #include <physfs.h>
 
+#include "GameArchive.h"
 #include "Resources/Sound.h"
 #include "TestEngine.h"
 
 namespace {
-
-struct GameArchive {
-    GameArchive() {
-        if (!PHYSFS_isInit())
-            PHYSFS_init("tests");
-        PHYSFS_mount(ARCHIVE_PATH, nullptr, 1);
-    }
-    ~GameArchive() { PHYSFS_unmount(ARCHIVE_PATH); }
-};
 
 // Chooses SDL's audio driver for the engine a test brings up.
 struct AudioDriver {

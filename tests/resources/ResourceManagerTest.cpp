@@ -4,6 +4,7 @@
 #include <physfs.h>
 #include <string>
 
+#include "GameArchive.h"
 #include "ProgramProfile.h"
 #include "ResourceTestImages.h"
 #include "Resources/Font.h"
@@ -13,19 +14,7 @@
 #include "TestEngine.h"
 #include "VirtualFolder.h"
 
-namespace {
-
-// The run directory's archive, behind anything a test mounts itself.
-struct GameArchive {
-    GameArchive() {
-        if (!PHYSFS_isInit())
-            PHYSFS_init("tests");
-        PHYSFS_mount(ARCHIVE_PATH, nullptr, 1);
-    }
-    ~GameArchive() { PHYSFS_unmount(ARCHIVE_PATH); }
-};
-
-} // namespace
+namespace {} // namespace
 
 class Resources : public testing::Test {
   protected:

@@ -1,21 +1,14 @@
 // Colour arithmetic and the Targa encoding of the level's pictures.
 #include "Picture.h"
 
+#include "art/Tga.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace level {
 
 namespace {
-
-constexpr std::uint8_t kUncompressedTrueColour = 2;
-constexpr std::uint8_t kBitsPerPixel = 32;
-constexpr std::uint8_t kAlphaBitsTopLeftOrigin = 0x08 | 0x20;
-
-void putLittle16(Bytes& out, int value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xff));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xff));
-}
 
 std::uint8_t toByte(double channel) {
     return static_cast<std::uint8_t>(std::clamp(channel, 0.0, 1.0) * 255.0 + 0.5);
@@ -41,25 +34,16 @@ Picture::Picture(int width, int height)
 }
 
 Bytes encodeTga(const Picture& picture) {
-    Bytes out;
-    out.reserve(18 + 4u * static_cast<std::size_t>(picture.width() * picture.height()));
-    out.push_back(0); // no image id
-    out.push_back(0); // no colour map
-    out.push_back(kUncompressedTrueColour);
-    out.insert(out.end(), 5, 0); // colour map specification
-    putLittle16(out, 0);         // x origin
-    putLittle16(out, 0);         // y origin
-    putLittle16(out, picture.width());
-    putLittle16(out, picture.height());
-    out.push_back(kBitsPerPixel);
-    out.push_back(kAlphaBitsTopLeftOrigin);
+    // Quantised into the art library's picture, whose writer every image of
+    // the archive goes through.
+    Image image(picture.width(), picture.height());
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const Colour& c = picture.at(x, y);
-            out.insert(out.end(), {toByte(c.b), toByte(c.g), toByte(c.r), toByte(c.a)});
+            image.at(x, y) = Rgba{toByte(c.r), toByte(c.g), toByte(c.b), toByte(c.a)};
         }
     }
-    return out;
+    return ::encodeTga(image);
 }
 
 } // namespace level

@@ -1,5 +1,5 @@
 // An RGBA picture in memory, top row first, for the level's material images
-// and the sky, with its uncompressed 32-bit Targa encoding.
+// and the sky; encoded as Targa by the art library's writer.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +32,7 @@ class Picture {
     std::vector<Colour> m_pixels;
 };
 
-// 18-byte header, BGRA pixels, descriptor with eight alpha bits and a
-// top-left origin so DevIL needs no hint about row order.
+// Uncompressed 32-bit Targa, through the art library's writer.
 Bytes encodeTga(const Picture& picture);
 
 } // namespace level
