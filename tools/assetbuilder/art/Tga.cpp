@@ -27,7 +27,7 @@ Bytes encodeTga(const Image& image) {
     out.push_back(0); // no image id
     out.push_back(0); // no colour map
     out.push_back(kUncompressedTrueColour);
-    out.insert(out.end(), 5, 0); // colour map specification
+    out.insert(out.end(), 5, 0); // colour map fields: none
     putLittle16(out, 0);         // x origin
     putLittle16(out, 0);         // y origin
     putLittle16(out, image.width());
