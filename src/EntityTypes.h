@@ -29,10 +29,21 @@ enum surfaceType { SURFACE_METAL = 0, SURFACE_BLOOD = 1 };
 
 // Parent of each type, EN_NONE for the root and for EN_NONE itself.
 const entityEnum ENTITY_PARENTS[ENTITY_TYPE_COUNT] = {
-    EN_NONE,          EN_ENTITY,        EN_ENTITY,          EN_ENTITY,
-    EN_PHYSICS,       EN_PHYSICS_ROTATING, EN_ITEM,         EN_ENTITY,
-    EN_COLLIDES_PROJECTILES, EN_AI_TARGETABLE, EN_AI_TARGETABLE, EN_CHARACTER,
-    EN_CHARACTER_GROUND, EN_CHARACTER_GROUND_HUMANOID, EN_NONE,
+    EN_NONE,
+    EN_ENTITY,
+    EN_ENTITY,
+    EN_ENTITY,
+    EN_PHYSICS,
+    EN_PHYSICS_ROTATING,
+    EN_ITEM,
+    EN_ENTITY,
+    EN_COLLIDES_PROJECTILES,
+    EN_AI_TARGETABLE,
+    EN_AI_TARGETABLE,
+    EN_CHARACTER,
+    EN_CHARACTER_GROUND,
+    EN_CHARACTER_GROUND_HUMANOID,
+    EN_NONE,
 };
 
 // True when `child` is `parent` or descends from it; nothing descends from

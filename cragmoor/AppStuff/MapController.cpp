@@ -75,8 +75,7 @@ void MapController::collisionLineAdd(CollisionLine* line, Pointer<CollisionLine>
 void MapController::faceAdd(const Face3& face) {
     m_faces.push_back(face);
     Face3* stored = &m_faces.back();
-    const Vector3* corners[3] = {face.m_a->m_position, face.m_b->m_position,
-                                 face.m_c->m_position};
+    const Vector3* corners[3] = {face.m_a->m_position, face.m_b->m_position, face.m_c->m_position};
     Vector2 low(corners[0]->m_x, corners[0]->m_y), high = low;
     for (const Vector3* corner : corners) {
         low = Vector2(std::min(low.m_x, corner->m_x), std::min(low.m_y, corner->m_y));
@@ -128,8 +127,10 @@ void MapController::entityMove(const Pointer<Entity>& entity) {
     }
     // Chunks both boxes cover keep their entry; only the difference changes.
     const Box2 shared(current, last);
-    const unsigned left = chunkCoordinate(shared.m_tl.m_x), right = chunkCoordinate(shared.m_br.m_x);
-    const unsigned top = chunkCoordinate(shared.m_tl.m_y), bottom = chunkCoordinate(shared.m_br.m_y);
+    const unsigned left = chunkCoordinate(shared.m_tl.m_x),
+                   right = chunkCoordinate(shared.m_br.m_x);
+    const unsigned top = chunkCoordinate(shared.m_tl.m_y),
+                   bottom = chunkCoordinate(shared.m_br.m_y);
     const auto inShared = [&](unsigned index) {
         const unsigned column = index % m_levelChunksPerRow, row = index / m_levelChunksPerRow;
         return column >= left && column <= right && row >= top && row <= bottom;
@@ -188,11 +189,15 @@ void MapController::getLevelChunk(std::vector<unsigned>* dest, const Vector2& p)
 void MapController::getLevelChunk(std::vector<unsigned>* dest, const Box2& box) const {
     const double maxX = m_levelWidth - 1.0, maxY = m_levelHeight - 1.0;
     Box2 clamped = box;
-    clamped.m_tl = Vector2(std::clamp(box.m_tl.m_x, 0.0, maxX), std::clamp(box.m_tl.m_y, 0.0, maxY));
-    clamped.m_br = Vector2(std::clamp(box.m_br.m_x, 0.0, maxX), std::clamp(box.m_br.m_y, 0.0, maxY));
+    clamped.m_tl =
+        Vector2(std::clamp(box.m_tl.m_x, 0.0, maxX), std::clamp(box.m_tl.m_y, 0.0, maxY));
+    clamped.m_br =
+        Vector2(std::clamp(box.m_br.m_x, 0.0, maxX), std::clamp(box.m_br.m_y, 0.0, maxY));
     clamped.rearrange();
-    const unsigned left = chunkCoordinate(clamped.m_tl.m_x), right = chunkCoordinate(clamped.m_br.m_x);
-    const unsigned top = chunkCoordinate(clamped.m_tl.m_y), bottom = chunkCoordinate(clamped.m_br.m_y);
+    const unsigned left = chunkCoordinate(clamped.m_tl.m_x),
+                   right = chunkCoordinate(clamped.m_br.m_x);
+    const unsigned top = chunkCoordinate(clamped.m_tl.m_y),
+                   bottom = chunkCoordinate(clamped.m_br.m_y);
     for (unsigned row = top; row <= bottom; ++row)
         for (unsigned column = left; column <= right; ++column)
             dest->push_back(row * m_levelChunksPerRow + column);
@@ -215,12 +220,13 @@ template <class Visit> void MapController::forEachCollisionLine(const Box2& box,
 }
 
 void MapController::getCollisionLines(std::vector<Pointer<CollisionLine>>* dest, const Box2& box) {
-    forEachCollisionLine(box, [dest](const Pointer<CollisionLine>& line) { dest->push_back(line); });
+    forEachCollisionLine(box,
+                         [dest](const Pointer<CollisionLine>& line) { dest->push_back(line); });
 }
 
 void MapController::getCollisionLines(std::vector<Line2>* dest, const Box2& box) {
-    forEachCollisionLine(box,
-                         [dest](const Pointer<CollisionLine>& line) { dest->push_back(line->getLine()); });
+    forEachCollisionLine(
+        box, [dest](const Pointer<CollisionLine>& line) { dest->push_back(line->getLine()); });
 }
 
 void MapController::set2Dmode() {

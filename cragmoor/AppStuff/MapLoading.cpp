@@ -36,8 +36,7 @@ void MapController::Vertex3::glCommands() const {
 }
 
 MapController::Face3::Face3(Vertex3* a, Vertex3* b, Vertex3* c, Texture* texture)
-    : m_a(a), m_b(b), m_c(c), m_texture(texture), m_displayList(glGenLists(1)),
-      m_drawCounter(0) {
+    : m_a(a), m_b(b), m_c(c), m_texture(texture), m_displayList(glGenLists(1)), m_drawCounter(0) {
     glNewList(m_displayList, GL_COMPILE);
     glCommands();
     glEndList();
@@ -88,8 +87,8 @@ void MapController::loadMap(const char* path) {
     glLightfv(GL_LIGHT0, GL_POSITION, LIGHT_DIRECTION);
     glEnable(GL_LIGHT0);
 
-    auto sky = std::make_unique<Texture>(m_mapStateController->getApplicationStateController()
-                                             ->getApplicationController());
+    auto sky = std::make_unique<Texture>(
+        m_mapStateController->getApplicationStateController()->getApplicationController());
     sky->load(SKY_TEXTURE, GL_REPEAT, GL_REPEAT);
     m_faceTextures.push_back(std::move(sky));
 }
@@ -125,9 +124,9 @@ void MapController::buildLevel(const LevelData& level) {
                level.materialUses[nextUse].firstFace <= faceIndex;
              ++nextUse) {
             const LevelMaterialUse& use = level.materialUses[nextUse];
-            logger.logDebug("Current Texture set to: %s %p", use.name.c_str(),
-                            static_cast<void*>(use.material >= 0 ? materialTextures[use.material]
-                                                                 : nullptr));
+            logger.logDebug(
+                "Current Texture set to: %s %p", use.name.c_str(),
+                static_cast<void*>(use.material >= 0 ? materialTextures[use.material] : nullptr));
         }
     };
     for (std::size_t faceIndex = 0; faceIndex < level.faces.size(); ++faceIndex) {

@@ -56,8 +56,8 @@ void MapStateController::placeGameCursor() {
         return;
     const EventSystem* events = m_appStateController->getApplicationController()->getEventSystem();
     const Vector2 topLeft = m_mapController->viewGetTopLeft();
-    m_gameCursor->setPosition(Vector2(events->getMouseX() + topLeft.m_x,
-                                      events->getMouseY() + topLeft.m_y));
+    m_gameCursor->setPosition(
+        Vector2(events->getMouseX() + topLeft.m_x, events->getMouseY() + topLeft.m_y));
 }
 
 void MapStateController::gameFrame() {

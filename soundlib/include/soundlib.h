@@ -190,17 +190,15 @@ FMOD_RESULT FMOD_System_SetDSPBufferSize(FMOD_SYSTEM* system, unsigned int buffe
  * accepted and unused. */
 FMOD_RESULT FMOD_System_SetSoftwareFormat(FMOD_SYSTEM* system, int samplerate,
                                           FMOD_SOUND_FORMAT format, int numoutputchannels,
-                                          int maxinputchannels,
-                                          FMOD_DSP_RESAMPLER resamplemethod);
+                                          int maxinputchannels, FMOD_DSP_RESAMPLER resamplemethod);
 /* maxchannels 1 .. 4096. Only one system at a time can hold SDL's device. */
 FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* system, int maxchannels, FMOD_INITFLAGS flags,
                              void* extradriverdata);
 /* Once per frame. With no-sound output this is what advances the channels. */
 FMOD_RESULT FMOD_System_Update(FMOD_SYSTEM* system);
 /* Needs Init. Format is detected from the data. */
-FMOD_RESULT FMOD_System_CreateSound(FMOD_SYSTEM* system, const char* name_or_data,
-                                    FMOD_MODE mode, FMOD_CREATESOUNDEXINFO* exinfo,
-                                    FMOD_SOUND** sound);
+FMOD_RESULT FMOD_System_CreateSound(FMOD_SYSTEM* system, const char* name_or_data, FMOD_MODE mode,
+                                    FMOD_CREATESOUNDEXINFO* exinfo, FMOD_SOUND** sound);
 FMOD_RESULT FMOD_System_PlaySound(FMOD_SYSTEM* system, FMOD_CHANNELINDEX channelid,
                                   FMOD_SOUND* sound, FMOD_BOOL paused, FMOD_CHANNEL** channel);
 
@@ -237,8 +235,7 @@ FMOD_RESULT soundlib_System_SetClock(FMOD_SYSTEM* system, soundlib_CLOCK clock, 
 /* Receives each block the mixer makes, as interleaved float frames in the
  * output's channel count, before it goes to the device. With SDL output it is
  * called on the audio thread. Before Init; null removes it. */
-typedef void (*soundlib_MIXTAP)(const float* frames, int framecount, int channels,
-                                void* userdata);
+typedef void (*soundlib_MIXTAP)(const float* frames, int framecount, int channels, void* userdata);
 FMOD_RESULT soundlib_System_SetMixTap(FMOD_SYSTEM* system, soundlib_MIXTAP tap, void* userdata);
 
 #ifdef __cplusplus

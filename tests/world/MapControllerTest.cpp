@@ -128,8 +128,8 @@ TEST_F(Map, MovingFarMovesTheEntityWholesale) {
     CountingEntity* mover = world.addEntity(Vector2(100, 100), Vector2(5, 5));
     mover->setPosition(Vector2(5000, 3000));
     EXPECT_FALSE(world.chunkLists(0, *mover));
-    EXPECT_TRUE(world.chunkLists(static_cast<unsigned>(world.map().getLevelChunk(Vector2(5000, 3000))),
-                                 *mover));
+    EXPECT_TRUE(world.chunkLists(
+        static_cast<unsigned>(world.map().getLevelChunk(Vector2(5000, 3000))), *mover));
     EXPECT_EQ(mover->getPosition().m_radius.m_x, 1);
 }
 

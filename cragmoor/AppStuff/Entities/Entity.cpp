@@ -50,7 +50,9 @@ void Entity::destroy() {
     m_mapController->entityDestroy(m_pointer);
 }
 
-void Entity::getPointer(Pointer<Entity>* out) const { *out = m_pointer; }
+void Entity::getPointer(Pointer<Entity>* out) const {
+    *out = m_pointer;
+}
 
 void Entity::setPosition(const Vector2& center) {
     m_lastPosition = m_position;
