@@ -95,18 +95,18 @@ void MapController::entityDestroy(Pointer<Entity> entity) {
 void MapController::entityAddToMap(const Pointer<Entity>& entity) {
     if (m_levelChunks.empty())
         return;
-    std::vector<unsigned> chunks;
-    getLevelChunk(&chunks, Box2(entity->getPosition()));
-    for (unsigned index : chunks)
+    m_chunkScratch.clear();
+    getLevelChunk(&m_chunkScratch, Box2(entity->getPosition()));
+    for (unsigned index : m_chunkScratch)
         m_levelChunks[index].entityAdd(entity);
 }
 
 void MapController::entityRemoveFromMap(const Pointer<Entity>& entity) {
     if (m_levelChunks.empty())
         return;
-    std::vector<unsigned> chunks;
-    getLevelChunk(&chunks, Box2(entity->getPosition()));
-    for (unsigned index : chunks)
+    m_chunkScratch.clear();
+    getLevelChunk(&m_chunkScratch, Box2(entity->getPosition()));
+    for (unsigned index : m_chunkScratch)
         m_levelChunks[index].entityRemove(entity);
 }
 
@@ -115,7 +115,10 @@ void MapController::entityMove(const Pointer<Entity>& entity) {
         return;
     const Box2 current(entity->getPosition());
     const Box2 last(entity->getLastPosition());
-    std::vector<unsigned> lastChunks, currentChunks;
+    std::vector<unsigned>& lastChunks = m_chunkScratch;
+    std::vector<unsigned>& currentChunks = m_movedChunkScratch;
+    lastChunks.clear();
+    currentChunks.clear();
     getLevelChunk(&lastChunks, last);
     getLevelChunk(&currentChunks, current);
     if (!current.intersect(last)) {

@@ -149,5 +149,8 @@ class MapController {
     std::list<Pointer<Entity>>::iterator m_gameTickActiveEntitiesIter;
     bool m_tickPositionMoved;
     Pointer<Entity> m_NONE;
+    // Chunk lists reused by the lookups that run every tick, so moving and
+    // colliding allocate nothing once they have grown.
     std::vector<unsigned> m_chunkScratch;
+    std::vector<unsigned> m_movedChunkScratch;
 };
