@@ -1,5 +1,6 @@
 // The asset builder's sound files, decoded by the library as the games will
 // decode them: every file is made, each decodes, and the music loops.
+#include "MemorySink.h"
 #include "SoundAssets.h"
 #include "TestSounds.h"
 
@@ -9,21 +10,9 @@
 
 namespace {
 
-class CollectingSink : public AssetSink {
-  public:
-    void addToArchive(const std::string& name, Bytes bytes) override {
-        archive[name] = std::move(bytes);
-    }
-    void addToRunDirectory(const std::string& relativePath, const Bytes& bytes) override {
-        runDirectory[relativePath] = bytes;
-    }
-    std::map<std::string, Bytes> archive;
-    std::map<std::string, Bytes> runDirectory;
-};
-
-const CollectingSink& generated() {
-    static const CollectingSink sink = [] {
-        CollectingSink built;
+const MemorySink& generated() {
+    static const MemorySink sink = [] {
+        MemorySink built;
         buildSounds(built);
         return built;
     }();
@@ -41,7 +30,7 @@ std::vector<float> playLooped(const Bytes& bytes, double seconds, const char* ba
 }
 
 TEST(GeneratedSounds, AllFiveFilesAreMadeWhereTheGamesLookForThem) {
-    const CollectingSink& sink = generated();
+    const MemorySink& sink = generated();
     for (const char* name :
          {"soPLAYdieYell.wav", "track003.ogg", "muIntro.ogg", "soMusMetal.mid"}) {
         EXPECT_EQ(sink.archive.count(name), 1u) << name;

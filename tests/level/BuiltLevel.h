@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "CapturingSink.h"
 #include "LevelCut.h"
 #include "LevelFileReader.h"
+#include "MemorySink.h"
 
 struct BuiltLevel {
-    CapturingSink sink;
+    MemorySink sink;
     ReadLevel obj;
     ReadMaterials mtl;
     std::vector<CutLine> lines;

@@ -82,7 +82,7 @@ TEST(LevelFiles, StaysInsideTheWorldAndTheVisibleDepth) {
 }
 
 TEST(LevelFiles, BuildingTwiceGivesTheSameBytes) {
-    CapturingSink again;
+    MemorySink again;
     buildLevel(again);
     EXPECT_EQ(again.runDirectory, builtLevel().sink.runDirectory);
     EXPECT_EQ(again.archive, builtLevel().sink.archive);

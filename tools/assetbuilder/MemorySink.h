@@ -1,4 +1,5 @@
-// Keeps what the level generator writes, by destination, for inspection.
+// Keeps what the generators make in memory, by destination, so tests can
+// decode and inspect it without writing an archive.
 #pragma once
 
 #include <map>
@@ -6,7 +7,7 @@
 
 #include "AssetSink.h"
 
-class CapturingSink : public AssetSink {
+class MemorySink : public AssetSink {
   public:
     void addToArchive(const std::string& name, Bytes bytes) override {
         archive[name] = std::move(bytes);
@@ -14,6 +15,7 @@ class CapturingSink : public AssetSink {
     void addToRunDirectory(const std::string& relativePath, const Bytes& bytes) override {
         runDirectory[relativePath] = bytes;
     }
+    // A run-directory file as text; empty when it was not written.
     std::string runFileText(const std::string& name) const {
         const auto it = runDirectory.find(name);
         return it == runDirectory.end() ? std::string()
