@@ -1,76 +1,13 @@
 // The player in the real level, the world ticked as the loop ticks it with
-// keys fed through SDL's queue and the tick fraction fixed at 1. Where the
-// level has what (floor heights in world y): the start run at 400 from 96 to
-// 1000, a 27-degree slope up to a plateau at 200 from 1400 to 1700, and a
-// pit from 2500 with a 63-degree slope on its left and a floor at 600.
+// keys fed through SDL's queue and the tick fraction fixed at 1.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <vector>
 
-#include "CharacterWorld.h"
+#include "LevelFixture.h"
 
 namespace {
-
-// The player's centre stands this far above a flat floor.
-constexpr double PLAYER_HALF_HEIGHT = 32;
-constexpr double START_FLOOR = 400;
-constexpr double PLATEAU = 200;
-constexpr double PIT_FLOOR = 600;
-
-class LevelPlay : public testing::Test {
-  protected:
-    LevelPlay() : world(REAL_LEVEL) {
-        world.map().getCollisionLines(&outline, Box2(Vector2(0, 0), Vector2(8999, 8999)));
-    }
-
-    const Vector2& centreOf(const E_Player& player) const { return player.getPosition().m_center; }
-    void land() {
-        world.ticks(60);
-        ASSERT_NEAR(centreOf(world.player()).m_y, START_FLOOR - PLAYER_HALF_HEIGHT, 0.05);
-    }
-    E_Player& spawnPlayer(const Vector2& at) {
-        E_Player* player = new E_Player(&world.map(), at);
-        player->setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));
-        return *player;
-    }
-
-    // Whether p lies within the solid the level's lines enclose: an upward
-    // ray from p crosses them an odd number of times.
-    bool insideSolid(const Vector2& p) const {
-        int crossings = 0;
-        for (const Line2& line : outline) {
-            const Vector2 &a = line.m_a, &b = line.m_b;
-            if (a.m_x == b.m_x || (p.m_x < a.m_x) == (p.m_x < b.m_x))
-                continue;
-            const double yAtP = a.m_y + (b.m_y - a.m_y) * (p.m_x - a.m_x) / (b.m_x - a.m_x);
-            crossings += yAtP < p.m_y ? 1 : 0;
-        }
-        return crossings % 2 == 1;
-    }
-    // How far the deepest line reaches into the ellipse, as a share of its
-    // size (0 touching, 1 through the centre; negative when clear).
-    double deepestOverlap(const Ellipsoid2& ellipse) const {
-        double deepest = -1e9;
-        const Vector2 centre = ellipse.m_center / ellipse.m_radius;
-        for (const Line2& line : outline) {
-            const Vector2 a = line.m_a / ellipse.m_radius, b = line.m_b / ellipse.m_radius;
-            const Vector2 along = b - a;
-            double share = (centre - a).dotProduct(along) / along.dotProduct(along);
-            share = std::fmax(0.0, std::fmin(1.0, share));
-            deepest = std::fmax(deepest, 1.0 - (a + along * share - centre).length());
-        }
-        return deepest;
-    }
-    void expectClearOfSolid(const E_Player& player, int tick) {
-        EXPECT_FALSE(insideSolid(centreOf(player))) << "tick " << tick;
-        EXPECT_LT(deepestOverlap(player.getPosition()), 0.01) << "tick " << tick;
-    }
-
-    CharacterWorld world;
-    std::vector<Line2> outline;
-};
 
 TEST_F(LevelPlay, FallsFromTheStartOntoTheFloorAndStays) {
     land();

@@ -3,46 +3,13 @@
 // starts far from these lines and is never ticked here.
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "CharacterWorld.h"
 #include "Entities/CollisionLine.h"
+#include "Walker.h"
 
 namespace {
-
-const Vector2 WALKER_RADIUS(16, 32);
-
-// A ground character steered by the test instead of by keys.
-class Walker : public E_CharacterGround {
-  public:
-    Walker(MapController* map, const Vector2& centre)
-        : E_CharacterGround(map, Ellipsoid2(centre, WALKER_RADIUS), EN_CHARACTER_GROUND, 100,
-                            SURFACE_BLOOD, 0) {
-        m_walkSpeed = 4.0;
-    }
-    void draw() override {}
-
-    void steer(bool left, bool right, bool jump = false, bool jumpRelease = false) {
-        m_ctrlLeft = left;
-        m_ctrlRight = right;
-        m_ctrlJump = jump;
-        m_ctrlJumpRelease = jumpRelease;
-    }
-    void setVelocity(const Vector2& velocity) { m_velocity = velocity; }
-    void setControlState(ControlState state) { m_controlState = state; }
-
-    // A floor contact as the contact search would record it, with the
-    // outward normal of the given direction.
-    void plantFloorContact(double direction) {
-        CollisionPoint point;
-        const Degrees angle(direction);
-        point.m_normal = Vector2(angle, 1.0);
-        point.m_normalDirection = angle;
-        point.m_position = m_position.m_center + point.m_normal * WALKER_RADIUS;
-        m_collisionPoints.push_back(point);
-        m_collisionPointCache.cache(&m_collisionPoints.back(), m_position.m_center);
-    }
-    const Vector2& centre() const { return m_position.m_center; }
-};
 
 class Movement : public testing::Test {
   protected:
@@ -107,6 +74,12 @@ TEST_F(Movement, BlockedFallStopsBothComponentsAndEndsTheDrift) {
     for (int i = 0; i < 40; ++i)
         walker.gameTick();
     walker.steer(false, false);
+    // The first push closes what is left of the gaps kept to both lines.
+    for (int push = 0; push < 2; ++push) {
+        walker.setVelocity(Vector2(3, 0));
+        walker.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
+        walker.gameTick();
+    }
     walker.setVelocity(Vector2(3, 0));
     walker.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
     const Vector2 before = walker.centre();
@@ -150,43 +123,64 @@ TEST_F(Movement, JumpsStraightUpFromBothWalkableLimits) {
     }
 }
 
-TEST_F(Movement, SlopeJumpDriftsRightAndIgnoresWalkingLeftUntilItEnds) {
+class SlopeJump : public Movement, public testing::WithParamInterface<double> {};
+
+// A contact of direction 200 lies steeply down and to the left, so the push
+// goes up and right; 340 is its mirror image.
+TEST_P(SlopeJump, DriftsAwayAndIgnoresWalkingBackUntilItEnds) {
+    const double contact = GetParam();
+    const double side = contact < 270 ? +1 : -1;
+    const auto drifting = side > 0 ? E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT
+                                   : E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_LEFT;
     setTickFraction(0);
     Walker& walker = spawn(Vector2(3000, 100));
-    walker.plantFloorContact(200);
+    walker.plantFloorContact(contact);
     walker.steer(false, false, true);
     walker.gameTick();
-    const Vector2 push = Vector2(Degrees(200), 1.0) * -7.0;
+    const Vector2 push = Vector2(Degrees(contact), 1.0) * -7.0;
     EXPECT_NEAR(walker.getVelocity().m_x, push.m_x, 1e-9);
     EXPECT_NEAR(walker.getVelocity().m_y, push.m_y, 1e-9);
-    ASSERT_GT(walker.getVelocity().m_x, 0);
+    ASSERT_GT(walker.getVelocity().m_x * side, 0);
     ASSERT_LT(walker.getVelocity().m_y, 0);
-    EXPECT_EQ(walker.getControlState(), E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
+    EXPECT_EQ(walker.getControlState(), drifting);
 
     setTickFraction(1);
-    walker.steer(true, false);
+    walker.steer(side > 0, side < 0);
     int driftTicks = 0;
-    while (walker.getControlState() == E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT) {
+    while (walker.getControlState() == drifting) {
         const double before = walker.centre().m_x;
         const double driftSpeed = walker.getVelocity().m_x;
         walker.gameTick();
-        EXPECT_NEAR(walker.centre().m_x - before, driftSpeed, 1e-9) << "walked left while drifting";
+        EXPECT_NEAR(walker.centre().m_x - before, driftSpeed, 1e-9) << "walked back while drifting";
         ASSERT_LT(++driftTicks, 30);
     }
     EXPECT_EQ(walker.getVelocity().m_x, 0);
     const double before = walker.centre().m_x;
     walker.gameTick();
-    EXPECT_NEAR(walker.centre().m_x, before - 4, 1e-6) << "walking left must return";
+    EXPECT_NEAR(walker.centre().m_x, before - side * 4, 1e-6) << "walking back must return";
 }
 
-TEST_F(Movement, WalkingRightStillWorksDuringARightDrift) {
-    Walker& walker = spawn(Vector2(3000, 100));
-    walker.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
-    walker.setVelocity(Vector2(3, 0));
-    walker.steer(false, true);
-    walker.gameTick();
-    EXPECT_NEAR(walker.centre().m_x, 3000 + 3 + 4, 1e-6);
-    EXPECT_DOUBLE_EQ(walker.getVelocity().m_x, 2.5);
+INSTANTIATE_TEST_SUITE_P(BothSides, SlopeJump, testing::Values(200.0, 340.0),
+                         [](const testing::TestParamInfo<double>& info) {
+                             return info.param < 270 ? std::string("right") : std::string("left");
+                         });
+
+TEST_F(Movement, WalkingWithTheDriftStillWorksOnEitherSide) {
+    Walker& right = spawn(Vector2(3000, 100));
+    right.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
+    right.setVelocity(Vector2(3, 0));
+    right.steer(false, true);
+    right.gameTick();
+    EXPECT_NEAR(right.centre().m_x, 3000 + 3 + 4, 1e-6);
+    EXPECT_DOUBLE_EQ(right.getVelocity().m_x, 2.5);
+
+    Walker& left = spawn(Vector2(5000, 100));
+    left.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_LEFT);
+    left.setVelocity(Vector2(-3, 0));
+    left.steer(true, false);
+    left.gameTick();
+    EXPECT_NEAR(left.centre().m_x, 5000 - 3 - 4, 1e-6);
+    EXPECT_DOUBLE_EQ(left.getVelocity().m_x, -2.5);
 }
 
 TEST_F(Movement, ReleasingJumpWhileRisingHalvesTheUpwardSpeedEachTime) {
@@ -240,17 +234,31 @@ TEST_F(Movement, FeetContactFallingAwayAheadStopsRightWalkButNotLeftWalk) {
     EXPECT_NEAR(walker.centre().m_y, 100, 1e-9);
 }
 
-TEST_F(Movement, WallStopsTheWalk) {
+TEST_F(Movement, FeetContactFallingAwayAheadStopsLeftWalkButNotRightWalk) {
+    Walker& walker = spawn(Vector2(3000, 100));
+    walker.plantFloorContact(210);
+    walker.walk(4, -1);
+    EXPECT_EQ(walker.centre().m_x, 3000);
+    walker.walk(4, +1);
+    EXPECT_NEAR(walker.centre().m_x, 3004, 1e-6);
+    EXPECT_NEAR(walker.centre().m_y, 100, 1e-9);
+}
+
+TEST_F(Movement, WallStopsTheWalkOnEitherSide) {
     floor(2800, 3200, 400);
-    // A wall facing left, rising from the floor.
+    // Walls rising from the floor, facing the walker.
     line(Vector2(3100, 200), Vector2(3100, 400));
-    Walker& walker = spawn(Vector2(3000, 200));
-    settle(walker);
-    walker.steer(false, true);
-    for (int i = 0; i < 40; ++i)
-        walker.gameTick();
-    EXPECT_NEAR(walker.centre().m_x, 3100 - 16, 0.01);
-    EXPECT_NEAR(walker.centre().m_y, 368, 0.01);
+    line(Vector2(2900, 400), Vector2(2900, 200));
+    for (const double side : {+1.0, -1.0}) {
+        Walker& walker = spawn(Vector2(3000, 200));
+        settle(walker);
+        walker.steer(side<0, side> 0);
+        for (int i = 0; i < 40; ++i)
+            walker.gameTick();
+        EXPECT_NEAR(walker.centre().m_x, 3000 + side * (100 - 16), 0.01) << "side " << side;
+        EXPECT_NEAR(walker.centre().m_y, 368, 0.01) << "side " << side;
+        walker.destroy();
+    }
 }
 
 // Distance from p to the line through the segment, on its front side.
@@ -259,13 +267,17 @@ double heightAbove(const Line2& slope, const Vector2& p) {
     return (p - slope.m_a).dotProduct(normal);
 }
 
-TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
-    // 27 degrees, rising to the right; its front side faces up and left.
-    const Line2 slope(Vector2(3400, 200), Vector2(3000, 400));
+class SlopeWalk : public Movement, public testing::WithParamInterface<double> {};
+
+// 27 degrees, rising towards the side walked to; its front side faces up.
+TEST_P(SlopeWalk, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
+    const double side = GetParam();
+    const Vector2 foot(3000, 400), top(3000 + side * 400, 200);
+    const Line2 slope = side > 0 ? Line2(top, foot) : Line2(foot, top);
     line(slope.m_a, slope.m_b);
     // A line far behind the walker that every search near it returns:
     // its retrieval counter counts the searches.
-    const Line2 witness(Vector2(3050, 430), Vector2(3150, 430));
+    const Line2 witness(Vector2(3000 - side * 50, 430), Vector2(3000 + side * 50, 430));
     const Pointer<CollisionLine> counter = [&] {
         CollisionLine* made = new CollisionLine(&world.map(), witness);
         Pointer<CollisionLine> handle;
@@ -278,19 +290,24 @@ TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
     }();
     ASSERT_FALSE(counter.isNull());
 
-    Walker& walker = spawn(Vector2(3100, 250));
+    Walker& walker = spawn(Vector2(3000 + side * 100, 250));
     settle(walker);
     const Vector2 start = walker.centre();
     const double standingHeight = heightAbove(slope, start);
     const std::uint64_t searchesBefore = counter->getRetreivalCounter();
-    walker.walk(4, +1);
+    walker.walk(4, side > 0 ? +1 : -1);
 
-    const Vector2 along = (slope.m_a - slope.m_b).normalize();
+    const Vector2 along = (top - foot).normalize();
     EXPECT_NEAR((walker.centre() - start).length(), 4, 1e-3);
     EXPECT_NEAR((walker.centre() - start).dotProduct(along), 4, 1e-3);
     EXPECT_NEAR(heightAbove(slope, walker.centre()), standingHeight, 0.01);
     // Every pass of at most 0.1 searches at least once.
     EXPECT_GE(counter->getRetreivalCounter() - searchesBefore, 40u);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothSides, SlopeWalk, testing::Values(+1.0, -1.0),
+                         [](const testing::TestParamInfo<double>& info) {
+                             return info.param > 0 ? std::string("right") : std::string("left");
+                         });
 
 } // namespace

@@ -58,7 +58,9 @@ TEST(OverlappedLine, CentreJustBehindTheLineIsStillHeld) {
     EXPECT_EQ(sweep.distance, 0);
 }
 
-TEST(TouchingFloor, FallingBodyComesToRestTouchingIt) {
+// The fall of 68 ends exactly on the floor in one of its ticks: a hit at the
+// movement's very end still stops it short by the kept gap.
+TEST(TouchingFloor, FallEndingExactlyOnTheFloorKeepsTheGap) {
     // Gravity as a character applies it, with the tick fraction 1.
     Ellipsoid2 body(Vector2(400, 400), Vector2(16, 32));
     const std::vector<Line2> floor = {floorAt(500)};
@@ -70,9 +72,9 @@ TEST(TouchingFloor, FallingBodyComesToRestTouchingIt) {
             body.m_center += velocity.normalize() * distance;
         else
             velocity = Vector2(0, 0);
-        ASSERT_LE(body.m_center.m_y, 468) << "tick " << tick;
+        ASSERT_LT(body.m_center.m_y, 468) << "tick " << tick;
     }
-    EXPECT_NEAR(body.m_center.m_y, 468, 1e-9);
+    EXPECT_GE(body.m_center.m_y, 468 - 32 * PHYS_AWAY_DIST - 1e-9);
     EXPECT_EQ(body.m_center.m_x, 400);
     EXPECT_EQ(velocity.m_y, 0);
 

@@ -34,6 +34,10 @@ struct CollisionPoint {
     Line2 m_line;
     // The contact point lay inside the scaled unit circle by more than 0.0001.
     bool m_inside = false;
+    // The ellipse touches one of m_line's end points, not its face: a corner
+    // of the outline, where the contact's normal says nothing about the
+    // surface on either side.
+    bool m_atEnd = false;
 };
 
 // The extreme contacts among an entity's contact list, which the character
@@ -70,8 +74,8 @@ struct ContactSweep {
 // Sweeps `ellipse` along `velocity` (world units) against `lines`, colliding
 // with their front sides only (the side rNormal(m_b - m_a) points to). The
 // order of `lines` decides ties: among lines hit within PHYS_AWAY_DIST of each
-// other the earliest wins. A line the ellipse already touches or overlaps
-// blocks a movement into it at once and lets a movement away from it go.
+// other the earliest wins, except that a face beats an end point. A line the ellipse already
+// touches or overlaps blocks a movement into it at once and lets a movement away from it go.
 ContactSweep sweepEllipse(const Ellipsoid2& ellipse, const Vector2& velocity,
                           const std::vector<Line2>& lines);
 

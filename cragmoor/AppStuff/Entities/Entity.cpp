@@ -105,6 +105,10 @@ bool Entity::diffAbox() const {
 }
 
 double Entity::findContacts(const Vector2& velocity) {
+    return sweepContacts(velocity).distance;
+}
+
+ContactSweep Entity::sweepContacts(const Vector2& velocity) {
     m_nearbyLines.clear();
     m_mapController->getCollisionLines(&m_nearbyLines, sweptBox(m_position, velocity));
     const ContactSweep sweep = sweepEllipse(m_position, velocity, m_nearbyLines);
@@ -114,5 +118,5 @@ double Entity::findContacts(const Vector2& velocity) {
     }
     if (sweep.found)
         recordContact(m_collisionPoints, m_collisionPointCache, sweep.point, m_position.m_center);
-    return sweep.distance;
+    return sweep;
 }

@@ -53,6 +53,8 @@ class Entity {
     // Distance in world units the entity can move along `velocity` before
     // touching a line; records the contact found. Does not move the entity.
     double findContacts(const Vector2& velocity);
+    // The same search, answering with the contact that limits the movement.
+    ContactSweep sweepContacts(const Vector2& velocity);
     const std::list<CollisionPoint>& getCollisionPoints() const { return m_collisionPoints; }
     const CollisionPointCache& getCollisionPointCache() const { return m_collisionPointCache; }
 

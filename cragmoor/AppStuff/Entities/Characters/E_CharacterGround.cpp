@@ -4,6 +4,8 @@
 #include "Entities/Characters/E_CharacterGround.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "Entities/Characters/WorldAccess.h"
 
@@ -25,6 +27,25 @@ constexpr double HALF_TURN = 180.0;
 // A probe one unit down finds the floor under a character that has none
 // cached; it does not move the character.
 const Vector2 FLOOR_PROBE(0, 1);
+// Half the side of the box searched for the lines that meet at a corner.
+constexpr double CORNER_REACH = 0.5;
+// End points closer than this are one corner of the outline.
+constexpr double SAME_CORNER = 1e-6;
+
+bool walkable(Degrees direction) {
+    return direction >= PHYS_LEFT_LIMIT && direction <= PHYS_RIGHT_LIMIT;
+}
+
+bool sameLine(const Line2& a, const Line2& b) {
+    return a.m_a.m_x == b.m_a.m_x && a.m_a.m_y == b.m_a.m_y && a.m_b.m_x == b.m_b.m_x &&
+           a.m_b.m_y == b.m_b.m_y;
+}
+
+// The sweep was stopped by walkable floor that is not the line `feet` is on.
+bool otherWalkableFloor(const ContactSweep& sweep, const CollisionPoint* feet) {
+    return sweep.found && walkable(sweep.point.m_normalDirection) &&
+           (feet == nullptr || !sameLine(sweep.point.m_line, feet->m_line));
+}
 
 } // namespace
 
@@ -59,11 +80,7 @@ void E_CharacterGround::gameTick() {
     m_velocity.m_y = std::min(m_velocity.m_y + PHYS_GRAVITY * f, PHYS_TERMINAL_VELOCITY);
 
     // 2. Fall as far as the level lets; a fall blocked at once stops dead.
-    const Vector2 fall = m_velocity * f;
-    const double fallen = findContacts(fall);
-    if (fallen != 0)
-        moveCentre(fall.normalize() * fallen);
-    else
+    if (!fall(m_velocity * f))
         m_velocity = Vector2(0, 0);
 
     // 3. Know the floor under the feet even when the fall did not touch it.
@@ -71,12 +88,9 @@ void E_CharacterGround::gameTick() {
         findContacts(FLOOR_PROBE);
 
     if (m_controlState != CTRL_EXPLODED) {
-        // 4.1 Walk; right wins over left, and a slope jump's drift blocks
-        // walking back towards the slope.
-        if (m_ctrlRight && m_controlState != CTRL_PLATFORM_SLOPE_JUMP_LEFT)
-            walk(m_walkSpeed * f, +1);
-        else if (m_ctrlLeft && m_controlState != CTRL_PLATFORM_SLOPE_JUMP_RIGHT)
-            walk(m_walkSpeed * f, -1);
+        // 4.1 Walk.
+        if (const double side = walkSide(); side != 0)
+            walk(m_walkSpeed * f, side < 0 ? -1 : +1);
 
         // 4.2 Jump: straight up from walkable floor, pushed away along the
         // normal from anything steeper.
@@ -116,6 +130,18 @@ void E_CharacterGround::gameTick() {
     }
 }
 
+// Right wins over left, and a slope jump's drift blocks walking back towards
+// the slope.
+double E_CharacterGround::walkSide() const {
+    if (m_controlState == CTRL_EXPLODED)
+        return 0;
+    if (m_ctrlRight && m_controlState != CTRL_PLATFORM_SLOPE_JUMP_LEFT)
+        return +1;
+    if (m_ctrlLeft && m_controlState != CTRL_PLATFORM_SLOPE_JUMP_RIGHT)
+        return -1;
+    return 0;
+}
+
 // The feet and head contacts are those on the side of the motion, read
 // afresh in every pass because each pass's search refreshes them. The floor
 // direction and the step direction carry over between passes: a pass that
@@ -126,20 +152,30 @@ void E_CharacterGround::walk(double distance, char direction) {
     Degrees floorDirection(0);
     Vector2 stepDirection(0, 0);
     double remaining = distance;
+    // In a concave bend the cache may still name the floor behind as the
+    // feet, whose tangent runs into the floor ahead; a step that floor blocks
+    // at once is tried again once along the floor ahead.
+    std::optional<CollisionPoint> floorAhead;
 
     while (remaining > PHYS_ZERO) {
         // 1. Take all that is left, unless a slope shortens the step.
         double step = remaining;
 
-        // 2./3. The floor under the leading foot decides the step.
-        const CollisionPoint* feet = leftwards ? m_collisionPointCache.m_collisionLeftMostFloor
-                                               : m_collisionPointCache.m_collisionRightMostFloor;
+        // 2./3. The floor under the leading foot decides the step. A corner
+        // of the outline steeper than walkable floor, where walkable floor
+        // runs on beyond it, is stepped over along the ellipse's tangent like
+        // a slope: otherwise a body caught on the top corner of a wall could
+        // neither climb on nor fall off.
+        const CollisionPoint* feet = floorAhead  ? &*floorAhead
+                                     : leftwards ? m_collisionPointCache.m_collisionLeftMostFloor
+                                                 : m_collisionPointCache.m_collisionRightMostFloor;
         const CollisionPoint* head = leftwards ? m_collisionPointCache.m_collisionLeftMostCeiling
                                                : m_collisionPointCache.m_collisionRightMostCeiling;
         if (feet != nullptr) {
             floorDirection = feet->m_normalDirection;
-            const bool tooSteepAhead =
-                leftwards ? floorDirection < PHYS_LEFT_LIMIT : floorDirection > PHYS_RIGHT_LIMIT;
+            const bool tooSteepAhead = (leftwards ? floorDirection < PHYS_LEFT_LIMIT
+                                                  : floorDirection > PHYS_RIGHT_LIMIT) &&
+                                       !(feet->m_atEnd && floorRunsOnBeyond(*feet, sideways));
             const bool fallingAwayBehind =
                 leftwards ? floorDirection > PHYS_RIGHT_LIMIT : floorDirection < PHYS_LEFT_LIMIT;
             if (tooSteepAhead)
@@ -163,9 +199,15 @@ void E_CharacterGround::walk(double distance, char direction) {
         }
 
         // 4. How far the step can go.
-        const double moved = findContacts(stepDirection * step);
-        if (moved == 0)
-            return;
+        const ContactSweep sweep = sweepContacts(stepDirection * step);
+        const double moved = sweep.distance;
+        if (moved == 0) {
+            if (floorAhead || !otherWalkableFloor(sweep, feet))
+                return;
+            floorAhead = sweep.point;
+            continue;
+        }
+        floorAhead.reset();
 
         // 5. Take it.
         moveCentre(stepDirection * moved);
@@ -175,4 +217,60 @@ void E_CharacterGround::walk(double distance, char direction) {
         if (m_collisionPointCache.m_collisionBottomMostFloor == nullptr)
             findContacts(FLOOR_PROBE);
     }
+}
+
+// A fall (or a rise) that meets the corner point of the outline at an angle
+// steeper than walkable floor slides off it along the ellipse's tangent
+// instead of stopping dead: only a face holds a character, and resting on a
+// corner's point, or having a jump cut short by the corner of an overhang at
+// the edge of the head, is not how the level is meant to be played. The one
+// exception is a character walking towards walkable floor beyond the corner:
+// it stops there as on a floor and the walk steps over.
+bool E_CharacterGround::fall(const Vector2& movement) {
+    const double length = movement.length();
+    if (length == 0)
+        return false;
+    const ContactSweep sweep = sweepContacts(movement);
+    if (sweep.distance != 0)
+        moveCentre(movement.normalize() * sweep.distance);
+    const bool blockedByCorner =
+        sweep.found && sweep.point.m_atEnd && !walkable(sweep.point.m_normalDirection);
+    const double side = walkSide();
+    if (!blockedByCorner || (side != 0 && floorRunsOnBeyond(sweep.point, side)))
+        return sweep.distance != 0;
+    const Vector2 rest = movement * ((length - sweep.distance) / length);
+    return slideOff(sweep.point, rest) || sweep.distance != 0;
+}
+
+bool E_CharacterGround::slideOff(const CollisionPoint& corner, const Vector2& rest) {
+    const Vector2& normal = corner.m_normal;
+    const Vector2 along = rest - normal * normal.dotProduct(rest);
+    if (along.length() <= PHYS_ZERO)
+        return false;
+    const double moved = findContacts(along);
+    if (moved == 0)
+        return false;
+    moveCentre(along.normalize() * moved);
+    return true;
+}
+
+bool E_CharacterGround::floorRunsOnBeyond(const CollisionPoint& contact, double sideways) {
+    const Line2& touched = contact.m_line;
+    const Vector2& corner =
+        contact.m_position.length(touched.m_a) < contact.m_position.length(touched.m_b)
+            ? touched.m_a
+            : touched.m_b;
+    const Vector2 reach(CORNER_REACH, CORNER_REACH);
+    std::vector<Line2> meeting;
+    m_mapController->getCollisionLines(&meeting, Box2(corner - reach, corner + reach));
+    for (const Line2& line : meeting) {
+        const bool startsHere = line.m_a.length(corner) < SAME_CORNER;
+        if (!startsHere && line.m_b.length(corner) >= SAME_CORNER)
+            continue;
+        const Vector2& otherEnd = startsHere ? line.m_b : line.m_a;
+        const Vector2 front = (line.m_b - line.m_a).rNormal().normalize();
+        if ((otherEnd.m_x - corner.m_x) * sideways > 0 && walkable(Degrees(front * -1.0)))
+            return true;
+    }
+    return false;
 }

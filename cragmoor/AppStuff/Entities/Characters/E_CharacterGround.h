@@ -53,6 +53,19 @@ class E_CharacterGround : public E_Character {
     // Moves the ellipse's centre, keeping the map's chunk lists right.
     void moveCentre(const Vector2& offset);
 
+  private:
+    // +1 or -1 for the side the movement step walks to this tick, 0 for none.
+    double walkSide() const;
+    // The fall of this tick; answers whether the character moved at all.
+    bool fall(const Vector2& movement);
+    // Continues a movement stopped by `corner` along the ellipse's tangent
+    // there; answers whether it moved.
+    bool slideOff(const CollisionPoint& corner, const Vector2& rest);
+    // Whether a line ending at the corner touched by `contact` runs on from it
+    // as walkable floor towards the side `sideways` points to.
+    bool floorRunsOnBeyond(const CollisionPoint& contact, double sideways);
+
+  protected:
     ControlState m_controlState;
     // World units per whole tick; applied by the fall, never by walking.
     Vector2 m_velocity;

@@ -1,0 +1,180 @@
+// Walking both ways over floors cut into many segments, as level files cut
+// them: collinear runs of 2 to 20 segments, flat and sloped, and bends within
+// the walkable range. Four body shapes land at ten offsets each and walk 60
+// ticks left, then 60 right. Every tick must cover the full walking distance
+// (4 units on flat floor, nearly that along bends) and no line may reach into
+// the body. The order in which a floor's lines are listed decides ties in the
+// contact search, so both orders are tried.
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "CharacterWorld.h"
+#include "Entities/CollisionLine.h"
+#include "Outline.h"
+#include "Walker.h"
+
+namespace {
+
+constexpr int WALK_TICKS = 60;
+constexpr double WALK_SPEED = 4.0;
+// Along a bend the tangent steps cut the corner a little.
+constexpr double LEAST_STEP_ON_BENDS = 3.5;
+constexpr double FLOOR_WIDTH = 700;
+
+struct Floor {
+    std::string name;
+    // Left to right along the walkable side.
+    std::vector<Vector2> points;
+    bool flat;
+};
+
+// n segments of unequal length from `left` to `right`.
+Floor collinear(const std::string& name, const Vector2& left, const Vector2& right, int n) {
+    Floor floor{name + " of " + std::to_string(n), {}, left.m_y == right.m_y};
+    for (int i = 0; i <= n; ++i) {
+        // Uneven cuts, so that joints fall at every fraction of a unit.
+        const double share = i == n ? 1.0 : (i + 0.3 * std::sin(i * 2.1)) / n;
+        floor.points.push_back(left + (right - left) * share);
+    }
+    return floor;
+}
+
+// A polyline of bends through (x, rise) pairs, rise upwards from `base`.
+Floor bends(const std::string& name, const Vector2& base,
+            const std::vector<std::pair<double, double>>& shape) {
+    Floor floor{name, {}, false};
+    for (const auto& [x, rise] : shape)
+        floor.points.push_back(Vector2(base.m_x + x, base.m_y - rise));
+    return floor;
+}
+
+std::vector<Floor> floorsAt(const std::vector<Vector2>& places) {
+    std::vector<Floor> floors;
+    std::size_t next = 0;
+    const Vector2 across(FLOOR_WIDTH, 0);
+    for (int n = 2; n <= 20; ++n) {
+        const Vector2 at = places[next++];
+        floors.push_back(collinear("flat floor", at, at + across, n));
+    }
+    for (int n : {2, 3, 7, 20}) {
+        const Vector2 at = places[next++];
+        // 27 degrees up, then 40 degrees down: the level's own slopes.
+        floors.push_back(collinear("27-degree rise", at, at + Vector2(700, -356.7), n));
+        const Vector2 down = places[next++];
+        floors.push_back(collinear("40-degree fall", down, down + Vector2(700, 587.4), n));
+    }
+    floors.push_back(bends("hill", places[next++],
+                           {{0, 0}, {250, 0}, {330, 40}, {400, 50}, {470, 30}, {700, 0}}));
+    floors.push_back(bends("valley", places[next++],
+                           {{0, 100}, {200, 100}, {300, 30}, {420, 0}, {520, 60}, {700, 120}}));
+    floors.push_back(
+        bends("zigzag", places[next++],
+              {{0, 0}, {120, 30}, {240, 0}, {360, 45}, {480, 5}, {580, 40}, {700, 0}}));
+    return floors;
+}
+
+// Room enough for every floor, its slopes and the bodies above it.
+std::vector<Vector2> places() {
+    std::vector<Vector2> all;
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 8; ++column)
+            all.push_back(Vector2(150 + 1100 * column, 1000 + 1600 * row));
+    return all;
+}
+
+struct Case {
+    Vector2 radius;
+    bool listedRightToLeft;
+};
+
+class JointWalk : public testing::TestWithParam<Case> {
+  protected:
+    // Lines collide on the side their right-hand normal points to: walked
+    // from the left, each segment runs from right to left.
+    void lay(const Floor& floor) {
+        std::vector<Line2> segments;
+        for (std::size_t i = 1; i < floor.points.size(); ++i)
+            segments.push_back(Line2(floor.points[i], floor.points[i - 1]));
+        if (GetParam().listedRightToLeft)
+            std::reverse(segments.begin(), segments.end());
+        for (const Line2& segment : segments) {
+            new CollisionLine(&world.map(), segment);
+            lines.push_back(segment);
+        }
+    }
+
+    // Lands ten bodies over the floor's middle at x.0 to x.9 and returns them.
+    std::vector<Walker*> land(const Floor& floor) {
+        const Vector2& left = floor.points.front();
+        const Vector2& right = floor.points.back();
+        const double middle = std::floor((left.m_x + right.m_x) / 2);
+        const double top = std::fmin(left.m_y, right.m_y) - 80;
+        std::vector<Walker*> walkers;
+        for (int tenth = 0; tenth < 10; ++tenth)
+            walkers.push_back(
+                new Walker(&world.map(), Vector2(middle + tenth / 10.0, top), GetParam().radius));
+        for (int tick = 0; tick < 80; ++tick)
+            for (Walker* walker : walkers)
+                walker->gameTick();
+        return walkers;
+    }
+
+    void walkAndCheck(const Floor& floor, Walker& walker, bool left) {
+        walker.steer(left, !left);
+        for (int tick = 1; tick <= WALK_TICKS; ++tick) {
+            const Vector2 before = walker.centre();
+            walker.gameTick();
+            const Vector2 moved = walker.centre() - before;
+            const std::string where = floor.name + (left ? ", walking left" : ", walking right") +
+                                      ", tick " + std::to_string(tick) + " from " +
+                                      std::to_string(before.m_x) + ", " +
+                                      std::to_string(before.m_y);
+            if (floor.flat) {
+                ASSERT_NEAR(moved.m_x, left ? -WALK_SPEED : WALK_SPEED, 1e-6) << where;
+                ASSERT_NEAR(moved.m_y, 0, 1e-6) << where;
+            } else {
+                ASSERT_GT(moved.length(), LEAST_STEP_ON_BENDS) << where;
+                ASSERT_GT(moved.m_x * (left ? -1 : 1), 0) << where;
+            }
+            ASSERT_LT(deepestOverlap(lines, walker.getPosition()), 1e-6) << where;
+        }
+        walker.steer(false, false);
+    }
+
+    CharacterWorld world;
+    std::vector<Line2> lines;
+};
+
+TEST_P(JointWalk, BodiesWalkBothWaysOverEveryJointWithoutStopping) {
+    const std::vector<Floor> floors = floorsAt(places());
+    for (const Floor& floor : floors)
+        lay(floor);
+    for (const Floor& floor : floors) {
+        for (Walker* walker : land(floor)) {
+            ASSERT_EQ(walker->getVelocity().m_y, 0) << floor.name << ": did not land";
+            walkAndCheck(floor, *walker, true);
+            walkAndCheck(floor, *walker, false);
+            walker->destroy();
+            if (HasFatalFailure())
+                return;
+        }
+    }
+}
+
+std::string caseName(const testing::TestParamInfo<Case>& info) {
+    const Case& c = info.param;
+    return "radius" + std::to_string(static_cast<int>(c.radius.m_x)) + "x" +
+           std::to_string(static_cast<int>(c.radius.m_y)) +
+           (c.listedRightToLeft ? "_rightToLeft" : "_leftToRight");
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, JointWalk,
+                         testing::Values(Case{Vector2(16, 32), true}, Case{Vector2(16, 32), false},
+                                         Case{Vector2(10, 30), true}, Case{Vector2(10, 30), false},
+                                         Case{Vector2(24, 12), true}, Case{Vector2(24, 12), false},
+                                         Case{Vector2(7, 13), true}, Case{Vector2(7, 13), false}),
+                         caseName);
+
+} // namespace
