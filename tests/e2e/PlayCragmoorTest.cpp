@@ -1,5 +1,5 @@
 // cragmoor played through real X input: the player on the floor after the
-// start, the view scrolling while D is held, the crosshair following the
+// start, the view scrolling while D or A is held, the crosshair following the
 // mouse, the arrow cursor shown and hidden with Escape, and a clean quit.
 // Every wait polls screenshots against a deadline.
 #include <algorithm>
@@ -54,6 +54,7 @@ class PlayCragmoor : public testing::Test {
     ~PlayCragmoor() override {
         // A test that failed half-way leaves keys up and the game ended.
         runCommand("xdotool keyup d");
+        runCommand("xdotool keyup a");
         if (window) {
             focusWindow(*window);
             pressKey("F10");
@@ -128,6 +129,27 @@ TEST_F(PlayCragmoor, HoldingDScrollsTheLevel) {
     const int changed = differingPixels(*before, held, HEIGHT / 2 + 40, HEIGHT);
     EXPECT_GT(changed, WIDTH * (HEIGHT / 2 - 40) / 10);
     EXPECT_GT(playerPixels(held), 20) << "the view must keep the player in the middle";
+}
+
+// Walking left once stopped at the first joint of the start floor, 60 to 90
+// units from the start: the view must keep moving for the whole two seconds.
+TEST_F(PlayCragmoor, HoldingAScrollsTheLevelInEveryHalfSecond) {
+    const std::optional<Screenshot> rested = waitForPlayerAtRest();
+    ASSERT_TRUE(rested);
+    runCommand("xdotool keydown a");
+    Screenshot previous = *rested;
+    auto next = std::chrono::steady_clock::now() + 500ms;
+    for (int half = 1; half <= 4; ++half) {
+        Screenshot now = shot();
+        while (std::chrono::steady_clock::now() < next)
+            now = shot();
+        next += 500ms;
+        EXPECT_GT(differingPixels(previous, now, HEIGHT / 2 + 40, HEIGHT),
+                  WIDTH * (HEIGHT / 2 - 40) / 20)
+            << "the view stood still in half-second " << half;
+        previous = now;
+    }
+    runCommand("xdotool keyup a");
 }
 
 TEST_F(PlayCragmoor, CrosshairFollowsTheMouse) {
