@@ -18,8 +18,6 @@ const int FAILSAFE_BPP = 16;
 
 // The perspective frustum: at the near plane it covers exactly the 640 x 480
 // view, with y downwards like the flat projection.
-const GLdouble FRUSTUM_NEAR = 400.0;
-const GLdouble FRUSTUM_FAR = 3000.0;
 } // namespace
 
 bool compareDrawableDepths(Drawable* first, Drawable* second) {

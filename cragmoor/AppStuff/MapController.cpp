@@ -12,12 +12,29 @@
 #include "ApplicationStateController.h"
 #include "Resources/Texture.h"
 #include "VideoSystem.h"
+#include "_application.h"
 
 namespace {
 
 const unsigned REGISTRY_RESERVE = 10;
 // Where the eye sits behind the world plane z = 0 in the 3-D projection.
 const float EYE_DISTANCE = 1300.0f;
+// Units of slack around the view when deciding what the view can show.
+const double VIEW_SLACK = 1.0;
+
+// Whether any point of the box may appear in the perspective view whose eye
+// stands EYE_DISTANCE in front of `view` on the world plane. At depth d from
+// the eye the view spans half its size times d / FRUSTUM_NEAR each way, so a
+// side of the frustum is a plane and the box's corner nearest it decides.
+bool inView(const Vector3& low, const Vector3& high, const Vector2& view) {
+    if (high.m_z >= EYE_DISTANCE)
+        return true;
+    const double farthest = EYE_DISTANCE - low.m_z;
+    const double halfWidth = VIEW_WIDTH / 2.0 * farthest / FRUSTUM_NEAR + VIEW_SLACK;
+    const double halfHeight = VIEW_HEIGHT / 2.0 * farthest / FRUSTUM_NEAR + VIEW_SLACK;
+    return low.m_x - view.m_x <= halfWidth && view.m_x - high.m_x <= halfWidth &&
+           low.m_y - view.m_y <= halfHeight && view.m_y - high.m_y <= halfHeight;
+}
 
 unsigned chunkCoordinate(double value) {
     return static_cast<unsigned>(static_cast<long long>(value / LEVEL_CHUNK_SIZE));
@@ -53,8 +70,8 @@ MapController::~MapController() {
     m_NONE.nullify();
     m_activeEntities.clear();
     m_levelChunks.clear();
-    for (const Face3& face : m_faces)
-        glDeleteLists(face.m_displayList, 1);
+    for (const MeshBatch& batch : m_meshBatches)
+        glDeleteLists(batch.list, 1);
     m_collisionManager.reset();
     m_entityManager.reset();
 }
@@ -280,13 +297,17 @@ void MapController::drawChunk(unsigned index) {
     }
     set3Dmode();
     glEnable(GL_LIGHTING);
-    for (Face3& face : m_faces) {
-        if (face.m_drawCounter <= m_drawCounter) {
-            face.m_drawCounter = m_drawCounter + 1;
-            face.draw();
-        }
+    if (m_meshDrawCounter <= m_drawCounter) {
+        m_meshDrawCounter = m_drawCounter + 1;
+        drawLevelMesh(m_viewPosition);
     }
     glDisable(GL_LIGHTING);
+}
+
+void MapController::drawLevelMesh(const Vector2& view) const {
+    for (const MeshBatch& batch : m_meshBatches)
+        if (inView(batch.low, batch.high, view))
+            glCallList(batch.list);
 }
 
 void MapController::gameFrame() {

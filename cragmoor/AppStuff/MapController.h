@@ -48,16 +48,16 @@ class MapController {
     };
 
     struct Face3 {
-        // Compiles the face into a display list of its own.
         Face3(Vertex3* a, Vertex3* b, Vertex3* c, Texture* texture);
+        // The face drawn on its own: its state, then its triangle.
         void glCommands() const;
-        void draw() const { glCallList(m_displayList); }
+        // The state the face is drawn with: shading, texture and colour.
+        void glState() const;
+        void glVertices() const;
         Vertex3* m_a;
         Vertex3* m_b;
         Vertex3* m_c;
         Texture* m_texture;
-        GLuint m_displayList;
-        std::uint64_t m_drawCounter;
     };
 
     class MapObjLoader;
@@ -113,10 +113,16 @@ class MapController {
     void DEBUG_levelEntities() const;
 
     std::size_t getFaceCount() const { return m_faces.size(); }
+    const std::deque<Face3>& getFaces() const { return m_faces; }
+    // Draws the faces of the level that the perspective view centred on
+    // `view` can show, in file order, in the current projection.
+    void drawLevelMesh(const Vector2& view) const;
+    std::size_t getLevelMeshListCount() const { return m_meshBatches.size(); }
 
   private:
     template <class Visit> void forEachCollisionLine(const Box2& box, Visit&& visit);
     void buildLevel(const LevelData& level);
+    void compileLevelMesh();
     void drawSky() const;
     void drawChunk(unsigned index);
 
@@ -140,6 +146,17 @@ class MapController {
     // Deques never move their elements, so vertices and faces can point
     // into them while the level grows.
     std::deque<Face3> m_faces;
+    // A display list of consecutive faces that share a texture, with the
+    // box around them, so that batches outside the view are not sent.
+    struct MeshBatch {
+        GLuint list;
+        Vector3 low;
+        Vector3 high;
+    };
+    std::vector<MeshBatch> m_meshBatches;
+    // The frame number from which the mesh may be drawn again: it is drawn
+    // once per frame, with the first visible chunk.
+    std::uint64_t m_meshDrawCounter = 0;
     std::deque<Vertex3> m_verteces;
     std::deque<Vector3> m_vertexPositions;
     std::deque<Vector3> m_vertexNormals;

@@ -3,6 +3,7 @@
 // lines owned by the map, followed by the placeholder entity, the light and
 // the sky.
 #include <GL/gl.h>
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -22,6 +23,14 @@ namespace {
 // A directional light from the front, above and to the right.
 const GLfloat LIGHT_DIRECTION[4] = {500, 1000, 1000, 0};
 const char* const SKY_TEXTURE = "SKY1.tga";
+// The most faces one display list of the level mesh holds.
+constexpr std::size_t MESH_BATCH_FACES = 64;
+
+void widen(Vector3& low, Vector3& high, const Vector3& p) {
+    low = Vector3(std::min(low.m_x, p.m_x), std::min(low.m_y, p.m_y), std::min(low.m_z, p.m_z));
+    high = Vector3(std::max(high.m_x, p.m_x), std::max(high.m_y, p.m_y), std::max(high.m_z, p.m_z));
+}
+
 // Where the player enters the level: above the floor of the first run.
 const Vector2 PLAYER_START(400, 0);
 } // namespace
@@ -36,13 +45,16 @@ void MapController::Vertex3::glCommands() const {
 }
 
 MapController::Face3::Face3(Vertex3* a, Vertex3* b, Vertex3* c, Texture* texture)
-    : m_a(a), m_b(b), m_c(c), m_texture(texture), m_displayList(glGenLists(1)), m_drawCounter(0) {
-    glNewList(m_displayList, GL_COMPILE);
-    glCommands();
-    glEndList();
-}
+    : m_a(a), m_b(b), m_c(c), m_texture(texture) {}
 
 void MapController::Face3::glCommands() const {
+    glState();
+    glBegin(GL_TRIANGLES);
+    glVertices();
+    glEnd();
+}
+
+void MapController::Face3::glState() const {
     glShadeModel(GL_SMOOTH);
     // A face without a material's image is drawn plain rather than with
     // whatever texture happened to be bound.
@@ -53,11 +65,40 @@ void MapController::Face3::glCommands() const {
         glDisable(GL_TEXTURE_2D);
     }
     glColor4f(1, 1, 1, 1);
-    glBegin(GL_TRIANGLES);
+}
+
+void MapController::Face3::glVertices() const {
     m_a->glCommands();
     m_b->glCommands();
     m_c->glCommands();
-    glEnd();
+}
+
+// Faces in a run that shares a texture would each set the same state, so a
+// batch of them sets it once and draws their triangles together: the same
+// picture for a fraction of the calls. Batches stay small enough that most
+// of the level lies outside the view and is not sent at all.
+void MapController::compileLevelMesh() {
+    std::size_t first = 0;
+    while (first < m_faces.size()) {
+        std::size_t end = first + 1;
+        while (end < m_faces.size() && end - first < MESH_BATCH_FACES &&
+               m_faces[end].m_texture == m_faces[first].m_texture)
+            ++end;
+        MeshBatch batch{glGenLists(1), *m_faces[first].m_a->m_position,
+                        *m_faces[first].m_a->m_position};
+        glNewList(batch.list, GL_COMPILE);
+        m_faces[first].glState();
+        glBegin(GL_TRIANGLES);
+        for (std::size_t face = first; face < end; ++face) {
+            m_faces[face].glVertices();
+            for (const Vertex3* corner : {m_faces[face].m_a, m_faces[face].m_b, m_faces[face].m_c})
+                widen(batch.low, batch.high, *corner->m_position);
+        }
+        glEnd();
+        glEndList();
+        m_meshBatches.push_back(batch);
+        first = end;
+    }
 }
 
 void MapController::loadMap(const char* path) {
@@ -144,6 +185,7 @@ void MapController::buildLevel(const LevelData& level) {
         m_faces.emplace_back(corners[0], corners[1], corners[2], texture);
     }
     reportUsesUpTo(level.faces.size());
+    compileLevelMesh();
     for (const Line2& line : level.collisionLines)
         new CollisionLine(this, line);
 }
