@@ -1,42 +1,70 @@
-// Map state of morr2d, until its world exists: it keeps the map state's
-// contract (initialise once, pause flag, messages) and runs an empty world.
+// Map state of morr2d. The view follows the camera target per axis, and the
+// cursor is placed after the world has ticked, so entities aiming at it see
+// where it was a tick ago.
 #include "AppStuff/MapStateController.h"
 
+#include "AppStuff/MapController.h"
 #include "ApplicationController.h"
 #include "ApplicationStateController.h"
+#include "Entities/Characters/E_CursorGame.h"
+#include "Entities/Characters/E_Player.h"
+#include "EventSystem.h"
 #include "Logger.h"
-
-namespace {
-Logger* loggerOf(ApplicationStateController* appStateController) {
-    return appStateController->getApplicationController()->getLogger();
-}
-} // namespace
 
 MapStateController::MapStateController(ApplicationStateController* appStateController)
     : m_initialized(false), m_appStateController(appStateController), m_paused(false) {}
 
-MapStateController::~MapStateController() = default;
+MapStateController::~MapStateController() {
+    m_cameraTarget.nullify();
+    m_player.nullify();
+    m_gameCursor.nullify();
+    m_mapController.reset();
+}
 
-void MapStateController::initialize(const char* /*path*/) {
+void MapStateController::initialize(const char* path) {
     if (m_initialized) {
-        loggerOf(m_appStateController)->logError("MapStateController is already initialized.");
+        m_appStateController->getApplicationController()->getLogger()->logError(
+            "MapStateController is already initialized.");
         return;
     }
+    m_mapController = std::make_unique<MapController>(this);
+    m_mapController->loadMap(path);
     m_initialized = true;
 }
 
 void MapStateController::gameTick() {
     if (!m_initialized) {
-        loggerOf(m_appStateController)
-            ->logError("gameTick() can't execute until MapStateController is initialized.");
+        m_appStateController->getApplicationController()->getLogger()->logError(
+            "gameTick() can't execute until MapStateController is initialized.");
         return;
     }
+    if (m_paused)
+        return;
+    m_mapController->gameTick();
+    followCameraTarget();
+    placeGameCursor();
+}
+
+void MapStateController::followCameraTarget() {
+    if (m_cameraTarget.isNull() || m_cameraTarget->getType() == EN_NONE)
+        return;
+    m_mapController->viewSetX(m_cameraTarget->getX() + m_cameraTarget->getXCenter());
+    m_mapController->viewSetY(m_cameraTarget->getY() + m_cameraTarget->getYCenter());
+}
+
+void MapStateController::placeGameCursor() {
+    if (m_gameCursor.isNull())
+        return;
+    const EventSystem* events = m_appStateController->getApplicationController()->getEventSystem();
+    m_gameCursor->setXY(events->getMouseX() + m_mapController->viewGetLeft(),
+                        events->getMouseY() + m_mapController->viewGetTop());
 }
 
 void MapStateController::gameFrame() {
     if (!m_initialized) {
-        loggerOf(m_appStateController)
-            ->logError("gameFrame() can't execute until MapStateController is initialized.");
+        m_appStateController->getApplicationController()->getLogger()->logError(
+            "gameFrame() can't execute until MapStateController is initialized.");
         return;
     }
+    m_mapController->gameFrame();
 }
