@@ -299,6 +299,24 @@ bool MapController::isEntityAt(double left, double top, double right, double bot
     return false;
 }
 
+void MapController::collectWalls(double left, double top, double right, double bottom,
+                                 std::vector<const E_Wall*>* dest) const {
+    if (m_levelChunks.empty())
+        return;
+    const ChunkSpan span = chunkSpan(left, top, right, bottom);
+    for (unsigned row = span.top; row <= span.bottom; ++row) {
+        for (unsigned column = span.left; column <= span.right; ++column) {
+            for (const E_Wall* wall : m_levelChunks[chunkIndex(column, row)].m_walls) {
+                const Entity::FiledBox box = boxOf(*wall);
+                if (shapesIntersect(left, top, right, bottom, box.left, box.top, box.right,
+                                    box.bottom) &&
+                    std::find(dest->begin(), dest->end(), wall) == dest->end())
+                    dest->push_back(wall);
+            }
+        }
+    }
+}
+
 void MapController::DEBUG_activeEntities() const {
     std::cout << "==Active Entities==\n";
     for (const Pointer<Entity>& entity : m_activeEntities)

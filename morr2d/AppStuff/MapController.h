@@ -78,6 +78,13 @@ class MapController {
     // walls answer by their shape.
     bool isEntityAt(double left, double top, double right, double bottom, entityEnum type);
 
+    // Appends each wall whose box shares interior with the rectangle, once.
+    // A rectangle inside it touches a wall exactly when it touches one of
+    // these, so a movement can gather them once and test its sub-steps
+    // against them alone.
+    void collectWalls(double left, double top, double right, double bottom,
+                      std::vector<const E_Wall*>* dest) const;
+
     void DEBUG_activeEntities() const;
     void DEBUG_levelEntities() const;
 

@@ -32,7 +32,7 @@ double E_Physics::tickFraction() const {
 }
 
 bool E_Physics::wallAt(double x, double y) const {
-    return m_mapController->isEntityAt(x + m_bboxL, y + m_bboxU, x + m_bboxR, y + m_bboxD, EN_WALL);
+    return m_nearbyWalls.wallAt(x + m_bboxL, y + m_bboxU, x + m_bboxR, y + m_bboxD);
 }
 
 void E_Physics::gameTick() {
@@ -42,6 +42,12 @@ void E_Physics::gameTick() {
     }
     const double f = tickFraction();
     double px = m_x, py = m_y;
+    // Everything this tick can reach: the sideways and vertical travel, and
+    // the ground probe below.
+    const double reachX = std::fabs(m_xSpeed) * f + SUB_STEP;
+    const double reachY = std::fabs(m_ySpeed) * f + SUB_STEP;
+    m_nearbyWalls.gather(*m_mapController, px + m_bboxL - reachX, py + m_bboxU - reachY,
+                         px + m_bboxR + reachX, py + m_bboxD + reachY + SUB_STEP);
 
     double remain = std::fabs(m_xSpeed) * f;
     double step = subStep(remain);

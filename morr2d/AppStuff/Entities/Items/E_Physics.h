@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Entities/Entity.h"
+#include "Entities/Level/NearbyWalls.h"
 
 class E_Physics : public Entity {
   public:
@@ -36,4 +37,7 @@ class E_Physics : public Entity {
 
   private:
     bool wallAt(double x, double y) const;
+
+    // The walls this tick's movement can reach.
+    NearbyWalls m_nearbyWalls;
 };
