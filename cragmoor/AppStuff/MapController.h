@@ -12,7 +12,7 @@
 
 #include "Entities/CollisionLine.h"
 #include "Entities/Entity.h"
-#include "Entities/EntityEnumeration.h"
+#include "World/EntityEnumeration.h"
 #include "PointerManager.h"
 #include "Util/Shapes.h"
 #include "Util/Vector2.h"

@@ -26,10 +26,10 @@ constexpr double NECK_ANGLE = 83.0;
 // A vector of `length` at `degrees`, y down, with the five-decimal pi both
 // worlds convert angles with.
 double xAlong(double degrees, double length) {
-    return std::cos(MATH_PI * degrees / 180.0) * length;
+    return std::cos(degrees * MATH_PI / 180.0) * length;
 }
 double yAlong(double degrees, double length) {
-    return std::sin(-(MATH_PI * degrees / 180.0)) * length;
+    return std::sin(-(degrees * MATH_PI / 180.0)) * length;
 }
 
 } // namespace
