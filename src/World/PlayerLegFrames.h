@@ -4,14 +4,18 @@
 // derives from PlayerFrames<itself> and gains the operations, which read
 // the frame table of PlayerFrameTable.h.
 //
-// The player must have m_legFrames and m_armFrames (FrameController of its
-// own class), m_legFrameType, m_bodyRotationOffset, m_facingRight,
-// m_ctrlLeft, m_ctrlRight, m_crouching and m_onGround, and befriend this
-// class.
+// The player must have m_mapController, m_legFrames and m_armFrames
+// (FrameController of its own class), m_legFrameType, m_bodyRotationOffset,
+// m_facingRight, the command flags m_ctrlLeft, m_ctrlRight, m_ctrlJump,
+// m_ctrlJumpRelease and m_ctrlCrouch, m_crouching and m_onGround, and
+// befriend this class. It also reads its controls here.
 #pragma once
 
 #include "AppStuff/FrameController.h"
+#include "ApplicationSettings.h"
+#include "EventSystem.h"
 #include "World/PlayerFrameTable.h"
+#include "World/WorldAccess.h"
 
 template <class Player> class PlayerFrames {
   public:
@@ -41,6 +45,21 @@ template <class Player> class PlayerFrames {
     void frLegCrouch07() { enter(LegFrame::Crouch07); }
 
   protected:
+    // The command flags from the keys of the settings. Every tick run in one
+    // pass of the loop sees the same poll, so a jump key press counts in
+    // each of them; the mouse buttons are not read.
+    void readControls() {
+        Player& player = self();
+        ApplicationController* application = applicationOf(player.m_mapController);
+        const EventSystem* events = application->getEventSystem();
+        const ApplicationSettings* keys = application->getApplicationSettings();
+        player.m_ctrlLeft = events->getKeyStateDown(keys->m_CONTROL_KBD_walkLeft);
+        player.m_ctrlRight = events->getKeyStateDown(keys->m_CONTROL_KBD_walkRight);
+        player.m_ctrlJump = events->getKeyStatePressed(keys->m_CONTROL_KBD_jump);
+        player.m_ctrlJumpRelease = events->getKeyStateReleased(keys->m_CONTROL_KBD_jump);
+        player.m_ctrlCrouch = events->getKeyStateDown(keys->m_CONTROL_KBD_crouch);
+    }
+
     // The player walks backwards when it walks away from where it faces.
     bool walkingBackwards() const {
         const Player& player = static_cast<const Player&>(*this);

@@ -5,9 +5,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "ApplicationSettings.h"
 #include "Entities/Characters/WorldAccess.h"
-#include "EventSystem.h"
 #include "Logger.h"
 #include "ResourceManager.h"
 #include "World/PlayerPose.h"
@@ -93,19 +91,6 @@ void E_Player::gameTick() {
     animateLegs();
     // 10. Move.
     E_CharacterGround::gameTick();
-}
-
-// Every tick run in one pass of the loop sees the same poll, so a jump key
-// press counts in each of them.
-void E_Player::readControls() {
-    ApplicationController* application = applicationOf(m_mapController);
-    const EventSystem* events = application->getEventSystem();
-    const ApplicationSettings* keys = application->getApplicationSettings();
-    m_ctrlLeft = events->getKeyStateDown(keys->m_CONTROL_KBD_walkLeft);
-    m_ctrlRight = events->getKeyStateDown(keys->m_CONTROL_KBD_walkRight);
-    m_ctrlJump = events->getKeyStatePressed(keys->m_CONTROL_KBD_jump);
-    m_ctrlJumpRelease = events->getKeyStateReleased(keys->m_CONTROL_KBD_jump);
-    m_ctrlCrouch = events->getKeyStateDown(keys->m_CONTROL_KBD_crouch);
 }
 
 // The player counts as grounded even in the air, so it crouches exactly

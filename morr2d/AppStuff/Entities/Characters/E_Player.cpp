@@ -2,9 +2,7 @@
 // from five sprites. The frames and the leg rules are PlayerFrames'.
 #include "Entities/Characters/E_Player.h"
 
-#include "ApplicationSettings.h"
 #include "Entities/WorldAccess.h"
-#include "EventSystem.h"
 #include "Logger.h"
 #include "PointMath.h"
 #include "ResourceManager.h"
@@ -87,19 +85,6 @@ void E_Player::gameTick() {
     animateLegs();
     // 10. Move.
     E_CharacterGround::gameTick();
-}
-
-// Every tick run in one pass of the loop sees the same poll, so a jump key
-// press counts in each of them.
-void E_Player::readControls() {
-    ApplicationController* application = applicationOf(m_mapController);
-    const EventSystem* events = application->getEventSystem();
-    const ApplicationSettings* keys = application->getApplicationSettings();
-    m_ctrlLeft = events->getKeyStateDown(keys->m_CONTROL_KBD_walkLeft);
-    m_ctrlRight = events->getKeyStateDown(keys->m_CONTROL_KBD_walkRight);
-    m_ctrlJump = events->getKeyStatePressed(keys->m_CONTROL_KBD_jump);
-    m_ctrlJumpRelease = events->getKeyStateReleased(keys->m_CONTROL_KBD_jump);
-    m_ctrlCrouch = events->getKeyStateDown(keys->m_CONTROL_KBD_crouch);
 }
 
 // The player stands up only where the standing box is free, so under a low

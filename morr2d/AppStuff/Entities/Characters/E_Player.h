@@ -29,7 +29,6 @@ class E_Player : public E_CharacterGroundHumanoid, public PlayerFrames<E_Player>
   private:
     friend class PlayerFrames<E_Player>;
 
-    void readControls();
     void crouch();
     void faceAndLean(const E_AITargetable* target);
     void placeJointsIfLeanChanged();

@@ -1,6 +1,6 @@
-// Map state of morr2d. The view follows the camera target per axis, and the
-// cursor is placed after the world has ticked, so entities aiming at it see
-// where it was a tick ago.
+// The map state's contract (initialise once, pause flag, messages) and its
+// tick order. The cursor is placed after the world has ticked, so entities
+// aiming at it see where it was a tick ago.
 #include "AppStuff/MapStateController.h"
 
 #include "AppStuff/MapController.h"
@@ -43,21 +43,6 @@ void MapStateController::gameTick() {
     m_mapController->gameTick();
     followCameraTarget();
     placeGameCursor();
-}
-
-void MapStateController::followCameraTarget() {
-    if (m_cameraTarget.isNull() || m_cameraTarget->getType() == EN_NONE)
-        return;
-    m_mapController->viewSetX(m_cameraTarget->getX() + m_cameraTarget->getXCenter());
-    m_mapController->viewSetY(m_cameraTarget->getY() + m_cameraTarget->getYCenter());
-}
-
-void MapStateController::placeGameCursor() {
-    if (m_gameCursor.isNull())
-        return;
-    const EventSystem* events = m_appStateController->getApplicationController()->getEventSystem();
-    m_gameCursor->setXY(events->getMouseX() + m_mapController->viewGetLeft(),
-                        events->getMouseY() + m_mapController->viewGetTop());
 }
 
 void MapStateController::gameFrame() {
