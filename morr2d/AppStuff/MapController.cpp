@@ -15,6 +15,7 @@
 #include "Entities/Level/E_Wall.h"
 #include "PointMath.h"
 #include "VideoSystem.h"
+#include "World/TickPass.h"
 
 namespace {
 
@@ -129,15 +130,8 @@ void MapController::entityActivate(const Pointer<Entity>& entity) {
 }
 
 void MapController::entityDeactivate(const Pointer<Entity>& entity) {
-    const auto found = std::find(m_activeEntities.begin(), m_activeEntities.end(), entity);
-    if (found == m_activeEntities.end())
-        return;
-    // The tick pass may be standing on this entry: move it on first.
-    if (found == m_gameTickActiveEntitiesIter) {
-        ++m_gameTickActiveEntitiesIter;
-        m_tickPositionMoved = true;
-    }
-    m_activeEntities.erase(found);
+    TickPass<Pointer<Entity>>::deactivate(m_activeEntities, m_gameTickActiveEntitiesIter,
+                                          m_tickPositionMoved, entity);
 }
 
 // Chunks that both the old and the new box cover keep their entry; by the
@@ -180,19 +174,8 @@ void MapController::entityMove(const Pointer<Entity>& entity) {
 }
 
 void MapController::gameTick() {
-    m_gameTickActiveEntitiesIter = m_activeEntities.begin();
-    while (m_gameTickActiveEntitiesIter != m_activeEntities.end()) {
-        m_tickPositionMoved = false;
-        // Keeps the entity's slot named while it may destroy itself.
-        const Pointer<Entity> entity = *m_gameTickActiveEntitiesIter;
-        if (entity->getGameTickCounter() <= m_gameTickCounter) {
-            entity->setGameTickCounter(m_gameTickCounter + 1);
-            entity->gameTick();
-        }
-        if (!m_tickPositionMoved)
-            ++m_gameTickActiveEntitiesIter;
-    }
-    m_gameTickActiveEntitiesIter = m_activeEntities.end();
+    TickPass<Pointer<Entity>>::run(m_activeEntities, m_gameTickActiveEntitiesIter,
+                                   m_tickPositionMoved, m_gameTickCounter);
     ++m_gameTickCounter;
 }
 

@@ -8,13 +8,18 @@
 // (FrameController of its own class), m_legFrameType, m_bodyRotationOffset,
 // m_facingRight, the command flags m_ctrlLeft, m_ctrlRight, m_ctrlJump,
 // m_ctrlJumpRelease and m_ctrlCrouch, m_crouching and m_onGround, and
-// befriend this class. It also reads its controls here.
+// befriend this class. It also reads its controls here and runs the
+// player's tick in its order, through the player's own steps crouch(),
+// faceAndLean(target), placeJointsIfLeanChanged(), aimAtShoulder(),
+// aimArmAndHead(target) and move().
 #pragma once
 
 #include "AppStuff/FrameController.h"
 #include "ApplicationSettings.h"
 #include "EventSystem.h"
+#include "World/AimType.h"
 #include "World/PlayerFrameTable.h"
+#include "World/PlayerPose.h"
 #include "World/WorldAccess.h"
 
 template <class Player> class PlayerFrames {
@@ -45,6 +50,38 @@ template <class Player> class PlayerFrames {
     void frLegCrouch07() { enter(LegFrame::Crouch07); }
 
   protected:
+    // The player's tick, in its order.
+    void tickInOrder() {
+        Player& player = self();
+        // 1. Animate.
+        const double f = player.tickFraction();
+        player.m_legFrames->update(f);
+        player.m_armFrames->update(f);
+        // 2. Controls.
+        readControls();
+        // 3. Crouch.
+        player.crouch();
+        // 4. Facing and body lean. Without a target, aiming at it keeps the
+        // facing and angles as they are.
+        const auto* target = player.m_target.isNull() ? nullptr : &*player.m_target;
+        player.faceAndLean(target);
+        // 5. Crouch lean.
+        if (player.m_crouching)
+            player.m_bodyRotation +=
+                player.m_facingRight ? -PLAYER_CROUCH_LEAN : PLAYER_CROUCH_LEAN;
+        // 6. Shoulder and neck.
+        player.placeJointsIfLeanChanged();
+        // 7. Others aim at the shoulder.
+        player.aimAtShoulder();
+        // 8. Arm and head.
+        if (player.m_aimType == AIM_TARGET && target != nullptr)
+            player.aimArmAndHead(*target);
+        // 9. Legs.
+        animateLegs();
+        // 10. Move.
+        player.move();
+    }
+
     // The command flags from the keys of the settings. Every tick run in one
     // pass of the loop sees the same poll, so a jump key press counts in
     // each of them; the mouse buttons are not read.

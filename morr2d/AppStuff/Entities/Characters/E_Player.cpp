@@ -58,32 +58,15 @@ E_Player::~E_Player() {
 }
 
 void E_Player::gameTick() {
-    // 1. Animate.
-    const double f = tickFraction();
-    m_legFrames->update(f);
-    m_armFrames->update(f);
-    // 2. Controls.
-    readControls();
-    // 3. Crouch.
-    crouch();
-    // 4. Facing and body lean. Without a target, aiming at it keeps the
-    // facing and angles as they are.
-    const E_AITargetable* target = m_target.isNull() ? nullptr : &*m_target;
-    faceAndLean(target);
-    // 5. Crouch lean.
-    if (m_crouching)
-        m_bodyRotation += m_facingRight ? -PLAYER_CROUCH_LEAN : PLAYER_CROUCH_LEAN;
-    // 6. Shoulder and neck.
-    placeJointsIfLeanChanged();
-    // 7. Others aim at the shoulder.
+    tickInOrder();
+}
+
+void E_Player::aimAtShoulder() {
     m_targetPositionX = m_armPosX;
     m_targetPositionY = m_armPosY;
-    // 8. Arm and head.
-    if (m_aimType == AIM_TARGET && target != nullptr)
-        aimArmAndHead(*target);
-    // 9. Legs.
-    animateLegs();
-    // 10. Move.
+}
+
+void E_Player::move() {
     E_CharacterGround::gameTick();
 }
 

@@ -32,6 +32,10 @@ class E_Player : public E_CharacterGroundHumanoid, public PlayerFrames<E_Player>
     void crouch();
     void faceAndLean(const E_AITargetable* target);
     void placeJointsIfLeanChanged();
+    // Others aim at the player's shoulder.
+    void aimAtShoulder();
+    // The ground movement, the last step of the tick.
+    void move();
     void aimArmAndHead(const E_AITargetable& target);
     void drawPart(spriteEnum sprite, double dx, double dy, double rotation) const;
     double drawnRotation(double rotation, double offset) const;
