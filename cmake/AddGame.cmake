@@ -12,6 +12,7 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/SearchPath.cpp
   ${ENGINE_DIR}/TickSchedule.cpp
   ${ENGINE_DIR}/VideoSystem.cpp
+  ${ENGINE_DIR}/AppStuff/MapStateController.cpp
   ${ENGINE_DIR}/Resources/Font.cpp
   ${ENGINE_DIR}/Resources/ImageCheck.cpp
   ${ENGINE_DIR}/Resources/ResourceEnumeration.cpp

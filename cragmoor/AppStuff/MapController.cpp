@@ -12,6 +12,7 @@
 #include "ApplicationStateController.h"
 #include "Resources/Texture.h"
 #include "VideoSystem.h"
+#include "World/TickPass.h"
 #include "_application.h"
 
 namespace {
@@ -168,31 +169,13 @@ void MapController::entityActivate(const Pointer<Entity>& entity) {
 }
 
 void MapController::entityDeactivate(const Pointer<Entity>& entity) {
-    const auto found = std::find(m_activeEntities.begin(), m_activeEntities.end(), entity);
-    if (found == m_activeEntities.end())
-        return;
-    // The tick pass may be standing on this element: move it on first.
-    if (found == m_gameTickActiveEntitiesIter) {
-        ++m_gameTickActiveEntitiesIter;
-        m_tickPositionMoved = true;
-    }
-    m_activeEntities.erase(found);
+    TickPass<Pointer<Entity>>::deactivate(m_activeEntities, m_gameTickActiveEntitiesIter,
+                                          m_tickPositionMoved, entity);
 }
 
 void MapController::gameTick() {
-    m_gameTickActiveEntitiesIter = m_activeEntities.begin();
-    while (m_gameTickActiveEntitiesIter != m_activeEntities.end()) {
-        m_tickPositionMoved = false;
-        // Keep the entity alive for its tick even if it removes itself.
-        const Pointer<Entity> entity = *m_gameTickActiveEntitiesIter;
-        if (!entity.isNull() && entity->getGameTickCounter() <= m_gameTickCounter) {
-            entity->setGameTickCounter(m_gameTickCounter + 1);
-            entity->gameTick();
-        }
-        if (!m_tickPositionMoved)
-            ++m_gameTickActiveEntitiesIter;
-    }
-    m_gameTickActiveEntitiesIter = m_activeEntities.end();
+    TickPass<Pointer<Entity>>::run(m_activeEntities, m_gameTickActiveEntitiesIter,
+                                   m_tickPositionMoved, m_gameTickCounter);
     ++m_gameTickCounter;
 }
 

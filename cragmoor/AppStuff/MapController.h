@@ -12,11 +12,11 @@
 
 #include "Entities/CollisionLine.h"
 #include "Entities/Entity.h"
-#include "Entities/EntityEnumeration.h"
 #include "PointerManager.h"
 #include "Util/Shapes.h"
 #include "Util/Vector2.h"
 #include "Util/Vector3.h"
+#include "World/EntityEnumeration.h"
 
 class MapStateController;
 class Texture;

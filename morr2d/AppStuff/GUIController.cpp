@@ -3,6 +3,8 @@
 
 #include "ApplicationController.h"
 #include "ApplicationStateController.h"
+#include "EventSystem.h"
+#include "ResourceManager.h"
 #include "VideoSystem.h"
 
 namespace {
@@ -13,10 +15,20 @@ const int GUI_DEPTH = -999999;
 GUIController::GUIController(ApplicationStateController* appStateController)
     : Drawable(GUI_DEPTH), m_appStateController(appStateController) {
     setVisible(false);
+    m_appStateController->getApplicationController()->getResourceManager()->getSprite(
+        SP_CursorArrow, &m_MenuCursor);
 }
 
-GUIController::~GUIController() = default;
+GUIController::~GUIController() {
+    m_MenuCursor.nullify();
+}
 
 void GUIController::gameFrame() {
     m_appStateController->getApplicationController()->getVideoSystem()->drawAdd(this);
+}
+
+void GUIController::draw() {
+    const EventSystem* events = m_appStateController->getApplicationController()->getEventSystem();
+    m_MenuCursor->draw(static_cast<float>(events->getMouseX()),
+                       static_cast<float>(events->getMouseY()), 1, 1, 0);
 }

@@ -1,9 +1,11 @@
 // The in-game interface layer of morr2d: a drawable at the very front of
-// the draw list, hidden until the pause key shows it. Its drawing arrives
-// with the sprites.
+// the draw list, hidden until the pause key shows it, that draws the arrow
+// cursor at the mouse.
 #pragma once
 
 #include "Objects/Drawable.h"
+#include "PointerManager.h"
+#include "Resources/Sprite.h"
 
 class ApplicationStateController;
 
@@ -16,11 +18,12 @@ class GUIController : public Drawable {
     void showNewGame() {}
     // Queues the layer on the draw list; the list draws it on top.
     void gameFrame();
-    void draw() override {}
+    void draw() override;
     ApplicationStateController* getApplicationStateController() const {
         return m_appStateController;
     }
 
   private:
     ApplicationStateController* m_appStateController;
+    Pointer<Sprite> m_MenuCursor;
 };

@@ -20,15 +20,19 @@ struct ProgramCase {
     const char* caption;
     int width;
     int height;
-    // The colour at the centre of the first frame; cragmoor shows its level
-    // there, which is anything but the black of an undrawn window.
-    bool centreIsClearColour;
+    // Where the first frame is sampled, in window pixels: the centre for
+    // cragmoor, which shows its level there (anything but the black of an
+    // undrawn window); for morr2d a point of empty level away from the
+    // display's pointer, where its crosshair shows.
+    int sampleX;
+    int sampleY;
+    bool sampleIsClearColour;
     unsigned char clearRgb[3];
 };
 
 const ProgramCase PROGRAMS[] = {
-    {"cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", 800, 600, false, {13, 0, 0}},
-    {"morr2d", "Morr 2D", 1280, 960, true, {0, 0, 255}},
+    {"cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", 800, 600, 400, 300, false, {13, 0, 0}},
+    {"morr2d", "Morr 2D", 1280, 960, 1000, 200, true, {0, 0, 255}},
 };
 
 void PrintTo(const ProgramCase& program, std::ostream* out) {
@@ -47,12 +51,12 @@ bool nearColour(const unsigned char* pixel, const unsigned char* expected) {
 }
 
 bool showsFirstFrame(const Screenshot& shot, const ProgramCase& program) {
-    if (shot.width == 0)
+    if (shot.width <= program.sampleX || shot.height <= program.sampleY)
         return false;
-    const unsigned char* centre = shot.at(shot.width / 2, shot.height / 2);
+    const unsigned char* sample = shot.at(program.sampleX, program.sampleY);
     const unsigned char black[3] = {0, 0, 0};
-    return program.centreIsClearColour ? nearColour(centre, program.clearRgb)
-                                       : !nearColour(centre, black);
+    return program.sampleIsClearColour ? nearColour(sample, program.clearRgb)
+                                       : !nearColour(sample, black);
 }
 
 // The window exists before its first frame is drawn, so look until the

@@ -4,17 +4,7 @@
 
 #include "Entities/Characters/E_AITargetable.h"
 #include "PointerManager.h"
-
-enum aimType {
-    // Face the way of the last horizontal move command.
-    AIM_MOVE_DIR = 0,
-    // Face the target and turn body, arm and head towards its centre.
-    AIM_TARGET = 1,
-    // Face towards the target but keep body, arm and head level.
-    AIM_TARGET_DIR = 2,
-    // Leave facing and angles as they are.
-    AIM_NOSET = 3,
-};
+#include "World/AimType.h"
 
 class E_Character : public E_AITargetable {
   public:

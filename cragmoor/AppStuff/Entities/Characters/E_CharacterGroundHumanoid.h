@@ -4,23 +4,10 @@
 #pragma once
 
 #include "Entities/Characters/E_CharacterGround.h"
+#include "World/HumanoidFrameTypes.h"
 
-class E_CharacterGroundHumanoid : public E_CharacterGround {
+class E_CharacterGroundHumanoid : public E_CharacterGround, public HumanoidFrameTypes {
   public:
-    enum armFrameType {
-        ARM_FRAME_IDLE = 0,
-        ARM_FRAME_SHOOT = 1,
-        ARM_FRAME_READY = 2,
-        ARM_FRAME_PAIN = 3,
-    };
-    enum legFrameType {
-        LEG_FRAME_STAND = 0,
-        LEG_FRAME_JUMP = 1,
-        LEG_FRAME_WALK = 2,
-        LEG_FRAME_CROUCH = 3,
-        LEG_FRAME_CROUCH_WALK = 4,
-    };
-
     E_CharacterGroundHumanoid(MapController* mapController, const Ellipsoid2& position,
                               entityEnum type, double health, surfaceType surfType, int team);
 

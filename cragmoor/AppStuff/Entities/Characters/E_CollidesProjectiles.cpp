@@ -1,6 +1,8 @@
 // Health and death of hittable entities.
 #include "Entities/Characters/E_CollidesProjectiles.h"
 
+#include "World/DamageRules.h"
+
 E_CollidesProjectiles::E_CollidesProjectiles(MapController* mapController,
                                              const Ellipsoid2& position, entityEnum type,
                                              double health, surfaceType surfType, int team)
@@ -8,11 +10,8 @@ E_CollidesProjectiles::E_CollidesProjectiles(MapController* mapController,
       m_team(team) {}
 
 void E_CollidesProjectiles::takeDamage(int damage, bool gib) {
-    m_health -= static_cast<double>(damage);
-    if (m_health <= 0) {
-        m_health = 0;
+    if (applyDamage(m_health, damage))
         die(gib);
-    }
 }
 
 void E_CollidesProjectiles::die(bool /*gib*/) {
@@ -20,9 +19,6 @@ void E_CollidesProjectiles::die(bool /*gib*/) {
 }
 
 void E_CollidesProjectiles::setHealth(double health) {
-    m_health = health;
-    if (m_health <= 0) {
-        m_health = 0;
+    if (applyHealth(m_health, health))
         die(false);
-    }
 }

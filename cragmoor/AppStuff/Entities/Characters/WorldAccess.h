@@ -1,15 +1,6 @@
-// The way from a world object to the engine: map, map state, state machine,
-// application. Characters need the tick fraction, the input and the
-// resource manager, all of which hang off the application.
+// cragmoor's world objects reach the engine through the shared helpers.
 #pragma once
 
 #include "AppStuff/MapController.h"
 #include "AppStuff/MapStateController.h"
-#include "ApplicationController.h"
-#include "ApplicationStateController.h"
-
-inline ApplicationController* applicationOf(const MapController* map) {
-    return map->getMapStateController()
-        ->getApplicationStateController()
-        ->getApplicationController();
-}
+#include "World/WorldAccess.h"

@@ -1,5 +1,6 @@
-// Map state of cragmoor. The cursor is placed after the world has ticked,
-// so entities aiming at it see where it was a tick ago.
+// The map state's contract (initialise once, pause flag, messages) and its
+// tick order. The cursor is placed after the world has ticked, so entities
+// aiming at it see where it was a tick ago.
 #include "AppStuff/MapStateController.h"
 
 #include "AppStuff/MapController.h"
@@ -42,22 +43,6 @@ void MapStateController::gameTick() {
     m_mapController->gameTick();
     followCameraTarget();
     placeGameCursor();
-}
-
-void MapStateController::followCameraTarget() {
-    if (m_cameraTarget.isNull() || m_cameraTarget->getType() == EN_NONE)
-        return;
-    m_mapController->viewSetPosition(m_cameraTarget->getPosition().m_center +
-                                     m_cameraTarget->getCenter());
-}
-
-void MapStateController::placeGameCursor() {
-    if (m_gameCursor.isNull())
-        return;
-    const EventSystem* events = m_appStateController->getApplicationController()->getEventSystem();
-    const Vector2 topLeft = m_mapController->viewGetTopLeft();
-    m_gameCursor->setPosition(
-        Vector2(events->getMouseX() + topLeft.m_x, events->getMouseY() + topLeft.m_y));
 }
 
 void MapStateController::gameFrame() {

@@ -1,5 +1,6 @@
-// Entity type tree of cragmoor's world.
-#include "Entities/EntityEnumeration.h"
+// Entity type tree of both worlds. The map controller is only named, never
+// used, so one compiled copy serves both programs.
+#include "World/EntityEnumeration.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,5 @@
-// The entity type tree as the map controller holds it.
+// The entity type tree as each world's map controller holds it. Both worlds
+// ask it the same question, "is this a kind of that?", so it exists once.
 #pragma once
 
 #include "EntityTypes.h"

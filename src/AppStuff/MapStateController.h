@@ -1,5 +1,8 @@
 // The game-play state: created when the game starts, it owns the world,
 // keeps the view on the camera target and the game cursor under the mouse.
+// Compiled once per program against that program's world; only the two
+// steps that speak of positions are the program's own
+// (AppStuff/MapStateFollow.cpp of each).
 #pragma once
 
 #include <memory>

@@ -1,0 +1,180 @@
+// morr2d played through real X input: the tiles and the player on screen
+// after the start, the player moving while D is held, the crosshair
+// following the mouse, the arrow cursor shown and hidden with Escape, and a
+// clean quit. Every wait polls screenshots against a deadline.
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "X11Driver.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const char* const CAPTION = "Morr 2D";
+constexpr int WIDTH = 1280;
+constexpr int HEIGHT = 960;
+// Window pixels per world unit: the 640 x 480 view is stretched.
+constexpr int SCALE = 2;
+
+bool isClearBlue(const unsigned char* p) {
+    return p[0] < 10 && p[1] < 10 && p[2] > 245;
+}
+// The tile texture's letters: yellow to orange.
+bool isTileLetter(const unsigned char* p) {
+    return p[0] > 150 && p[1] > 90 && p[2] < 100;
+}
+// The player's sprites: neither the clear colour nor the letters nor white.
+bool isFigure(const unsigned char* p) {
+    return !isClearBlue(p) && p[2] < 150;
+}
+bool isWhite(const unsigned char* p) {
+    return p[0] > 215 && p[1] > 215 && p[2] > 215;
+}
+
+int countIn(const Screenshot& shot, int left, int top, int right, int bottom,
+            const std::function<bool(const unsigned char*)>& matches) {
+    int count = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, shot.height); ++y)
+        for (int x = std::max(left, 0); x < std::min(right, shot.width); ++x)
+            count += matches(shot.at(x, y)) ? 1 : 0;
+    return count;
+}
+
+// The view stays at the level's top-left corner while the player is near
+// it, so world units map to window pixels by the scale alone.
+int figurePixelsAt(const Screenshot& s, double worldX, double worldY) {
+    return countIn(s, static_cast<int>(worldX * SCALE), static_cast<int>(worldY * SCALE),
+                   static_cast<int>((worldX + 16) * SCALE), static_cast<int>((worldY + 32) * SCALE),
+                   isFigure);
+}
+
+class PlayMorr2d : public testing::Test {
+  protected:
+    PlayMorr2d() : game(std::string(RUN_DIR) + "/morr2d", RUN_DIR) {}
+    ~PlayMorr2d() override {
+        runCommand("xdotool keyup d");
+        if (window) {
+            focusWindow(*window);
+            pressKey("F10");
+        }
+        game.waitForExit(30s);
+    }
+
+    void SetUp() override {
+        window = game.waitForWindow(CAPTION, 30s);
+        ASSERT_TRUE(window) << game.standardError();
+        focusWindow(*window);
+        // The pointer away from the player and the tiles.
+        moveMouse(900, 300);
+    }
+
+    void moveMouse(int x, int y) {
+        runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
+                   std::to_string(y));
+    }
+    Screenshot shot() { return takeScreenshot(*window); }
+    std::optional<Screenshot> waitFor(const std::function<bool(const Screenshot&)>& holds,
+                                      std::chrono::seconds deadline = 15s) {
+        const auto until = std::chrono::steady_clock::now() + deadline;
+        while (std::chrono::steady_clock::now() < until) {
+            Screenshot s = shot();
+            if (s.width == WIDTH && holds(s))
+                return s;
+        }
+        return std::nullopt;
+    }
+    // The player falls from (76, 100) onto the tile at (64, 176): its box
+    // top then lies at about y 144.
+    std::optional<Screenshot> waitForPlayerStanding() {
+        return waitFor([](const Screenshot& s) { return figurePixelsAt(s, 76, 144) > 150; });
+    }
+
+    RunningProgram game;
+    std::optional<std::string> window;
+};
+
+TEST_F(PlayMorr2d, ShowsTheTilesAndThePlayerStandingOnThem) {
+    const std::optional<Screenshot> standing = waitForPlayerStanding();
+    ASSERT_TRUE(standing) << "no player at its place on the tile";
+    EXPECT_EQ(standing->width, WIDTH);
+    EXPECT_EQ(standing->height, HEIGHT);
+    // Floor tiles at (64, 464) to (144, 464) and the ledge at (0, 240).
+    EXPECT_GT(countIn(*standing, 64 * SCALE, 464 * SCALE, 160 * SCALE, 480 * SCALE, isTileLetter),
+              200);
+    EXPECT_GT(countIn(*standing, 0, 240 * SCALE, 32 * SCALE, 256 * SCALE, isTileLetter), 20);
+    // Between the floor tiles at 144 and 208 there is nothing.
+    EXPECT_EQ(countIn(*standing, 162 * SCALE, 464 * SCALE, 206 * SCALE, 480 * SCALE, isTileLetter),
+              0);
+    EXPECT_EQ(figurePixelsAt(*standing, 300, 300), 0);
+}
+
+TEST_F(PlayMorr2d, HoldingDMovesThePlayer) {
+    const std::optional<Screenshot> before = waitForPlayerStanding();
+    ASSERT_TRUE(before);
+    runCommand("xdotool keydown d");
+    const std::optional<Screenshot> moved =
+        waitFor([](const Screenshot& s) { return figurePixelsAt(s, 76, 144) < 20; }, 5s);
+    runCommand("xdotool keyup d");
+    ASSERT_TRUE(moved) << "the player is still where it stood";
+    EXPECT_GT(countIn(*moved, 0, 0, WIDTH, HEIGHT, isFigure), 150) << "and is somewhere else";
+}
+
+TEST_F(PlayMorr2d, CrosshairFollowsTheMouse) {
+    ASSERT_TRUE(waitForPlayerStanding());
+    const auto crosshairAt = [](int x, int y) {
+        return [x, y](const Screenshot& s) {
+            return countIn(s, x - 24, y - 24, x + 24, y + 24, isWhite) > 20;
+        };
+    };
+    moveMouse(700, 400);
+    ASSERT_TRUE(waitFor(crosshairAt(700, 400)));
+    moveMouse(1000, 700);
+    const std::optional<Screenshot> moved = waitFor(crosshairAt(1000, 700));
+    ASSERT_TRUE(moved);
+    EXPECT_FALSE(crosshairAt(700, 400)(*moved)) << "the crosshair stayed behind";
+}
+
+TEST_F(PlayMorr2d, EscapeShowsTheArrowAndEscapeAgainHidesIt) {
+    ASSERT_TRUE(waitForPlayerStanding());
+    moveMouse(1000, 600);
+    // The arrow reaches further down and right than the crosshair does.
+    const auto arrowPixels = [](const Screenshot& s) {
+        return countIn(s, 1000, 600 + 24, 1000 + 40, 600 + 60, isWhite);
+    };
+    ASSERT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }));
+    pressKey("Escape");
+    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) > 20; }))
+        << "no arrow after Escape";
+    pressKey("Escape");
+    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }))
+        << "the arrow stayed after the second Escape";
+}
+
+TEST_F(PlayMorr2d, F10QuitsWithOnlyTheExpectedDiagnostics) {
+    ASSERT_TRUE(waitForPlayerStanding());
+    pressKey("F10");
+    EXPECT_EQ(game.waitForExit(30s), std::optional<int>(0));
+    window.reset();
+    std::istringstream lines(game.standardError());
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line,
+              " *** ERROR: reloadTextures() can't execute until ResourceManager is initialized.");
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line,
+              " *** ERROR: reloadSounds() can't execute until ResourceManager is initialized.");
+    int soundLines = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(line.rfind(" DEBUG: ", 0), 0u) << line;
+        soundLines += line.rfind(" DEBUG: SoundChan ", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(soundLines, 1);
+}
+
+} // namespace
