@@ -3,6 +3,9 @@
 // asks for them back.
 #include "VideoSystem.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "ApplicationController.h"
 #include "Logger.h"
 #include "Objects/Drawable.h"
@@ -38,6 +41,7 @@ void VideoSystem::initialize(int screenWidth, int screenHeight, int screenBPP, b
     uninitialize();
     if (SDL_Init(SDL_INIT_VIDEO) == -1)
         m_appController->getLogger()->logFatalError("Failed to initialize SDL video");
+    refuseUnaskedOffscreenDriver();
     SDL_EnableKeyRepeat(0, 0);
     SDL_ShowCursor(SDL_DISABLE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -48,6 +52,24 @@ void VideoSystem::initialize(int screenWidth, int screenHeight, int screenBPP, b
         m_appController->getLogger()->logFatalError("OpenGL error during video initialization");
     m_initialized = true;
     m_appController->getResourceManager()->reloadTextures();
+}
+
+// Without a display the video library quietly falls back to a driver that
+// draws into memory, and the game would run on with no window to see.
+// Tests that want that driver name it in SDL_VIDEODRIVER.
+void VideoSystem::refuseUnaskedOffscreenDriver() {
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    const std::string chosen = driver;
+    if (chosen != "offscreen" && chosen != "dummy")
+        return;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked != nullptr && chosen == asked)
+        return;
+    SDL_Quit();
+    m_appController->getLogger()->logFatalError(
+        "No display to open the window on: the game needs one (is DISPLAY set?); the tests get "
+        "one from xvfb-run");
 }
 
 void VideoSystem::openWindow(int screenWidth, int screenHeight, int screenBPP, bool fullScreen) {
