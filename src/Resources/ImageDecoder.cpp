@@ -17,6 +17,13 @@ const std::size_t TGA_DESCRIPTOR_OFFSET = 17;
 const char TGA_RIGHT_ORIGIN_BIT = 0x10;
 const int RGBA_BYTES = 4;
 
+// The formats handed to DevIL. Some of its other readers never return on
+// damaged input (its Apple icon reader loops forever on a 154-byte file), so
+// only the common picture formats are decoded.
+bool isDecodedFormat(ILenum type) {
+    return type == IL_TGA || type == IL_PNG || type == IL_BMP || type == IL_JPG;
+}
+
 bool fitsTexture(unsigned side, int maxTextureSide) {
     return side > 0 && nextPow2(side) <= static_cast<unsigned>(maxTextureSide);
 }
@@ -91,7 +98,7 @@ ImageDecodeResult decodeImage(const std::vector<char>& file, int maxTextureSide,
     // DevIL does not recognise a right-origin Targa file as one at all.
     if (type == IL_TYPE_UNKNOWN && tga && tga->rightOrigin())
         type = IL_TGA;
-    if (type == IL_TYPE_UNKNOWN)
+    if (!isDecodedFormat(type))
         return ImageDecodeResult::Refused;
 
     std::vector<char> lump;

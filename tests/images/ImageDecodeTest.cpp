@@ -254,6 +254,10 @@ TEST_F(ImageDecode, NotAnImageIsRefused) {
     const std::string text = "this is not an image at all";
     EXPECT_EQ(decode(std::vector<char>(text.begin(), text.end())), ImageDecodeResult::Refused);
     EXPECT_EQ(decode({}), ImageDecodeResult::Refused);
+    // An Apple icon header: a format whose DevIL reader can loop forever on
+    // damaged data is never handed to it.
+    EXPECT_EQ(decode({'i', 'c', 'n', 's', 0, 0, 0, 16, 'i', 't', '3', '2', 0, 0, 0, 8}),
+              ImageDecodeResult::Refused);
 }
 
 TEST(ImageScale, StretchingRepeatsAndShrinkingAverages) {
