@@ -14,7 +14,6 @@ set(ENGINE_SOURCES
   ${ENGINE_DIR}/VideoSystem.cpp
   ${ENGINE_DIR}/AppStuff/MapStateController.cpp
   ${ENGINE_DIR}/Resources/Font.cpp
-  ${ENGINE_DIR}/Resources/ImageCheck.cpp
   ${ENGINE_DIR}/Resources/ResourceEnumeration.cpp
   ${ENGINE_DIR}/Resources/Sound.cpp
   ${ENGINE_DIR}/Resources/Sprite.cpp
@@ -24,6 +23,13 @@ set(ENGINE_SOURCES
 # Logging is used by tools beside the games (the level checker) as well.
 add_library(engine_logging STATIC ${ENGINE_DIR}/Logger.cpp ${ENGINE_DIR}/Logger_Game.cpp)
 target_include_directories(engine_logging PUBLIC ${ENGINE_DIR})
+
+# Image decoding makes no OpenGL call, so its fuzz target needs no display.
+add_library(engine_images STATIC ${ENGINE_DIR}/Resources/ImageCheck.cpp
+                                 ${ENGINE_DIR}/Resources/ImageDecoder.cpp
+                                 ${ENGINE_DIR}/Resources/ImageScale.cpp)
+target_include_directories(engine_images PUBLIC ${ENGINE_DIR})
+target_link_libraries(engine_images PUBLIC PkgConfig::DEVIL)
 
 # The registries and the resource base do not depend on either program.
 add_library(engine_handles STATIC ${ENGINE_DIR}/ResourcePointerManager.cpp
@@ -40,7 +46,8 @@ function(add_game name)
   # before any shared one of the same name.
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ENGINE_DIR})
   target_link_libraries(${name}_core PUBLIC PkgConfig::SDL OpenGL::GL PkgConfig::GLU
-                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_logging engine_handles soundlib
+                        PkgConfig::DEVIL PkgConfig::PHYSFS engine_logging engine_handles engine_images
+                        soundlib
                         ${GAME_LIBRARIES})
   add_executable(${name} ${ENGINE_DIR}/_application.cpp)
   target_link_libraries(${name} PRIVATE ${name}_core)

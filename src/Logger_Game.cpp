@@ -1,9 +1,8 @@
 // Console output of the logger. A fatal error is printed like any error and
-// then thrown; nothing catches it, so it ends the program.
+// then thrown; the program entry catches it and ends the program.
 #include "Logger_Game.h"
 
 #include <cstdio>
-#include <stdexcept>
 
 namespace {
 void writeLine(std::FILE* stream, const char* prefix, const char* message) {
@@ -22,7 +21,7 @@ void Logger_Game::outputError(const char* message) {
 
 void Logger_Game::outputFatalError(const char* message) {
     writeLine(stderr, " *** ERROR: ", message);
-    throw std::runtime_error(message);
+    throw PrintedFatalError(message);
 }
 
 void Logger_Game::outputInfo(const char* message) {

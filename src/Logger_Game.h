@@ -2,7 +2,17 @@
 // error, information on standard output, one flushed line per message.
 #pragma once
 
+#include <stdexcept>
+
 #include "Logger.h"
+
+// What a fatal message of the console logger throws: a std::runtime_error
+// carrying the message, whose line has already been printed, so the program
+// entry ends the program without printing it again.
+class PrintedFatalError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 class Logger_Game : public Logger {
   public:

@@ -3,6 +3,9 @@
 // asks for them back.
 #include "VideoSystem.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "ApplicationController.h"
 #include "Logger.h"
 #include "Objects/Drawable.h"
@@ -15,6 +18,7 @@ namespace {
 const int FAILSAFE_WIDTH = 640;
 const int FAILSAFE_HEIGHT = 480;
 const int FAILSAFE_BPP = 16;
+const int VIDEO_START_ATTEMPTS = 5;
 
 // The perspective frustum: at the near plane it covers exactly the 640 x 480
 // view, with y downwards like the flat projection.
@@ -36,6 +40,7 @@ void VideoSystem::initialize(int screenWidth, int screenHeight, int screenBPP, b
     uninitialize();
     if (SDL_Init(SDL_INIT_VIDEO) == -1)
         m_appController->getLogger()->logFatalError("Failed to initialize SDL video");
+    refuseUnaskedOffscreenDriver();
     SDL_EnableKeyRepeat(0, 0);
     SDL_ShowCursor(SDL_DISABLE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -46,6 +51,41 @@ void VideoSystem::initialize(int screenWidth, int screenHeight, int screenBPP, b
         m_appController->getLogger()->logFatalError("OpenGL error during video initialization");
     m_initialized = true;
     m_appController->getResourceManager()->reloadTextures();
+}
+
+// Without a display the video library quietly falls back to a driver that
+// draws into memory, and the game would run on with no window to see.
+// Tests that want that driver name it in SDL_VIDEODRIVER. With a display the
+// library's start on it now and then fails for no lasting reason (a few in a
+// hundred starts of one process); a fresh start then succeeds.
+void VideoSystem::refuseUnaskedOffscreenDriver() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const auto offscreenUnasked = [asked] {
+        char driver[32] = "";
+        SDL_VideoDriverName(driver, sizeof driver);
+        const std::string chosen = driver;
+        return (chosen == "offscreen" || chosen == "dummy") &&
+               (asked == nullptr || chosen != asked);
+    };
+    const auto named = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value != nullptr && *value != '\0';
+    };
+    const bool displayNamed = named("DISPLAY") || named("WAYLAND_DISPLAY");
+    for (int attempt = 0; displayNamed && attempt < VIDEO_START_ATTEMPTS && offscreenUnasked();
+         ++attempt) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_InitSubSystem(SDL_INIT_VIDEO);
+    }
+    if (!offscreenUnasked())
+        return;
+    SDL_Quit();
+    if (displayNamed)
+        m_appController->getLogger()->logFatalError(
+            "Failed to open the display named by DISPLAY or WAYLAND_DISPLAY");
+    m_appController->getLogger()->logFatalError(
+        "No display to open the window on: the game needs one (is DISPLAY set?); the tests get "
+        "one from xvfb-run");
 }
 
 void VideoSystem::openWindow(int screenWidth, int screenHeight, int screenBPP, bool fullScreen) {

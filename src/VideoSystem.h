@@ -40,6 +40,7 @@ class VideoSystem {
     void setModeRequester(ModeRequester requester) { m_modeRequester = requester; }
 
   private:
+    void refuseUnaskedOffscreenDriver();
     void openWindow(int screenWidth, int screenHeight, int screenBPP, bool fullScreen);
     void setFixedState();
 

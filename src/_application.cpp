@@ -1,8 +1,11 @@
 // Program entry of both games: the virtual file system's search path, the
-// image library, the engine systems, the loop, and the teardown. Errors at
-// this level are not caught: they end the program with their message.
+// image library, the engine systems, the loop, and the teardown. A fatal
+// error is no crash: it is printed, whatever exists is torn down and the
+// program ends with status 1.
 #include <IL/il.h>
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <physfs.h>
 
 #include "ApplicationController.h"
@@ -15,20 +18,52 @@
 #include "SearchPath.h"
 #include "VideoSystem.h"
 
+namespace {
+
+const int FAILED = 1;
+
+// Errors thrown past the logger have not been printed yet; they get the
+// logger's error format.
+void printError(const char* message) {
+    std::fprintf(stderr, " *** ERROR: %s\n", message);
+    std::fflush(stderr);
+}
+
+int runGame() {
+    ApplicationController* controller = new ApplicationController();
+    int status = 0;
+    try {
+        controller->init(new Logger_Game(controller), new ResourceManager(controller),
+                         new ApplicationSettings(controller, "config.cfg"),
+                         new ApplicationStateController(controller), new AudioSystem(controller),
+                         new VideoSystem(controller), new EventSystem(controller));
+        controller->appLoop();
+    } catch (const PrintedFatalError&) {
+        status = FAILED;
+    } catch (const std::exception& error) {
+        printError(error.what());
+        status = FAILED;
+    }
+    delete controller;
+    return status;
+}
+
+} // namespace
+
 int main(int /*argc*/, char* argv[]) {
     // Every run draws the same random sequence.
     std::srand(0);
-    startVirtualFileSystem(argv[0]);
+    try {
+        startVirtualFileSystem(argv[0]);
+    } catch (const SearchPathError& error) {
+        printError(error.what());
+        if (!error.advice().empty())
+            printError(error.advice().c_str());
+        PHYSFS_deinit();
+        return FAILED;
+    }
     ilInit();
-
-    ApplicationController* controller = new ApplicationController();
-    controller->init(new Logger_Game(controller), new ResourceManager(controller),
-                     new ApplicationSettings(controller, "config.cfg"),
-                     new ApplicationStateController(controller), new AudioSystem(controller),
-                     new VideoSystem(controller), new EventSystem(controller));
-    controller->appLoop();
-    delete controller;
-
+    const int status = runGame();
     PHYSFS_deinit();
-    return 0;
+    return status;
 }

@@ -4,6 +4,7 @@
 // the sky.
 #include <GL/gl.h>
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -101,6 +102,20 @@ void MapController::compileLevelMesh() {
     }
 }
 
+namespace {
+// A level that cannot be opened is an empty world by design (tests build
+// their worlds in empty maps), but a player who gets only the sky is told
+// why.
+void reportEmptyLevel(const char* path, const LevelData& level, Logger& logger) {
+    if (!std::ifstream(path).is_open())
+        logger.logError("Level %s cannot be opened: the world is empty", path);
+    else if (level.faces.empty())
+        logger.logError("Level %s holds no face: the world is empty", path);
+    else if (level.collisionLines.empty())
+        logger.logError("Level %s yields no collision line: there is nothing to stand on", path);
+}
+} // namespace
+
 void MapController::loadMap(const char* path) {
     m_viewPosition = Vector2(320, 240);
     m_levelWidth = m_levelHeight = LEVEL_SIZE;
@@ -111,7 +126,9 @@ void MapController::loadMap(const char* path) {
     Logger& logger = *m_mapStateController->getApplicationStateController()
                           ->getApplicationController()
                           ->getLogger();
-    buildLevel(readObjLevel(path, logger));
+    const LevelData level = readObjLevel(path, logger);
+    reportEmptyLevel(path, level, logger);
+    buildLevel(level);
 
     m_NONE.nullify();
     (new E_NONE(this))->getPointer(&m_NONE);

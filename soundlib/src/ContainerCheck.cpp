@@ -7,27 +7,54 @@
 
 namespace soundlib {
 
-bool checkWaveContainer(const std::uint8_t* data, std::size_t size, std::string& problem) {
-    ByteCursor cursor(data, size);
-    cursor.tag("RIFF");
-    const std::uint32_t riffLength = cursor.u32le();
-    cursor.tag("WAVE");
-    if (!cursor.ok() || riffLength < 4 || riffLength - 4 > cursor.remaining()) {
-        problem = "RIFF header is cut short or claims more data than there is";
+namespace {
+
+// Bytes from the start of a "fmt " chunk's body to its block alignment.
+constexpr std::size_t kBlockAlignOffset = 12;
+constexpr std::uint32_t kFormatBodyMinimum = 14;
+
+std::uint16_t little16(const std::uint8_t* at) {
+    return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
+}
+
+std::string cutDataNotice(std::size_t bytesThere, std::uint16_t blockAlign) {
+    const std::size_t frames = blockAlign > 0 ? bytesThere / blockAlign : 0;
+    return "sample data is cut short; playing the " + std::to_string(frames) +
+           " whole frames that are there";
+}
+
+} // namespace
+
+bool checkWaveContainer(const std::uint8_t* data, std::size_t size, std::string& problem,
+                        std::string& notice) {
+    ByteCursor chunks(data, size);
+    chunks.tag("RIFF");
+    chunks.u32le(); // the RIFF size: often wrong in real files, so unused
+    chunks.tag("WAVE");
+    if (!chunks.ok()) {
+        problem = "RIFF header is cut short";
         return false;
     }
-    ByteCursor chunks(cursor.here(), riffLength - 4);
     bool format = false;
     bool samples = false;
-    while (chunks.remaining() >= 8) {
+    std::uint16_t blockAlign = 0;
+    while (chunks.remaining() >= 8 && !(format && samples)) {
         const bool isFormat = std::memcmp(chunks.here(), "fmt ", 4) == 0;
         const bool isData = std::memcmp(chunks.here(), "data", 4) == 0;
         chunks.skip(4);
         const std::uint32_t length = chunks.u32le();
+        if (isData && length > chunks.remaining()) {
+            samples = true;
+            notice = cutDataNotice(chunks.remaining(), blockAlign);
+            break;
+        }
         if (length > chunks.remaining()) {
-            problem = isData ? "sample data is cut short (truncated file)"
-                             : "a chunk runs past the end of the file";
+            problem = isFormat ? "the format chunk is cut short"
+                               : "a chunk runs past the end of the file";
             return false;
+        }
+        if (isFormat && length >= kFormatBodyMinimum) {
+            blockAlign = little16(chunks.here() + kBlockAlignOffset);
         }
         format |= isFormat;
         samples |= isData;

@@ -18,13 +18,16 @@ std::unique_ptr<Decoder> openDecoder(const SoundRequest& request, FMOD_RESULT& r
     switch (format) {
     case SoundFormat::Wave:
     case SoundFormat::OggVorbis: {
+        std::string notice;
         const bool whole = format == SoundFormat::Wave
-                               ? checkWaveContainer(request.data, request.size, problem)
+                               ? checkWaveContainer(request.data, request.size, problem, notice)
                                : checkOggContainer(request.data, request.size, problem);
         auto decoder = whole ? SndfileDecoder::open(request.data, request.size, problem) : nullptr;
         if (decoder == nullptr) {
             result = FMOD_ERR_FORMAT;
             problem = std::string(formatName(format)) + " data: " + problem;
+        } else if (!notice.empty()) {
+            problem = std::string(formatName(format)) + " data: " + notice;
         }
         return decoder;
     }

@@ -29,6 +29,8 @@ struct SoundRequest {
 };
 
 // FMOD_OK with `sound` set; otherwise an error with `problem` saying why.
+// A sound made from damaged data (a WAV file cut short) also has `problem`
+// saying what was wrong with it.
 FMOD_RESULT loadSound(System& owner, SoundRequest request, std::unique_ptr<Sound>& sound,
                       std::string& problem);
 

@@ -244,8 +244,11 @@ FMOD_RESULT System::createSound(const char* nameOrData, FMOD_MODE mode,
     std::unique_ptr<Sound> created;
     std::string problem;
     const FMOD_RESULT result = loadSound(*this, std::move(request), created, problem);
-    if (result != FMOD_OK) {
+    // A sound made from damaged data is reported as well as a refused one.
+    if (!problem.empty()) {
         reportProblem(what, problem);
+    }
+    if (result != FMOD_OK) {
         return result;
     }
     sound = created.release();

@@ -91,7 +91,14 @@ TEST(BadInput, UnknownFormatIsRefused) {
 }
 
 TEST(BadInput, TruncatedFilesOfEveryFormatAreRefused) {
-    for (const Bytes& good : {goodWav(), goodOgg(), goodMidi()}) {
+    // A WAV file cut inside its sample data plays what is there
+    // (WaveChunkTest); cut anywhere before, it is refused.
+    const Bytes wav = goodWav();
+    for (std::size_t keep : {std::size_t{4}, std::size_t{12}, std::size_t{30}, std::size_t{40}}) {
+        expectRefused(Bytes(wav.begin(), wav.begin() + static_cast<long>(keep)),
+                      ("WAV truncated to " + std::to_string(keep)).c_str());
+    }
+    for (const Bytes& good : {goodOgg(), goodMidi()}) {
         for (std::size_t keep :
              {std::size_t{4}, std::size_t{12}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
             expectRefused(Bytes(good.begin(), good.begin() + static_cast<long>(keep)),
@@ -112,9 +119,6 @@ TEST(BadInput, OversizedHeaderFieldsAreRefused) {
     Bytes wav = goodWav();
     putLittle32(wav, 16, 0xFFFFFFF0u); // "fmt " chunk length
     expectRefused(wav, "huge fmt chunk");
-    wav = goodWav();
-    putLittle32(wav, 40, 0x7FFFFFFFu); // "data" chunk length
-    expectRefused(wav, "huge data chunk");
     wav = goodWav();
     wav[22] = 200; // channels
     expectRefused(wav, "200 channels");

@@ -265,6 +265,25 @@ TEST(MidiFileScan, TempoChangesAndRunningStatusAreFollowed) {
     EXPECT_NEAR(summary.seconds, 0.5 + 2.0, 1e-9);
 }
 
+TEST(MidiFileScan, ChannelPressureAndPitchBendKeepTheirLengths) {
+    // Channel pressure has one data byte, pitch bend two, also under running
+    // status; a wrong length would take a data byte for a delta time.
+    const Bytes song = {'M',  'T',  'h',  'd',  0,   0,   0,   6, 0, 0, 0,
+                        1,    0,    96,   'M',  'T', 'r', 'k', 0, 0, 0, 24, //
+                        0,    0xD0, 0x40,                                   // pressure
+                        0,    0x30,                                         // running
+                        0,    0xE0, 0x00, 0x40,                             // bend
+                        0,    0x10, 0x20,                                   // running
+                        0x60, 0x90, 60,   100,                              // note on
+                        0x60, 0x80, 60,   0,                                // note off
+                        0,    0xFF, 0x2F, 0};
+    soundlib::MidiSummary summary;
+    std::string problem;
+    ASSERT_TRUE(soundlib::scanMidiFile(song.data(), song.size(), summary, problem)) << problem;
+    // 192 ticks at 96 a quarter and the default 120 bpm.
+    EXPECT_NEAR(summary.seconds, 1.0, 1e-9);
+}
+
 TEST(MidiFileScan, SmpteTimeDivisionIsCountedInFrames) {
     // 25 frames a second, 40 ticks a frame: 1000 ticks a second.
     const Bytes song = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0,    0,    0,    1,    0xE7, 40,

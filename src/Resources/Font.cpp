@@ -15,6 +15,7 @@ namespace {
 const PHYSFS_uint64 READ_BUFFER_SIZE = 4096;
 const std::uint8_t MAGIC_AND_VERSION[4] = {'B', 'M', 'F', 3};
 const unsigned CHAR_RECORD_SIZE = 20;
+const std::uint32_t MAX_BYTE_GLYPH = 255;
 const unsigned TAB_WIDTH_IN_BLANKS = 4;
 const char LINE_BREAK = '\n';
 const char TAB = '\t';
@@ -131,6 +132,7 @@ void Font::readGlyphs(const char* path, VirtualFileReader& reader) {
     check(reader.readU32(charsSize), failedToRead);
     for (charData& entry : m_charData)
         entry = charData();
+    std::uint32_t beyondBytes = 0;
     for (std::uint32_t record = 0; record < charsSize / CHAR_RECORD_SIZE; ++record) {
         std::uint32_t id = 0;
         std::uint16_t x = 0, y = 0, width = 0, height = 0;
@@ -140,16 +142,25 @@ void Font::readGlyphs(const char* path, VirtualFileReader& reader) {
                   reader.readU16(width) && reader.readU16(height) && reader.readS16(xOffset) &&
                   reader.readS16(yOffset) && reader.readS16(xAdvance),
               failedToRead);
-        charData& glyph = m_charData[id & 0xFF];
-        glyph.m_xOffset = xOffset;
-        glyph.m_yOffset = yOffset;
-        glyph.m_advance = xAdvance;
         check(reader.readU8(page), failedToRead);
         check(page < m_pages,
               "Font file %s is not a valid Angelcode Bitmap Font Generator binary Version 3 file");
-        compileGlyph(glyph, *m_pageTextures[page], x, y, width, height);
         check(reader.skip(1), "Font file %s failed to seek");
+        // The printer prints bytes, so a glyph above 255 can never be asked
+        // for; filing it under its low byte would replace an ASCII glyph.
+        if (id > MAX_BYTE_GLYPH) {
+            ++beyondBytes;
+            continue;
+        }
+        charData& glyph = m_charData[id];
+        glyph.m_xOffset = xOffset;
+        glyph.m_yOffset = yOffset;
+        glyph.m_advance = xAdvance;
+        compileGlyph(glyph, *m_pageTextures[page], x, y, width, height);
     }
+    if (beyondBytes > 0)
+        logger.logDebug("Font file %s: %u glyphs above 255 skipped", path,
+                        static_cast<unsigned>(beyondBytes));
 }
 
 void Font::compileGlyph(charData& glyph, const Texture& page, unsigned x, unsigned y,

@@ -1,15 +1,13 @@
 // An image file turned into a mipmapped OpenGL texture. The image is read
-// whole through the virtual file system, decoded by DevIL from memory and
-// stretched to power-of-two sides; the unscaled size is kept, since sprites
-// and fonts measure in image pixels.
+// whole through the virtual file system and decoded (ImageDecoder) to
+// power-of-two sides no larger than the context allows; the unscaled size is
+// kept, since sprites and fonts measure in image pixels.
 #pragma once
 
 #include <GL/gl.h>
 
+#include "Resources/ImageDecoder.h"
 #include "Resources/Resource.h"
-
-// The smallest power of two not below `value` (0 stays 0).
-unsigned int nextPow2(unsigned int value);
 
 class Texture : public Resource {
   public:
@@ -25,7 +23,7 @@ class Texture : public Resource {
     GLsizei getHeight() const { return m_height; }
 
   private:
-    void upload(int wrapS, int wrapT);
+    void upload(const DecodedImage& image, int wrapS, int wrapT);
 
     GLuint m_texture;
     GLsizei m_width;

@@ -1,5 +1,6 @@
 // Settings defaults and the setters that refuse. Compiled into the tests of
 // both programs: the window size is the one default that differs.
+#include <SDL/SDL.h>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "ProgramProfile.h"
 
 namespace {
+// Keys by what they are on the keyboard: A walks left, F10 quits, ...
 void expectDefaults(const ApplicationSettings& settings) {
     const bool isMorr2d = std::string(programProfile().caption) == "Morr 2D";
     EXPECT_EQ(settings.getVIDEO_screenWidth(), isMorr2d ? 1280 : 800);
@@ -19,23 +21,23 @@ void expectDefaults(const ApplicationSettings& settings) {
     EXPECT_EQ(settings.getSOUND_soundVolume(), 1.0f);
     EXPECT_EQ(settings.getSOUND_musicVolume(), 1.0f);
     EXPECT_STREQ(settings.getSOUND_midiDLSname(), "gm.dls");
-    EXPECT_EQ(settings.m_CONTROL_KBD_walkLeft, 97);
-    EXPECT_EQ(settings.m_CONTROL_KBD_walkRight, 100);
-    EXPECT_EQ(settings.m_CONTROL_KBD_jump, 119);
-    EXPECT_EQ(settings.m_CONTROL_KBD_crouch, 115);
+    EXPECT_EQ(settings.m_CONTROL_KBD_walkLeft, SDLK_a);
+    EXPECT_EQ(settings.m_CONTROL_KBD_walkRight, SDLK_d);
+    EXPECT_EQ(settings.m_CONTROL_KBD_jump, SDLK_w);
+    EXPECT_EQ(settings.m_CONTROL_KBD_crouch, SDLK_s);
     EXPECT_EQ(settings.m_CONTROL_MOU_walkLeft, 0);
     EXPECT_EQ(settings.m_CONTROL_MOU_walkRight, 0);
     EXPECT_EQ(settings.m_CONTROL_MOU_jump, 0);
     EXPECT_EQ(settings.m_CONTROL_MOU_crouch, 0);
-    EXPECT_EQ(settings.m_CONTROL_KBD_pause, 27);
-    EXPECT_EQ(settings.m_CONTROL_KBD_help, 282);
-    EXPECT_EQ(settings.m_CONTROL_KBD_save, 283);
-    EXPECT_EQ(settings.m_CONTROL_KBD_load, 284);
-    EXPECT_EQ(settings.m_CONTROL_KBD_options, 285);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quickSave, 286);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quickLoad, 287);
-    EXPECT_EQ(settings.m_CONTROL_KBD_screenShot, 316);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quit, 291);
+    EXPECT_EQ(settings.m_CONTROL_KBD_pause, SDLK_ESCAPE);
+    EXPECT_EQ(settings.m_CONTROL_KBD_help, SDLK_F1);
+    EXPECT_EQ(settings.m_CONTROL_KBD_save, SDLK_F2);
+    EXPECT_EQ(settings.m_CONTROL_KBD_load, SDLK_F3);
+    EXPECT_EQ(settings.m_CONTROL_KBD_options, SDLK_F4);
+    EXPECT_EQ(settings.m_CONTROL_KBD_quickSave, SDLK_F5);
+    EXPECT_EQ(settings.m_CONTROL_KBD_quickLoad, SDLK_F6);
+    EXPECT_EQ(settings.m_CONTROL_KBD_screenShot, SDLK_PRINT);
+    EXPECT_EQ(settings.m_CONTROL_KBD_quit, SDLK_F10);
 }
 } // namespace
 

@@ -45,7 +45,10 @@ TEST(TickSchedule, NoElapsedTimeRunsNoTick) {
 }
 
 TEST(TickSchedule, DivisionIsDoneInSinglePrecision) {
-    EXPECT_EQ(ticksForElapsed(50), static_cast<double>(50.0f / 33.3333f));
+    // In double precision 50 ms would be 1.5000015000015 ticks.
+    EXPECT_EQ(ticksForElapsed(50), 1.5000014305114746);
+    EXPECT_EQ(ticksForElapsed(33), 0.99000096321105957);
+    EXPECT_EQ(ticksForElapsed(1), 0.030000029131770134);
 }
 
 TEST(TickSchedule, FractionsOfTwoAndAHalfTicks) {

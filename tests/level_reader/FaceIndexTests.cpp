@@ -25,8 +25,7 @@ TEST_F(LevelReaderTest, IndexZeroIsRejectedForEachList) {
 
 TEST_F(LevelReaderTest, RelativeIndicesAreRejected) {
     EXPECT_EQ(fatalErrorOf(withFace("f -3/-1/-1 -2/-1/-1 -1/-1/-1")),
-              "Error in file format -- f: position index -3 out of range on line 6 of "
-              "level.obj (3 read so far; relative indices are not supported)");
+              "Error in file format -- f: negative (relative) indices are not read");
 }
 
 TEST_F(LevelReaderTest, IndexBeyondTheListsReadSoFarIsRejected) {

@@ -13,16 +13,22 @@ TEST_F(LevelReaderTest, MalformedStatementsEndLoadingWithTheirMessage) {
         const char* obj;
         const char* message;
     } cases[] = {
-        {"v  1 2\n", "Error in file format -- v"},
-        {"v  1 2 three\n", "Error in file format -- v"},
-        {"vn 0 1\n", "Error in file format -- vn"},
-        {"vt 0.5 0.5\n", "Error in file format -- vt"},
-        {"mtllib \n", "Error in file format -- mtllib"},
-        {"usemtl \t\n", "Error in file format -- usemtl"},
-        {"f 1/1/1 2/1/1\n", "Error in file format -- f"},
-        {"f 1 2 3\n", "Error in file format -- f"},
-        {"f 1//1 2//1 3//1\n", "Error in file format -- f"},
-        {"f 1/1/1 2 /1/1 3/1/1\n", "Error in file format -- f"},
+        {"v  1 2\n", "Error in file format -- v: needs three numbers"},
+        {"v  1 2 three\n", "Error in file format -- v: needs three numbers"},
+        {"vn 0 1\n", "Error in file format -- vn: needs three numbers"},
+        {"vt 0.5 0.5\n", "Error in file format -- vt: needs three numbers"},
+        {"mtllib \n", "Error in file format -- mtllib: needs a name"},
+        {"usemtl \t\n", "Error in file format -- usemtl: needs a name"},
+        {"f 1/1/1 2/1/1\n", "Error in file format -- f: only triangles are read, found a face of 2 "
+                            "corners"},
+        {"f 1/1/1 2/1/1 3/1/1 1/1/1\n",
+         "Error in file format -- f: only triangles are read, found a face of 4 corners"},
+        {"f 7 1 6\n", "Error in file format -- f: each corner needs position/texture/normal "
+                      "indices, found `f 7 1 6`"},
+        {"f 1//1 2//1 3//1\n", "Error in file format -- f: each corner needs "
+                               "position/texture/normal indices, found `f 1//1 2//1 3//1`"},
+        {"f 1/1/1 2 /1/1 3/1/1\n", "Error in file format -- f: each corner needs "
+                                   "position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.obj);

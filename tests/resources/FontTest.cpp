@@ -119,7 +119,27 @@ TEST_F(Fonts, BlanksTabsAndMissingGlyphsAdvanceByLineHeightQuarters) {
     const char* end = nullptr;
     EXPECT_EQ(f.getLineWidth("ab\nb", &end), 20);
     EXPECT_EQ(*end, '\n');
-    EXPECT_EQ(f.getCharWidth('A'), 7) << "id 321 lands in entry 65";
+    EXPECT_EQ(f.getLineWidth("A", nullptr), 4) << "id 321 is no byte: 'A' has no glyph";
+}
+
+TEST_F(Fonts, GlyphsAboveByteValuesAreSkippedNotFolded) {
+    // Red on the left of the page, green on the right: 'A' is drawn from the
+    // red half, U+0141 (whose low byte is 'A') from the green half.
+    Image page(64, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 64; ++x)
+            page.at(x, y) = x < 32 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
+    folder.write("halves.tga", encodeTga(page));
+    BmfontDescription description = smallFont();
+    description.pageNames = {"halves.tga"};
+    description.chars = {glyph('A', 0), glyph(321, 48), glyph(0x24CA, 40)};
+    folder.write("halves.fnt", encodeBmfont(description));
+    font.load("halves.fnt");
+    clearScreen();
+    font.print(100, 200, "A");
+    EXPECT_EQ(viewPixel(104, 204), (Rgb{255, 0, 0}));
+    EXPECT_EQ(engine.logger->textsOf("debug").back(),
+              "Font file halves.fnt: 2 glyphs above 255 skipped");
 }
 
 TEST_F(Fonts, PrintDimensionsCountEveryLine) {
@@ -164,6 +184,17 @@ TEST_F(Fonts, ColourCodeTurnsTheRestOfTheTextItsColour) {
     f.print(100, 200, "a^1b");
     EXPECT_EQ(viewPixel(104, 204), (Rgb{255, 255, 255}));
     EXPECT_EQ(viewPixel(114, 204), (Rgb{255, 0, 0}));
+}
+
+TEST_F(Fonts, ColourCodeNineIsHalfGrey) {
+    Font& f = loadSmallFont();
+    clearScreen();
+    f.print(100, 200, "^9a");
+    const Rgb grey = viewPixel(104, 204);
+    for (int channel : grey) {
+        EXPECT_GE(channel, 126);
+        EXPECT_LE(channel, 129);
+    }
 }
 
 TEST_F(Fonts, DamagedHeadersAreRejected) {

@@ -77,6 +77,32 @@ TEST_F(TextureSprite, OddSizedImageIsStretchedToPowersOfTwo) {
     EXPECT_EQ(height, 32);
 }
 
+TEST_F(TextureSprite, OneSideNeedingStretchIsStretchedWhole) {
+    // 20 x 32: only the width is no power of two.
+    folder.write("narrow.tga", bandedTga(20, 32));
+    Texture texture(engine.controller.get());
+    texture.load("narrow.tga", GL_CLAMP, GL_CLAMP);
+    EXPECT_EQ(texture.getWidth(), 20);
+    EXPECT_EQ(texture.getHeight(), 32);
+    GLint width = 0, height = 0;
+    glBindTexture(GL_TEXTURE_2D, texture.getTexture());
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    ASSERT_EQ(width, 32);
+    ASSERT_EQ(height, 32);
+    std::vector<unsigned char> texels(32 * 32 * 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    const auto texel = [&](int x, int row) {
+        const unsigned char* p = &texels[std::size_t(row * 32 + x) * 4];
+        return Rgb{p[0], p[1], p[2]};
+    };
+    for (int x : {0, 16, 31}) {
+        EXPECT_EQ(texel(x, 31), RED) << x;
+        EXPECT_EQ(texel(x, 16), GREEN) << x;
+        EXPECT_EQ(texel(x, 0), BLUE) << x;
+    }
+}
+
 TEST_F(TextureSprite, PicturesTopRowIsAtTextureCoordinateOne) {
     folder.write("banded.tga", bandedTga(64, 64));
     Texture texture(engine.controller.get());
@@ -162,10 +188,42 @@ TEST_F(TextureSprite, BadImageFilesEndWithTheirMessage) {
     EXPECT_FALSE(missing.getLoaded() || junk.getLoaded() || cut.getLoaded());
 }
 
-TEST(NextPow2, RoundsUpToAPowerOfTwo) {
-    EXPECT_EQ(nextPow2(0), 0u);
-    EXPECT_EQ(nextPow2(1), 1u);
-    EXPECT_EQ(nextPow2(20), 32u);
-    EXPECT_EQ(nextPow2(64), 64u);
-    EXPECT_EQ(nextPow2(640), 1024u);
+TEST_F(TextureSprite, DeclaredSizesTheDataOrTheContextCannotHoldAreRefused) {
+    // 69 bytes of run-length true colour claiming 22627 x 26435 pixels.
+    Bytes crash = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x63, 0x58, 0x43, 0x67, 24, 0};
+    for (int packet = 0; packet < 12; ++packet)
+        crash.insert(crash.end(), {0xff, 0x10, 0x20, 0x30});
+    crash.insert(crash.end(), {0x81, 0x40, 0x50});
+    ASSERT_EQ(crash.size(), 69u);
+    folder.write("crash.tga", crash);
+
+    // A whole picture one texel wider than the context allows: one row of
+    // run packets of 128 pixels.
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    ASSERT_GE(maxSide, 64);
+    ASSERT_LT(maxSide, 32768);
+    const auto strip = [](int width) {
+        Bytes file = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        file.insert(file.end(), {static_cast<std::uint8_t>(width & 0xff),
+                                 static_cast<std::uint8_t>(width >> 8), 1, 0, 32, 8});
+        for (int left = width; left > 0; left -= 128) {
+            const int count = left < 128 ? left : 128;
+            file.insert(file.end(),
+                        {static_cast<std::uint8_t>(0x80 | (count - 1)), 0, 0, 255, 255});
+        }
+        return file;
+    };
+    folder.write("wide.tga", strip(maxSide + 1));
+    folder.write("widest.tga", strip(maxSide));
+
+    Texture crashing(engine.controller.get()), wide(engine.controller.get()),
+        widest(engine.controller.get());
+    EXPECT_EQ(fatalMessageOf([&] { crashing.load("crash.tga", GL_CLAMP, GL_CLAMP); }),
+              "Error loading image crash.tga");
+    EXPECT_EQ(fatalMessageOf([&] { wide.load("wide.tga", GL_CLAMP, GL_CLAMP); }),
+              "Error loading image wide.tga");
+    widest.load("widest.tga", GL_CLAMP, GL_CLAMP);
+    EXPECT_TRUE(widest.getLoaded());
+    EXPECT_EQ(widest.getWidth(), maxSide);
 }

@@ -50,7 +50,8 @@ std::optional<std::string> runCommand(const std::string& command) {
     return output;
 }
 
-RunningProgram::RunningProgram(const std::string& program, const std::string& workingDirectory)
+RunningProgram::RunningProgram(const std::string& program, const std::string& workingDirectory,
+                               const EnvironmentChanges& environment)
     : m_outputPath(temporaryPath(".out")), m_errorPath(temporaryPath(".err")) {
     m_pid = fork();
     if (m_pid < 0)
@@ -62,6 +63,12 @@ RunningProgram::RunningProgram(const std::string& program, const std::string& wo
             _exit(127);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
+        for (const auto& [name, value] : environment) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 struct Screenshot {
@@ -23,9 +24,14 @@ struct WindowGeometry {
     int height = 0;
 };
 
+// Variables to set (with a value) or remove (nullopt) in a program's
+// environment.
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
 class RunningProgram {
   public:
-    RunningProgram(const std::string& program, const std::string& workingDirectory);
+    RunningProgram(const std::string& program, const std::string& workingDirectory,
+                   const EnvironmentChanges& environment = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;

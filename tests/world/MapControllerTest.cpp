@@ -1,5 +1,9 @@
 // The map controller's chunk index, registries and passes.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 #include "WorldFixture.h"
@@ -179,4 +183,28 @@ TEST_F(Map, DebugDumpsListActiveEntitiesAndChunks) {
 TEST_F(Map, SecondInitializeIsRefused) {
     world.state->initialize("legitLevel.obj");
     EXPECT_EQ(world.engine.logger->errors().back(), "MapStateController is already initialized.");
+}
+
+TEST(MapLevelFile, LevelThatGivesAnEmptyWorldLogsOneLineNamingIt) {
+    char pattern[] = "/tmp/level-XXXXXX";
+    const std::string folder = mkdtemp(pattern);
+    const std::string normalsOnly = folder + "/normals.obj", offPlane = folder + "/off.obj";
+    std::ofstream(normalsOnly) << "v  0 0 0\nv  1 0 0\nvt 0 0 0\nvn 0 0 1\nvn 0 0 1\n";
+    // One triangle in front of the plane z = 0: scenery, nothing to stand on.
+    std::ofstream(offPlane) << "v  0 0 1\nv  1 0 1\nv  0 1 1\nvt 0 0 0\nvn 0 0 1\n"
+                               "f 1/1/1 2/1/1 3/1/1\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {folder + "/absent.obj",
+         "Level " + folder + "/absent.obj cannot be opened: the world is empty"},
+        {normalsOnly, "Level " + normalsOnly + " holds no face: the world is empty"},
+        {offPlane, "Level " + offPlane + " yields no collision line: there is nothing to stand on"},
+    };
+    for (const auto& [path, message] : cases) {
+        WorldFixture world(path.c_str());
+        const std::vector<std::string> errors = world.engine.logger->errors();
+        // The two start-up refusals of the engine come first.
+        ASSERT_EQ(errors.size(), 3u) << path;
+        EXPECT_EQ(errors.back(), message);
+    }
+    std::filesystem::remove_all(folder);
 }

@@ -106,10 +106,12 @@ class ObjLevelParser {
                 return readPosition(line.substr(3));
             }
             if (startsWith(line, "vn ")) {
-                return readVector(line.substr(3), m_level.normals, "Error in file format -- vn");
+                return readVector(line.substr(3), m_level.normals,
+                                  "Error in file format -- vn: needs three numbers");
             }
             if (startsWith(line, "vt ")) {
-                return readVector(line.substr(3), m_level.texCoords, "Error in file format -- vt");
+                return readVector(line.substr(3), m_level.texCoords,
+                                  "Error in file format -- vt: needs three numbers");
             }
             break;
         case 'f':
@@ -139,14 +141,15 @@ class ObjLevelParser {
             return;
         case 'n':
             if (startsWith(line, "newmtl ")) {
-                m_materialName =
-                    std::string(readName(line.substr(7), "Error in file format -- newmtl"));
+                m_materialName = std::string(
+                    readName(line.substr(7), "Error in file format -- newmtl: needs a name"));
                 return;
             }
             break;
         case 'm':
             if (startsWith(line, "map_Ka ")) {
-                return addMaterial(readName(line.substr(7), "Error in file format -- map_Ka"));
+                return addMaterial(
+                    readName(line.substr(7), "Error in file format -- map_Ka: needs a name"));
             }
             break;
         }
@@ -161,7 +164,7 @@ class ObjLevelParser {
 
     void readPosition(std::string_view fields) {
         float x = 0, y = 0, z = 0;
-        readThree(fields, x, y, z, "Error in file format -- v");
+        readThree(fields, x, y, z, "Error in file format -- v: needs three numbers");
         m_level.positions.emplace_back(kLevelScale * x, -kLevelScale * y, kLevelScale * z);
     }
 
@@ -178,15 +181,23 @@ class ObjLevelParser {
         }
     }
 
-    // Three corners, each "position/texture coordinate/normal".
+    // Three corners, each "position/texture coordinate/normal". What follows
+    // the third corner is passed over unless it is a fourth corner.
     void readFace(std::string_view fields) {
         FieldReader reader(fields);
         std::array<std::array<long long, 3>, 3> written{};
         for (auto& corner : written) {
-            if (!reader.readInteger(corner[0]) || !reader.readLiteral('/') ||
-                !reader.readInteger(corner[1]) || !reader.readLiteral('/') ||
-                !reader.readInteger(corner[2])) {
-                fail("Error in file format -- f");
+            if (!readCorner(reader, corner)) {
+                refuseFace(fields);
+            }
+        }
+        std::array<long long, 3> extra{};
+        if (readCorner(reader, extra)) {
+            refuseFace(fields);
+        }
+        for (const auto& corner : written) {
+            if (corner[0] < 0 || corner[1] < 0 || corner[2] < 0) {
+                fail("Error in file format -- f: negative (relative) indices are not read");
             }
         }
         LevelFace face{};
@@ -202,14 +213,49 @@ class ObjLevelParser {
         cutIntoCollisionLine(face);
     }
 
+    static bool readCorner(FieldReader& reader, std::array<long long, 3>& corner) {
+        return reader.readInteger(corner[0]) && reader.readLiteral('/') &&
+               reader.readInteger(corner[1]) && reader.readLiteral('/') &&
+               reader.readInteger(corner[2]);
+    }
+
+    // Says which rule a face statement broke: a face of well-formed corners
+    // that are not three, or a corner that is not three indices.
+    [[noreturn]] void refuseFace(std::string_view fields) {
+        std::size_t corners = 0;
+        bool wellFormed = true;
+        FieldReader words(fields);
+        std::string_view word;
+        while (words.readWord(word)) {
+            ++corners;
+            FieldReader cornerReader(word);
+            std::array<long long, 3> corner{};
+            std::string_view rest;
+            wellFormed =
+                wellFormed && readCorner(cornerReader, corner) && !cornerReader.readWord(rest);
+        }
+        char message[LOG_MESSAGE_LEN];
+        if (wellFormed) {
+            std::snprintf(message, sizeof message,
+                          "Error in file format -- f: only triangles are read, found a face of "
+                          "%zu corners",
+                          corners);
+        } else {
+            const std::string_view shown = fields.substr(0, fields.find_last_not_of(" \t\r") + 1);
+            std::snprintf(message, sizeof message,
+                          "Error in file format -- f: each corner needs position/texture/normal "
+                          "indices, found `f %.*s`",
+                          static_cast<int>(shown.size()), shown.data());
+        }
+        fail(message);
+    }
+
     std::uint32_t listIndex(long long written, std::size_t listSize, const char* what) {
         const auto usable = std::min<unsigned long long>(listSize, kMostCorners);
         if (written >= 1 && static_cast<unsigned long long>(written) <= usable) {
             return static_cast<std::uint32_t>(written - 1);
         }
-        const char* why = written == 0  ? "; indices count from 1"
-                          : written < 0 ? "; relative indices are not supported"
-                                        : "";
+        const char* why = written == 0 ? "; indices count from 1" : "";
         char message[LOG_MESSAGE_LEN];
         std::snprintf(message, sizeof message,
                       "Error in file format -- f: %s index %lld out of range on line %zu of %s "
@@ -229,7 +275,7 @@ class ObjLevelParser {
 
     void readMaterialLibrary(std::string_view fields) {
         m_logger.logDebug("Parsing textures");
-        const std::string path(readName(fields, "Error in file format -- mtllib"));
+        const std::string path(readName(fields, "Error in file format -- mtllib: needs a name"));
         leveltext::LineReader lines;
         if (!lines.open(path.c_str())) {
             char message[LOG_MESSAGE_LEN];
@@ -252,7 +298,8 @@ class ObjLevelParser {
     }
 
     void useMaterial(std::string_view fields) {
-        const std::string_view name = readName(fields, "Error in file format -- usemtl");
+        const std::string_view name =
+            readName(fields, "Error in file format -- usemtl: needs a name");
         const auto found = m_materialIndex.find(name);
         m_currentMaterial = found == m_materialIndex.end() ? -1 : found->second;
         m_level.materialUses.push_back(
