@@ -50,6 +50,11 @@ for target in $fuzz_targets; do
   fuzzer=$(find build/fuzz -type f -executable -name "$target" | head -n 1)
   [ -n "$fuzzer" ] || continue # a library the fuzzers share
   echo "-- $(basename "$fuzzer")"
+  # What scripts/fuzz.sh found and kept is replayed first.
+  kept=tests/fuzz/corpus/$target
+  if [ -d "$kept" ]; then
+    ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 | tail -n 1
+  fi
   corpus=$(mktemp -d)
   cp "$seeds"/* "$corpus"/
   ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=10 -rss_limit_mb=4096 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
