@@ -6,7 +6,8 @@
 # with a 10 s limit per input and 2 GiB of memory. Afterwards the corpus is
 # minimised (-merge=1) and files over 32 KiB are dropped, so that the
 # repository keeps small inputs only. Crashes, hangs and running out of memory
-# are kept in build/fuzz/findings/ and make the script fail.
+# are kept in build/fuzz/findings/ and make the script fail. Before fuzzing,
+# the sound library's tests run under ThreadSanitizer.
 # FUZZ_JOBS=n runs n targets at once (default 1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -58,6 +59,13 @@ fuzz_one() {
 }
 export -f fuzz_one
 export seeds findings largest_kept
+
+echo "== The sound library's tests under ThreadSanitizer"
+# SDL mixes on its own audio thread while the game thread drives the
+# channels; any access between the two that no lock orders is a finding.
+cmake -S . -B build/tsan -DENABLE_THREAD_SANITIZER=ON >/dev/null
+cmake --build build/tsan --parallel "$(nproc)" --target soundlib_tests
+(cd build/tsan/soundlib && TSAN_OPTIONS="halt_on_error=1" ./soundlib_tests --gtest_brief=1)
 
 echo "== Fuzzing each target for $seconds s"
 failed=0
