@@ -5,12 +5,11 @@
 
 #include <cmath>
 
+#include "Entities/SubSteps.h"
 #include "Entities/WorldAccess.h"
 
 namespace {
 
-// The longest sub-step of a movement, in world units.
-constexpr double SUB_STEP = 0.1;
 // The climbing search tries vertical offsets from this far below the walk
 // (on the ground) up to about this far above it, in sub-step spacing.
 constexpr double CLIMB_REACH = 1.5;
@@ -26,10 +25,6 @@ constexpr double BOUNCE_SLOWEST = 0.1;
 // the diagonal, where rounding alone decides whether it touches the solid
 // part; the slack makes it touch, so a walker stays on descending ground.
 constexpr double GROUND_PROBE_SLACK = 1e-6;
-
-double subStep(double remain) {
-    return remain >= SUB_STEP ? SUB_STEP : remain;
-}
 
 } // namespace
 
@@ -114,17 +109,6 @@ void E_CharacterGround::moveHorizontally(double f, double& px, double& py) {
 
 // Hitting a floor or a ceiling ends the vertical motion.
 void E_CharacterGround::moveVertically(double f, double px, double& py) {
-    double remain = std::fabs(m_ySpeed) * f;
-    double step = subStep(remain);
-    while (remain > 0) {
-        const double dy = m_ySpeed < 0 ? -step : step;
-        if (wallAt(px, py + dy)) {
-            m_ySpeed = 0;
-            remain = 0;
-        } else {
-            py += dy;
-        }
-        remain -= SUB_STEP;
-        step = subStep(remain);
-    }
+    if (moveInSubSteps(m_ySpeed, f, py, [&](double y) { return wallAt(px, y); }))
+        m_ySpeed = 0;
 }

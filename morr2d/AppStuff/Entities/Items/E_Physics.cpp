@@ -5,20 +5,16 @@
 
 #include <cmath>
 
+#include "Entities/SubSteps.h"
 #include "Entities/WorldAccess.h"
 
 namespace {
 
-constexpr double SUB_STEP = 0.1;
 constexpr double BOUNCE = -0.7;
 // Slower than this, an object stops at a wall instead of bouncing.
 constexpr double BOUNCE_SLOWEST = 0.1;
 constexpr double GRAVITY = 0.7;
 constexpr double TERMINAL_SPEED = 16.0;
-
-double subStep(double remain) {
-    return remain >= SUB_STEP ? SUB_STEP : remain;
-}
 
 } // namespace
 
@@ -49,37 +45,16 @@ void E_Physics::gameTick() {
     m_nearbyWalls.gather(*m_mapController, px + m_bboxL - reachX, py + m_bboxU - reachY,
                          px + m_bboxR + reachX, py + m_bboxD + reachY + SUB_STEP);
 
-    double remain = std::fabs(m_xSpeed) * f;
-    double step = subStep(remain);
-    while (remain > 0) {
-        const double dx = m_xSpeed < 0 ? -step : step;
-        if (wallAt(px + dx, py)) {
-            if (std::fabs(m_xSpeed) > BOUNCE_SLOWEST)
-                m_xSpeed *= BOUNCE;
-            else
-                m_xSpeed = 0;
-            remain = 0;
-        } else {
-            px += dx;
-        }
-        remain -= SUB_STEP;
-        step = subStep(remain);
-    }
-
-    // Landing, or hitting a ceiling, ends all motion.
-    remain = std::fabs(m_ySpeed) * f;
-    step = subStep(remain);
-    while (remain > 0) {
-        const double dy = m_ySpeed < 0 ? -step : step;
-        if (wallAt(px, py + dy)) {
+    if (moveInSubSteps(m_xSpeed, f, px, [&](double x) { return wallAt(x, py); })) {
+        if (std::fabs(m_xSpeed) > BOUNCE_SLOWEST)
+            m_xSpeed *= BOUNCE;
+        else
             m_xSpeed = 0;
-            m_ySpeed = 0;
-            remain = 0;
-        } else {
-            py += dy;
-        }
-        remain -= SUB_STEP;
-        step = subStep(remain);
+    }
+    // Landing, or hitting a ceiling, ends all motion.
+    if (moveInSubSteps(m_ySpeed, f, py, [&](double y) { return wallAt(px, y); })) {
+        m_xSpeed = 0;
+        m_ySpeed = 0;
     }
 
     setXY(px, py);
