@@ -64,6 +64,10 @@ ConversionReport convertLevel(const ConversionOptions& options) {
     const Placement placement = decidePlacement(options.placement, scene.positions);
     const fs::path output(options.output);
     const fs::path folder = output.parent_path();
+    if (!folder.empty()) {
+        std::error_code ignored;
+        fs::create_directories(folder, ignored);
+    }
     ConversionReport report;
     report.resourcesFolder = (folder / "Resources").string();
     report.mtlPath = fs::path(output).replace_extension(".mtl").string();

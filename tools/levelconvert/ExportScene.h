@@ -78,6 +78,7 @@ struct ExportScene {
     std::vector<ExportPolygon> polygons;
     // "usemtl" names in the order of first use; polygons index into it.
     std::vector<std::string> usedMaterials;
+    std::vector<std::size_t> usedMaterialLines; // where each is first used
     std::vector<ExportMaterial> materials;
     std::vector<std::string> libraries; // MTL files read, as found
     std::vector<ExportNote> warnings;   // what the game will show other than meant

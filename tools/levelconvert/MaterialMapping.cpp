@@ -63,13 +63,14 @@ class Mapper {
     MaterialMapping run() {
         MaterialMapping mapping;
         std::set<std::string> names;
-        for (const std::string& used : m_scene.usedMaterials) {
+        for (std::size_t i = 0; i < m_scene.usedMaterials.size(); ++i) {
+            const std::string& used = m_scene.usedMaterials[i];
             GameMaterial material;
             material.name = unusedName(plainName(used), names);
             mapping.counts.renamed += material.name != used;
             const ExportMaterial* defined = find(used);
             if (defined == nullptr) {
-                m_scene.warnings.push_back({m_scene.objPath, 0,
+                m_scene.warnings.push_back({m_scene.objPath, m_scene.usedMaterialLines[i],
                                             "material \"" + used +
                                                 "\" is used but no material library defines it; "
                                                 "its faces stay untextured"});
@@ -140,7 +141,7 @@ class Mapper {
         std::error_code ignored;
         for (const fs::path& candidate : {folder / written, folder / written.filename()}) {
             if (fs::is_regular_file(candidate, ignored)) {
-                return candidate;
+                return candidate.lexically_normal();
             }
         }
         return {};

@@ -4,6 +4,7 @@
 // no use for (lines, points, curves) are listed for the report.
 #include "ObjExportReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <unordered_map>
@@ -89,7 +90,11 @@ class ObjExportParser {
         ExportPolygon polygon{static_cast<std::uint32_t>(m_scene.corners.size()), 0,
                               m_currentMaterial, static_cast<std::uint32_t>(m_line)};
         const char* p = fields.data();
-        const char* end = p + fields.size();
+        // Some programs close a face with a comment.
+        const char* end = p + std::min(fields.find('#'), fields.size());
+        while (p != end && leveltext::isWhiteSpace(end[-1])) {
+            --end;
+        }
         while (p != end) {
             m_scene.corners.push_back(readCorner(p, end));
             ++polygon.cornerCount;
@@ -156,6 +161,7 @@ class ObjExportParser {
             m_materialIndex.try_emplace(std::string(name), m_scene.usedMaterials.size());
         if (added) {
             m_scene.usedMaterials.emplace_back(name);
+            m_scene.usedMaterialLines.push_back(m_line);
         }
         m_currentMaterial = static_cast<std::int32_t>(found->second);
     }

@@ -5,6 +5,7 @@
 // outlines (L and U shapes, notches) without special cases.
 #include "PolygonTriangulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,16 +30,34 @@ bool same(const Flat& a, const Flat& b) {
     return a.u == b.u && a.v == b.v;
 }
 
-std::vector<Flat> flatten(const std::vector<Point3>& corners, const Point3& normal) {
+// The axis to look along: the one the normal points along most, or, for a
+// polygon whose lobes cancel (a bow tie has no normal), the one it is
+// thinnest along.
+int viewAxis(const std::vector<Point3>& corners, const Point3& normal) {
     const double ax = std::abs(normal.x), ay = std::abs(normal.y), az = std::abs(normal.z);
+    Point3 low = corners[0], high = corners[0];
+    for (const Point3& p : corners) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+    }
+    const double ex = high.x - low.x, ey = high.y - low.y, ez = high.z - low.z;
+    const double size = std::max({ex, ey, ez});
+    if (std::max({ax, ay, az}) > 1e-12 * size * size) {
+        return az >= ax && az >= ay ? 2 : ax >= ay ? 0 : 1;
+    }
+    return ez <= ex && ez <= ey ? 2 : ex <= ey ? 0 : 1;
+}
+
+std::vector<Flat> flatten(const std::vector<Point3>& corners, const Point3& normal) {
+    const int axis = viewAxis(corners, normal);
     std::vector<Flat> flat;
     flat.reserve(corners.size());
     for (const Point3& p : corners) {
-        // Dropping the dominant axis in cyclic order keeps the orientation's
-        // sign equal to that axis' normal component.
-        if (az >= ax && az >= ay) {
+        // Dropping the axis in cyclic order keeps the orientation's sign
+        // equal to that axis' normal component.
+        if (axis == 2) {
             flat.push_back({p.x, normal.z >= 0 ? p.y : -p.y});
-        } else if (ax >= ay) {
+        } else if (axis == 0) {
             flat.push_back({p.y, normal.x >= 0 ? p.z : -p.z});
         } else {
             flat.push_back({p.z, normal.y >= 0 ? p.x : -p.x});
@@ -51,7 +70,7 @@ class EarClipper {
   public:
     EarClipper(const std::vector<Flat>& flat, std::vector<CornerTriangle>& out)
         : m_flat(flat), m_out(out), m_next(flat.size()), m_previous(flat.size()),
-          m_left(flat.size()) {
+          m_left(flat.size()), m_firstTriangle(out.size()) {
         for (std::size_t i = 0; i < flat.size(); ++i) {
             m_next[i] = (i + 1) % flat.size();
             m_previous[i] = (i + flat.size() - 1) % flat.size();
@@ -73,10 +92,27 @@ class EarClipper {
         m_out.push_back({static_cast<std::uint32_t>(m_previous[corner]),
                          static_cast<std::uint32_t>(corner),
                          static_cast<std::uint32_t>(m_next[corner])});
-        return simple;
+        return simple && coversExactly();
     }
 
   private:
+    // Ears that do not overlap add up to the polygon's area exactly; a
+    // polygon that crosses itself has ears left over (a bow tie has no area
+    // at all), however its corners were clipped.
+    bool coversExactly() const {
+        double polygon = 0, triangles = 0;
+        for (std::size_t i = 0; i < m_flat.size(); ++i) {
+            const Flat& a = m_flat[i];
+            const Flat& b = m_flat[(i + 1) % m_flat.size()];
+            polygon += a.u * b.v - a.v * b.u;
+        }
+        for (std::size_t t = m_firstTriangle; t < m_out.size(); ++t) {
+            triangles +=
+                std::abs(cross(m_flat[m_out[t][0]], m_flat[m_out[t][1]], m_flat[m_out[t][2]]));
+        }
+        return std::abs(triangles - polygon) <= 1e-9 * std::max(triangles, 1e-300);
+    }
+
     bool isEar(std::size_t i) const {
         const Flat& a = m_flat[m_previous[i]];
         const Flat& b = m_flat[i];
@@ -150,6 +186,7 @@ class EarClipper {
     std::vector<std::size_t> m_next;
     std::vector<std::size_t> m_previous;
     std::size_t m_left;
+    std::size_t m_firstTriangle;
 };
 
 } // namespace
