@@ -186,6 +186,10 @@ TEST_F(Refusal, NamesTheFileAndLineOfWhatCannotBeMended) {
               "export/level.obj:5: a face corner is p, p/t, p//n or p/t/n");
     EXPECT_EQ(errorOf("v 1 2\n"), "export/level.obj:1: a position needs three numbers");
     EXPECT_EQ(errorOf("vn 1 2 x\n"), "export/level.obj:1: a normal needs three numbers");
+    EXPECT_EQ(errorOf("v 1 nan 2\n"),
+              "export/level.obj:1: a position has a number that is not finite");
+    EXPECT_EQ(errorOf("v 1 1e39 2\n"),
+              "export/level.obj:1: a position has a number that is not finite");
     EXPECT_EQ(errorOf("usemtl\n"), "export/level.obj:1: \"usemtl\" needs a material name");
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <unordered_map>
 
@@ -79,6 +80,11 @@ class ObjExportParser {
         if (read < least) {
             fail(std::string("a ") + what + " needs " +
                  (least == 1 ? "a number" : "three numbers"));
+        }
+        for (int i = 0; i < read; ++i) {
+            if (!std::isfinite(values[i])) {
+                fail(std::string("a ") + what + " has a number that is not finite");
+            }
         }
         if (read < 3 && least < 3) {
             ++m_scene.counts.shortTexCoords;
