@@ -8,7 +8,7 @@ packages=(
   libsdl1.2-compat-dev libgl1-mesa-dri libglu1-mesa-dev
   libdevil-dev libphysfs-dev libzip-dev
   libsndfile1-dev libvorbis-dev libfluidsynth-dev libgig-dev
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libtinyobjloader-dev
   xvfb xauth xdotool x11-apps
 )

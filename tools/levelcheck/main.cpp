@@ -1,215 +1,125 @@
 // levelcheck: tells a level maker, without starting the game, whether the
-// game will read a level as meant. It reads the level with the game's own
-// reader, so what it accepts the game accepts.
-#include <cstdarg>
+// game will read a level as meant, and draws its collision outline on
+// request. It reads the level with the game's own reader, so what it accepts
+// the game accepts.
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
-#include "LevelSummary.h"
-#include "ObjLevelReader.h"
+#include "LevelPicture.h"
+#include "LevelReport.h"
+#include "PngFile.h"
 
 namespace {
 
-constexpr int kClean = 0;
-constexpr int kError = 1;
-constexpr int kWarningsOnly = 2;
-
-// Past this many findings of one kind the rest are only counted.
-constexpr std::size_t kListedPerKind = 20;
-
 const char* const kUsage =
-    "usage: levelcheck <file.obj>\n"
+    "usage: levelcheck <file.obj> [--picture <out.png> [--from X Y --to X Y] [--size PIXELS]]\n"
     "\n"
     "Reads a cragmoor level as the game does and prints its counts, its extent\n"
-    "in world units and everything the game will pass over or treat specially.\n"
-    "Material libraries are opened relative to the working directory, as in\n"
-    "the game: run levelcheck from the directory the game runs in.\n"
+    "in world units, where the player lands from its start at (400, 0), and\n"
+    "everything the game will pass over or treat specially. Material libraries\n"
+    "are opened relative to the working directory, as in the game: run\n"
+    "levelcheck from the directory the game runs in.\n"
+    "\n"
+    "--picture draws the level's cut by z = 0 as a PNG: each collision line in\n"
+    "the colour of its kind (green floor, blue walkable slope, orange steep\n"
+    "slope, red wall, violet ceiling; white a zero-length line) with a short\n"
+    "tick on its solid side, the player's start ellipse (white) and where it\n"
+    "lands (yellow), the world's 9000 x 9000 extent (grey edge) and a scale bar\n"
+    "in world units. --from and --to choose a part of the level (world units,\n"
+    "y downwards); --size sets the picture's longer side (default 2400).\n"
     "\n"
     "Exit status: 0 clean, 1 error (the file cannot be read or the game would\n"
-    "stop loading it), 2 warnings only.\n";
+    "stop loading it, or the picture cannot be written), 2 warnings only.\n";
 
-// Fatal errors print and end the reading; the reader's debug lines say
-// nothing a level maker needs.
-class PrintingLogger : public Logger {
-  public:
-    PrintingLogger() : Logger(nullptr) {}
-
-  protected:
-    void outputError(const char* message) override { std::fprintf(stderr, "error: %s\n", message); }
-    void outputFatalError(const char* message) override {
-        std::fprintf(stderr, "error: %s\n", message);
-        throw std::runtime_error(message);
-    }
-    void outputInfo(const char* message) override { std::printf("%s\n", message); }
-    void outputDebug(const char*) override {}
+struct Arguments {
+    std::string level;
+    std::string picture;
+    PictureOptions options;
 };
 
-class WarningPrinter {
-  public:
-    // Prints one finding of a kind, or counts it once the kind is listed enough.
-    void warn(const char* format, ...) __attribute__((format(printf, 2, 3))) {
-        ++m_total;
-        if (++m_ofThisKind <= kListedPerKind) {
-            std::va_list args;
-            va_start(args, format);
-            std::printf("warning: ");
-            std::vprintf(format, args);
-            std::printf("\n");
-            va_end(args);
+bool readNumber(int& i, int argc, char** argv, double& value) {
+    if (++i >= argc) {
+        return false;
+    }
+    char* end = nullptr;
+    value = std::strtod(argv[i], &end);
+    return end != argv[i] && *end == '\0';
+}
+
+bool readPoint(int& i, int argc, char** argv, Vector2& point) {
+    return readNumber(i, argc, argv, point.m_x) && readNumber(i, argc, argv, point.m_y);
+}
+
+bool parseArguments(int argc, char** argv, Arguments& out) {
+    bool from = false, to = false;
+    PictureRegion region;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        double size = 0;
+        if (arg == "--picture" && i + 1 < argc) {
+            out.picture = argv[++i];
+        } else if (arg == "--from") {
+            from = readPoint(i, argc, argv, region.from);
+            if (!from) {
+                return false;
+            }
+        } else if (arg == "--to") {
+            to = readPoint(i, argc, argv, region.to);
+            if (!to) {
+                return false;
+            }
+        } else if (arg == "--size") {
+            if (!readNumber(i, argc, argv, size) || size < 16 || size > 20000) {
+                return false;
+            }
+            out.options.longestSide = static_cast<int>(size);
+        } else if (arg.empty() || arg[0] == '-' || !out.level.empty()) {
+            return false;
+        } else {
+            out.level = arg;
         }
     }
-    void endKind() {
-        if (m_ofThisKind > kListedPerKind) {
-            std::printf("  ... and %zu more like it\n", m_ofThisKind - kListedPerKind);
-        }
-        m_ofThisKind = 0;
+    if (from != to || (from && out.picture.empty())) {
+        return false;
     }
-    void hint(const char* text) { std::printf("  hint: %s\n", text); }
-    std::size_t total() const { return m_total; }
-
-  private:
-    std::size_t m_ofThisKind = 0;
-    std::size_t m_total = 0;
-};
-
-void printCounts(const char* path, const LevelData& level, const LevelSummary& summary) {
-    std::printf("%s\n", path);
-    std::printf("  vertices (positions)  %zu\n", level.positions.size());
-    std::printf("  normals               %zu\n", level.normals.size());
-    std::printf("  texture coordinates   %zu\n", level.texCoords.size());
-    std::printf("  faces                 %zu\n", level.faces.size());
-    std::printf("  materials (textures)  %zu\n", level.materials.size());
-    std::printf("  collision lines       %zu\n", level.collisionLines.size());
-    const Extent m = summary.mesh.plusZero();
-    if (!m.empty) {
-        std::printf("  mesh extent           x %.2f .. %.2f, y %.2f .. %.2f, z %.2f .. %.2f"
-                    " (world units)\n",
-                    m.minX, m.maxX, m.minY, m.maxY, m.minZ, m.maxZ);
+    if (from) {
+        out.options.region = region;
     }
-    const Extent c = summary.collisionLines.plusZero();
-    if (!c.empty) {
-        std::printf("  collision extent      x %.2f .. %.2f, y %.2f .. %.2f\n", c.minX, c.maxX,
-                    c.minY, c.maxY);
-    }
+    return !out.level.empty();
 }
 
-const char* const kSingleSpaceHint =
-    "a position is \"v\" followed by two spaces; many exporters write one, and the game "
-    "passes over those lines, so faces miss their corners";
-
-bool isSingleSpacePosition(const LevelFileLine& line) {
-    return line.text.rfind("v ", 0) == 0;
-}
-
-void warnAboutLines(WarningPrinter& out, const LevelData& level) {
-    bool singleSpacePosition = false;
-    for (const LevelFileLine& line : level.ignored) {
-        out.warn("%s:%zu: passed over: %s", line.file.c_str(), line.line, line.text.c_str());
-        singleSpacePosition = singleSpacePosition || isSingleSpacePosition(line);
+int writePicture(const Arguments& arguments, const CheckedLevel& checked) {
+    const LevelPicture picture =
+        drawLevelPicture(checked.level->collisionLines, checked.landing, arguments.options);
+    try {
+        writePng(arguments.picture, picture.canvas);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "error: %s\n", error.what());
+        return kError;
     }
-    out.endKind();
-    if (singleSpacePosition) {
-        out.hint(kSingleSpaceHint);
-    }
-    for (const LevelFileLine& line : level.cutShort) {
-        out.warn("%s:%zu: longer than 255 characters: the game stops reading the file here",
-                 line.file.c_str(), line.line);
-    }
-    out.endKind();
-}
-
-void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& level,
-                    const LevelSummary& summary) {
-    if (level.faces.empty()) {
-        out.warn("the level has no faces");
-    } else if (level.collisionLines.empty()) {
-        out.warn("no face crosses z = 0: there is nothing to stand on");
-    }
-    out.endKind();
-    for (std::size_t face : summary.untexturedFaces) {
-        out.warn("%s:%zu: face without a texture (drawn untextured)", path, level.faces[face].line);
-    }
-    out.endKind();
-    if (!summary.untexturedFaces.empty()) {
-        out.hint("\"usemtl\" must come first and name a \"newmtl\" with a \"map_Ka\" image");
-    }
-    for (std::size_t face : summary.facesCutBeyondAnEdge) {
-        out.warn("%s:%zu: the collision line uses the (x, y) of an edge along z that does "
-                 "not reach z = 0",
-                 path, level.faces[face].line);
-    }
-    out.endKind();
-}
-
-void warnAboutCollisionLines(WarningPrinter& out, const char* path, const LevelData& level,
-                             const LevelSummary& summary) {
-    for (std::size_t i : summary.zeroLengthLines) {
-        const Line2& line = level.collisionLines[i];
-        out.warn("%s:%zu: zero-length collision line at (%.2f, %.2f)", path,
-                 level.faces[level.collisionLineFace[i]].line, line.m_a.m_x, line.m_a.m_y);
-    }
-    out.endKind();
-    for (std::size_t i : summary.linesOutsideWorld) {
-        const Line2& line = level.collisionLines[i];
-        out.warn("%s:%zu: collision line (%.2f, %.2f) - (%.2f, %.2f) leaves the world "
-                 "(0 .. %.0f)",
-                 path, level.faces[level.collisionLineFace[i]].line, line.m_a.m_x, line.m_a.m_y,
-                 line.m_b.m_x, line.m_b.m_y, kWorldSize);
-    }
-    out.endKind();
-}
-
-int reportFatalError(const std::string& message, const LevelReadPlace& place) {
-    std::fprintf(stderr, "  in %s, line %zu\n", place.file.c_str(), place.line);
-    std::size_t singleSpacePositions = 0;
-    for (const LevelFileLine& line : place.passedOver) {
-        singleSpacePositions += isSingleSpacePosition(line) ? 1 : 0;
-    }
-    if (singleSpacePositions > 0) {
-        std::fprintf(stderr, "  hint: %zu line(s) before it start with \"v\" and one space; %s\n",
-                     singleSpacePositions, kSingleSpaceHint);
-    }
-    if (message.rfind("Material ", 0) == 0) {
-        std::fprintf(stderr, "  hint: material libraries are opened relative to the working "
-                             "directory, as in the game; run levelcheck from the game's run "
-                             "directory\n");
-    }
-    return kError;
+    std::printf("picture %s: %d x %d pixels, %.3f pixels per world unit, scale bar %.0f units\n",
+                arguments.picture.c_str(), picture.canvas.width(), picture.canvas.height(),
+                picture.scale, picture.scaleBarUnits);
+    return checked.status;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 || argv[1][0] == '-') {
-        std::fputs(kUsage, argc == 2 && std::string(argv[1]) == "--help" ? stdout : stderr);
-        return argc == 2 && std::string(argv[1]) == "--help" ? kClean : kError;
-    }
-    const char* path = argv[1];
-    if (!std::ifstream(path)) {
-        std::fprintf(stderr, "error: %s cannot be opened (the game would load an empty level)\n",
-                     path);
-        return kError;
-    }
-    PrintingLogger logger;
-    LevelReadPlace failedAt;
-    LevelData level;
-    try {
-        level = readObjLevel(path, logger, &failedAt);
-    } catch (const std::runtime_error& error) {
-        return reportFatalError(error.what(), failedAt);
-    }
-    const LevelSummary summary = summarize(level);
-    printCounts(path, level, summary);
-    WarningPrinter out;
-    warnAboutLines(out, level);
-    warnAboutFaces(out, path, level, summary);
-    warnAboutCollisionLines(out, path, level, summary);
-    if (out.total() == 0) {
-        std::printf("clean\n");
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(kUsage, stdout);
         return kClean;
     }
-    std::printf("%zu warning%s\n", out.total(), out.total() == 1 ? "" : "s");
-    return kWarningsOnly;
+    Arguments arguments;
+    if (!parseArguments(argc, argv, arguments)) {
+        std::fputs(kUsage, stderr);
+        return kError;
+    }
+    const CheckedLevel checked = checkLevel(arguments.level.c_str());
+    if (!checked.level || arguments.picture.empty()) {
+        return checked.status;
+    }
+    return writePicture(arguments, checked);
 }

@@ -1,0 +1,75 @@
+// The levelconvert program as a level maker runs it: its report on standard
+// output, its check of the result and its exit status.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "ConversionTest.h"
+
+namespace {
+
+class Program : public ConversionTest {
+  protected:
+    // Runs levelconvert with these arguments in the scratch directory;
+    // standard output and error land in `output`.
+    int run(const std::string& arguments) {
+        const std::string command =
+            std::string(LEVELCONVERT) + " " + arguments + " > program.out 2>&1";
+        const int status = std::system(command.c_str());
+        std::ifstream file("program.out");
+        std::ostringstream text;
+        text << file.rdbuf();
+        output = text.str();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string output;
+};
+
+const char* const kGround = "mtllib ground.mtl\nusemtl rock\n"
+                            "v 0 0 1\nv 4 0 1\nv 4 0 -1\nv 0 0 -1\nf 1 2 3 4\n";
+
+TEST_F(Program, ACleanConversionExitsWithZero) {
+    write("rock.tga", tinyTga(90, 90, 90));
+    write("ground.mtl", "newmtl rock\nmap_Kd rock.tga\n");
+    write("ground.obj", kGround);
+    EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 0) << output;
+    EXPECT_NE(output.find("    position lines with one space          4"), std::string::npos)
+        << output;
+    EXPECT_NE(output.find("    polygons triangulated                  1 (1 triangles added)"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("lands at (400.00, 68.00)"), std::string::npos) << output;
+    EXPECT_NE(output.find("\nclean\n"), std::string::npos) << output;
+    EXPECT_TRUE(std::filesystem::is_regular_file("out/Resources/legitLevel_rock.tga"));
+}
+
+TEST_F(Program, AMissingImageIsNamedAndExitsWithTwo) {
+    write("ground.mtl", "newmtl rock\nmap_Kd textures/rock.tga\n");
+    write("ground.obj", kGround);
+    EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
+    EXPECT_NE(output.find("warning: export/ground.mtl:2: image \"textures/rock.tga\" not found"),
+              std::string::npos)
+        << output;
+}
+
+TEST_F(Program, WhatCannotBeMendedExitsWithOneNamingFileAndLine) {
+    write("ground.obj", "v 0 0 0\nf 1 2 3\n");
+    EXPECT_EQ(run("export/ground.obj out.obj"), 1);
+    EXPECT_EQ(output, "error: export/ground.obj:2: a face refers to position 2, but only 1 are "
+                      "written above it\n");
+}
+
+TEST_F(Program, UsageMistakesExitWithOne) {
+    EXPECT_EQ(run("only-one.obj"), 1);
+    EXPECT_EQ(run("a.obj b.obj --fit 100 --scale 2"), 1);
+    EXPECT_EQ(run("a.obj b.obj --scale -1"), 1);
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_NE(output.find("highest point lies at world y 100"), std::string::npos);
+}
+
+} // namespace
