@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -90,6 +91,38 @@ TEST(GeneralMidiBank, EveryProgramSoundsInItsSlot) {
             << "program " << program << " rings past its slot";
     }
 }
+
+struct FamilyPitch {
+    int program;
+    int key;
+};
+
+class GeneralMidiPitch : public ::testing::TestWithParam<FamilyPitch> {};
+
+// One program of each family whose tone has a clear pitch, away from its
+// sample's own note, so a wrong unity note or loop length shows.
+TEST_P(GeneralMidiPitch, NoteSoundsWithinASemitoneOfItsPitch) {
+    const FamilyPitch& c = GetParam();
+    MidiTrack track("pitch");
+    track.tempo(0, 120.0);
+    track.program(0, 0, c.program);
+    track.note(0, 1920, 0, c.key, 110);
+    track.end(1920);
+    const std::vector<float> left =
+        slice(renderLeft(encodeMidiFile({track}, kTicksPerQuarter), 1.0, fullBankPath()), 0.4, 0.9);
+    const double expected = 440.0 * std::pow(2.0, (c.key - 69) / 12.0);
+    const double measured = estimatePitch(left, kMixRate, expected / 1.5, expected * 1.5);
+    EXPECT_NEAR(12.0 * std::log2(measured / expected), 0.0, 1.0)
+        << "program " << c.program << ": measured " << measured << " Hz, expected " << expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, GeneralMidiPitch,
+    ::testing::Values(FamilyPitch{0, 64}, FamilyPitch{11, 76}, FamilyPitch{16, 55},
+                      FamilyPitch{24, 57}, FamilyPitch{33, 40}, FamilyPitch{40, 74},
+                      FamilyPitch{48, 62}, FamilyPitch{56, 70}, FamilyPitch{65, 65},
+                      FamilyPitch{73, 79}, FamilyPitch{80, 60}, FamilyPitch{89, 57},
+                      FamilyPitch{98, 67}, FamilyPitch{109, 57}, FamilyPitch{114, 60}));
 
 TEST(GeneralMidiBank, EveryDrumKeySounds) {
     MidiTrack track("drums");

@@ -249,6 +249,37 @@ TEST(MidiFileScan, GeneratedSongLastsItsSixteenBars) {
     EXPECT_GE(metal::kBars, 16);
 }
 
+TEST(MidiFileScan, InstrumentsAreThoseNotesArePlayedWith) {
+    // Format 1: the programs are chosen in one track, the notes played in
+    // another; a program chosen and never played is not needed, and the
+    // drum channel's kit lives in bank 128.
+    MidiTrack setup("setup");
+    setup.program(0, 0, 40);
+    setup.program(0, 1, 73); // replaced before its first note
+    setup.program(480, 1, 19);
+    setup.controller(0, 2, 0, 8);
+    setup.program(0, 2, 30);
+    setup.program(0, 9, 25);
+    setup.end(960);
+    MidiTrack notes("notes");
+    for (int channel : {0, 1, 2, 9}) {
+        notes.note(960, 100, channel, 60, 100);
+    }
+    notes.note(0, 100, 3, 60, 100); // no program change: program 0
+    notes.end(1200);
+    const Bytes song = encodeMidiFile({setup, notes}, 480);
+    soundlib::MidiSummary summary;
+    std::string problem;
+    ASSERT_TRUE(soundlib::scanMidiFile(song.data(), song.size(), summary, problem)) << problem;
+    std::vector<std::pair<int, int>> found;
+    for (const soundlib::InstrumentUse& use : summary.instruments) {
+        found.emplace_back(use.bank, use.program);
+    }
+    const std::vector<std::pair<int, int>> expected = {
+        {0, 0}, {0, 19}, {0, 40}, {8, 30}, {128, 25}};
+    EXPECT_EQ(found, expected);
+}
+
 TEST(MidiFileScan, TempoChangesAndRunningStatusAreFollowed) {
     // 96 ticks a quarter; 120 bpm for one beat, then 60 bpm for two beats;
     // the notes use running status.
