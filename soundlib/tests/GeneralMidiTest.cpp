@@ -86,7 +86,7 @@ TEST(GeneralMidiBank, EveryProgramSoundsInItsSlot) {
     for (int program = 0; program < 128; ++program) {
         const double start = program * 0.75;
         const double rms = rmsOf(slice(left, start + 0.02, start + 0.5));
-        EXPECT_GT(rms, 0.003) << "program " << program;
+        EXPECT_GT(rms, 0.001) << "program " << program;
         EXPECT_LT(rmsOf(slice(left, start + 0.72, start + 0.75)), 0.001)
             << "program " << program << " rings past its slot";
     }
@@ -123,6 +123,28 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyPitch{48, 62}, FamilyPitch{56, 70}, FamilyPitch{65, 65},
                       FamilyPitch{73, 79}, FamilyPitch{80, 60}, FamilyPitch{89, 57},
                       FamilyPitch{98, 67}, FamilyPitch{109, 57}, FamilyPitch{114, 60}));
+
+// A held note: struck and plucked programs die away, organs, voices and
+// winds hold their level.
+double lateToEarly(int program) {
+    MidiTrack track("held");
+    track.tempo(0, 120.0);
+    track.program(0, 0, program);
+    track.note(0, 4 * kTicksPerSecond, 0, 60, 110);
+    track.end(4 * kTicksPerSecond);
+    const std::vector<float> left =
+        renderLeft(encodeMidiFile({track}, kTicksPerQuarter), 4.0, fullBankPath());
+    return rmsOf(slice(left, 3.0, 3.5)) / rmsOf(slice(left, 0.1, 0.6));
+}
+
+TEST(GeneralMidiBank, StruckNotesDieAwayAndBlownOnesHold) {
+    for (int program : {0, 12, 24, 46}) {
+        EXPECT_LT(lateToEarly(program), 0.3) << "program " << program;
+    }
+    for (int program : {16, 52, 73}) {
+        EXPECT_NEAR(lateToEarly(program), 1.0, 0.25) << "program " << program;
+    }
+}
 
 TEST(GeneralMidiBank, EveryDrumKeySounds) {
     MidiTrack track("drums");
@@ -161,9 +183,9 @@ TEST(GeneralMidiBank, SongInstrumentsKeepTheirSamples) {
     }
 }
 
-TEST(GeneralMidiBank, GeneratedBankStaysUnderFourMegabytes) {
+TEST(GeneralMidiBank, GeneratedBankStaysUnderFourMillionBytes) {
     std::ifstream file(fullBankPath(), std::ios::binary | std::ios::ate);
-    EXPECT_LT(static_cast<long long>(file.tellg()), 4ll * 1024 * 1024);
+    EXPECT_LT(static_cast<long long>(file.tellg()), 4000000);
 }
 
 TEST(MissingInstruments, EachMissingProgramIsNamedOnceOnStandardError) {

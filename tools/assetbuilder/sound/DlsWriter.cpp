@@ -24,7 +24,6 @@ namespace {
 constexpr std::uint32_t kArticulationChunk = 'a' | ('r' << 8) | ('t' << 16) | ('1' << 24);
 // Connection destinations of the DLS Level 1 volume envelope.
 constexpr std::uint16_t kEnvelopeAttack = 0x0206;
-constexpr std::uint16_t kEnvelopeDecay = 0x0207;
 constexpr std::uint16_t kEnvelopeRelease = 0x0209;
 constexpr std::uint16_t kEnvelopeSustain = 0x020A;
 
@@ -122,20 +121,14 @@ void addEnvelopes(const std::string& path, const std::vector<DlsInstrument>& ins
             continue;
         }
         const DlsEnvelope& envelope = instruments[index++].envelope;
-        const bool decays = envelope.sustainLevel < 1.0;
-        const std::uint32_t connections = decays ? 4 : 3;
-        RIFF::Chunk* chunk = instrument->AddSubList(LIST_TYPE_LART)
-                                 ->AddSubChunk(kArticulationChunk, 8 + 12 * connections);
+        const std::uint32_t connections = 3;
+        RIFF::Chunk* chunk =
+            instrument->AddSubList(LIST_TYPE_LART)->AddSubChunk(kArticulationChunk, 8 + 12 * 3);
         auto* at = static_cast<std::uint8_t*>(chunk->LoadChunkData());
         put32(at, 8);
         put32(at, connections);
         putConnection(at, kEnvelopeAttack, timecents(envelope.attackSeconds));
-        if (decays) {
-            putConnection(at, kEnvelopeDecay, timecents(envelope.decaySeconds));
-        }
-        // In tenths of a percent.
-        putConnection(at, kEnvelopeSustain,
-                      static_cast<std::int32_t>(std::lround(1000.0 * envelope.sustainLevel)));
+        putConnection(at, kEnvelopeSustain, 1000); // 100.0 %
         putConnection(at, kEnvelopeRelease, timecents(envelope.releaseSeconds));
     }
     riff.Save();

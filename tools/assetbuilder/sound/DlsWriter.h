@@ -20,10 +20,6 @@ struct DlsWave {
 struct DlsEnvelope {
     double attackSeconds = 0.002;
     double releaseSeconds = 0.1;
-    // Struck and plucked instruments fall to `sustainLevel` (of full volume)
-    // over `decaySeconds` while the key is held; 1 keeps the level.
-    double sustainLevel = 1.0;
-    double decaySeconds = 1.0;
 };
 
 struct DlsRegion {

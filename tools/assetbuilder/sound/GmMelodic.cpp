@@ -1,12 +1,12 @@
 // How each family is made:
 // - pianos, guitars, basses, harps: plucked or struck string spectra, bright
-//   at the attack, mellow in the loop, falling away under a decaying envelope;
+//   at the attack, mellow in the loop, dying away in the sample;
 // - chromatic and percussive: inharmonic partials of bars, bells and drums in
 //   the attack over a plain tone that decays;
 // - organs, reeds, brass, pipes: steady spectra (drawbars, odd harmonics,
 //   sawtooths through formants) with breath or chiff in the attack;
 // - strings, ensembles and pads: sawtooths with a beating detuned copy and
-//   slow envelopes; voices through vowel formants;
+//   slow swells; voices through vowel formants;
 // - electric pianos, bells and many effects: two-operator FM;
 // - sound effects: filtered noise shaped in the loop.
 #include "GmMelodic.h"
@@ -22,20 +22,27 @@ namespace {
 
 using Recipe = std::function<ToneRecipe()>;
 
+// How a note comes and goes: a swell over `attack`, or a fall of 96 dB over
+// `decay` while held, and a fade over `release` once let go.
+struct Contour {
+    double attack = 0.0;
+    double decay = 0.0;
+    double release = 0.1;
+};
+
 // A program without a recipe must be one of the kept instruments.
 struct Program {
     const char* name;
-    DlsEnvelope envelope;
+    Contour contour;
     Recipe recipe;
 };
 
-DlsEnvelope held(double attack, double release) {
-    return {attack, release, 1.0, 1.0};
+Contour held(double attack, double release) {
+    return {attack, 0.0, release};
 }
 
-// Falls to silence over `decay` (to -96 dB) while held.
-DlsEnvelope dying(double decay, double release) {
-    return {0.002, release, 0.0, decay};
+Contour dying(double decay, double release) {
+    return {0.0, decay, release};
 }
 
 double sumOf(const std::vector<double>& values) {
@@ -135,14 +142,14 @@ const std::vector<double> kVowelU = {325.0, 700.0, 2530.0};
 
 std::vector<Program> pianos() {
     return {
-        {"Acoustic Grand Piano", dying(7.0, 0.4), [] { return plucked(60, 0.12, 0.9, 0.3); }},
-        {"Bright Acoustic Piano", dying(6.0, 0.4), [] { return plucked(60, 0.08, 0.6, 0.3); }},
-        {"Electric Grand Piano", dying(6.0, 0.3),
+        {"Acoustic Grand Piano", dying(3.0, 0.4), [] { return plucked(60, 0.12, 0.9, 0.3); }},
+        {"Bright Acoustic Piano", dying(3.0, 0.4), [] { return plucked(60, 0.08, 0.6, 0.3); }},
+        {"Electric Grand Piano", dying(3.0, 0.3),
          [] { return driven(plucked(60, 0.15, 0.8, 0.25), 1.2); }},
-        {"Honky-tonk Piano", dying(5.0, 0.3),
+        {"Honky-tonk Piano", dying(3.0, 0.3),
          [] { return chorused(plucked(60, 0.12, 0.8, 0.3), 0.8, 0.25, 1); }},
-        {"Electric Piano 1", dying(5.0, 0.3), [] { return fm(60, 1, 2.5, 0.4, 0.3); }},
-        {"Electric Piano 2", dying(4.0, 0.3), [] { return fm(60, 14, 1.5, 0.1, 0.15); }},
+        {"Electric Piano 1", dying(3.0, 0.3), [] { return fm(60, 1, 2.5, 0.4, 0.3); }},
+        {"Electric Piano 2", dying(2.5, 0.3), [] { return fm(60, 14, 1.5, 0.1, 0.15); }},
         {"Harpsichord", dying(3.0, 0.15), [] { return plucked(60, 0.04, 0.3, 0.1); }},
         {"Clavi", dying(2.0, 0.08),
          [] {
@@ -167,7 +174,7 @@ std::vector<Program> chromaticPercussion() {
          [] {
              return struck(84, {{3.0, 0.4}, {5.8, 0.3}}, 0.3);
          }},
-        {"Vibraphone", dying(6.0, 0.6),
+        {"Vibraphone", dying(4.0, 0.6),
          [] {
              ToneRecipe r = struck(72, {{4.0, 0.6}, {10.0, 0.2}}, 0.3);
              r.loopSeconds = 0.18; // the motor's tremolo, about 5.5 Hz
@@ -183,13 +190,13 @@ std::vector<Program> chromaticPercussion() {
          [] {
              return struck(72, {{3.0, 0.8}, {6.0, 0.4}, {9.2, 0.2}}, 0.1);
          }},
-        {"Tubular Bells", dying(8.0, 1.0),
+        {"Tubular Bells", dying(5.0, 1.0),
          [] {
              ToneRecipe r = fm(60, 3, 4.0, 1.2, 0.6);
              r.struck = {{2.76, 0.3}, {5.4, 0.2}};
              return r;
          }},
-        {"Dulcimer", dying(4.0, 0.4),
+        {"Dulcimer", dying(3.0, 0.4),
          [] { return chorused(plucked(60, 0.1, 0.5, 0.2), 0.6, 0.3, 1); }},
     };
 }
@@ -231,10 +238,10 @@ std::vector<Program> organs() {
 
 std::vector<Program> guitars() {
     return {
-        {"Acoustic Guitar (nylon)", dying(3.5, 0.3), [] { return plucked(52, 0.2, 1.2, 0.15); }},
-        {"Acoustic Guitar (steel)", dying(4.0, 0.3), [] { return plucked(52, 0.12, 0.8, 0.2); }},
-        {"Electric Guitar (jazz)", dying(5.0, 0.2), [] { return plucked(52, 0.25, 1.8, 0.15); }},
-        {"Electric Guitar (clean)", dying(5.0, 0.2), [] { return plucked(52, 0.1, 1.0, 0.15); }},
+        {"Acoustic Guitar (nylon)", dying(2.5, 0.3), [] { return plucked(52, 0.2, 1.2, 0.15); }},
+        {"Acoustic Guitar (steel)", dying(3.0, 0.3), [] { return plucked(52, 0.12, 0.8, 0.2); }},
+        {"Electric Guitar (jazz)", dying(3.5, 0.2), [] { return plucked(52, 0.25, 1.8, 0.15); }},
+        {"Electric Guitar (clean)", dying(3.5, 0.2), [] { return plucked(52, 0.1, 1.0, 0.15); }},
         {"Electric Guitar (muted)", dying(0.5, 0.05), [] { return plucked(52, 0.2, 1.5, 0.05); }},
         {"Overdriven Guitar", held(0.003, 0.08),
          [] { return driven(plucked(40, 0.15, 1.0, 0.05), 2.5); }},
@@ -249,7 +256,7 @@ std::vector<Program> guitars() {
 std::vector<Program> basses() {
     return {
         {"Acoustic Bass", dying(3.0, 0.15), [] { return plucked(36, 0.25, 2.0, 0.1); }},
-        {"Electric Bass (finger)", dying(5.0, 0.1), [] { return plucked(36, 0.2, 1.6, 0.08); }},
+        {"Electric Bass (finger)", dying(3.5, 0.1), [] { return plucked(36, 0.2, 1.6, 0.08); }},
         {"Electric Bass (pick)", {}, nullptr},
         {"Fretless Bass", held(0.02, 0.1), [] { return steady(36, sawSpectrum(8, 2.2)); }},
         {"Slap Bass 1", dying(2.5, 0.1),
@@ -300,7 +307,7 @@ std::vector<Program> strings() {
              return r;
          }},
         {"Pizzicato Strings", dying(0.8, 0.15), [] { return plucked(60, 0.3, 1.5, 0.08); }},
-        {"Orchestral Harp", dying(4.0, 0.5), [] { return plucked(60, 0.35, 2.2, 0.2); }},
+        {"Orchestral Harp", dying(3.0, 0.5), [] { return plucked(60, 0.35, 2.2, 0.2); }},
         {"Timpani", dying(2.5, 0.4),
          [] {
              ToneRecipe r = struck(48, {{1.5, 0.5}, {1.98, 0.4}, {2.44, 0.3}}, 0.3);
@@ -497,7 +504,7 @@ std::vector<Program> synthEffects() {
              return r;
          }},
         {"FX 2 (soundtrack)", held(0.5, 1.5), [] { return ensemble(48, 1.6, 1.0); }},
-        {"FX 3 (crystal)", dying(4.0, 1.0), [] { return fm(72, 5, 3.0, 0.5, 0.3); }},
+        {"FX 3 (crystal)", dying(3.5, 1.0), [] { return fm(72, 5, 3.0, 0.5, 0.3); }},
         {"FX 4 (atmosphere)", held(0.1, 1.0),
          [] {
              ToneRecipe r = plucked(60, 0.15, 1.0, 0.2);
@@ -534,7 +541,7 @@ std::vector<Program> synthEffects() {
 
 std::vector<Program> ethnic() {
     return {
-        {"Sitar", dying(4.0, 0.3), [] { return driven(plucked(55, 0.05, 0.6, 0.3), 1.4); }},
+        {"Sitar", dying(3.0, 0.3), [] { return driven(plucked(55, 0.05, 0.6, 0.3), 1.4); }},
         {"Banjo", dying(1.5, 0.15), [] { return plucked(60, 0.06, 0.5, 0.08); }},
         {"Shamisen", dying(1.5, 0.15),
          [] {
@@ -577,10 +584,11 @@ std::vector<Program> percussive() {
          [] {
              return struck(72, {{2.8, 0.7}, {5.1, 0.4}}, 0.05);
          }},
-        {"Taiko Drum", dying(1.0, 0.3),
+        {"Taiko Drum", dying(1.5, 0.3),
          [] {
-             ToneRecipe r = struck(36, {{1.6, 0.6}, {2.3, 0.4}}, 0.3);
-             r.attackNoise = 0.8;
+             ToneRecipe r = struck(48, {{1.6, 0.6}, {2.3, 0.4}}, 0.3);
+             r.harmonics = {1.0, 0.4, 0.15};
+             r.attackNoise = 0.4;
              r.noiseCutoffHz = 800.0;
              return r;
          }},
@@ -591,7 +599,7 @@ std::vector<Program> percussive() {
              r.noiseCutoffHz = 2000.0;
              return r;
          }},
-        {"Synth Drum", dying(0.6, 0.2), [] { return fm(48, 1, 3.0, 0.0, 0.2); }},
+        {"Synth Drum", dying(1.0, 0.2), [] { return fm(48, 1, 3.0, 0.0, 0.2); }},
         {"Reverse Cymbal", held(1.5, 0.1), [] { return noisy(9000.0, 0.3, 0.0, 0, 31); }},
     };
 }
@@ -655,8 +663,14 @@ std::vector<DlsInstrument> generalMidiMelodic(const std::vector<DlsInstrument>& 
             } else if (!p.recipe) {
                 throw std::logic_error(std::string("gm.dls: no recipe for ") + p.name);
             } else {
-                const DlsWave wave = renderTone(p.recipe());
-                instruments.push_back({p.name, program, false, p.envelope, {{0, 127, wave}}});
+                ToneRecipe recipe = p.recipe();
+                recipe.fadeInSeconds = p.contour.attack;
+                recipe.decaySeconds = p.contour.decay;
+                // The swell and decay are in the wave; the release is the
+                // bank's, for players that honour it.
+                const DlsEnvelope envelope{0.002, p.contour.release};
+                instruments.push_back(
+                    {p.name, program, false, envelope, {{0, 127, renderTone(recipe)}}});
             }
             ++program;
         }

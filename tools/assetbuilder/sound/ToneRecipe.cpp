@@ -12,8 +12,8 @@ namespace {
 // among loops a little longer than `minSeconds` (the bank's size is mostly
 // its loops).
 int loopPeriods(double period, double minSeconds) {
-    const double shortest = minSeconds * kBankRate;
-    const double longest = (1.1 * minSeconds + 0.05) * kBankRate;
+    const double shortest = minSeconds * kMelodicRate;
+    const double longest = (1.1 * minSeconds + 0.05) * kMelodicRate;
     int periods = std::max(1, static_cast<int>(std::ceil(shortest / period)));
     int best = periods;
     double bestError = 1.0;
@@ -43,7 +43,7 @@ double harmonicSum(const std::vector<double>& steady, const std::vector<double>&
     const std::size_t count = std::max(steady.size(), start.size());
     for (std::size_t i = 0; i < count; ++i) {
         const double n = static_cast<double>(i + 1);
-        if (n * hz > 0.45 * kBankRate) {
+        if (n * hz > 0.45 * kMelodicRate) {
             break;
         }
         const double a = i < steady.size() ? steady[i] : 0.0;
@@ -54,6 +54,27 @@ double harmonicSum(const std::vector<double>& steady, const std::vector<double>&
         }
     }
     return sum;
+}
+
+// The swell and decay at `seconds`; constant from the start of the loop on.
+double contour(const ToneRecipe& r, double seconds) {
+    double level = 1.0;
+    if (r.fadeInSeconds > 0.0) {
+        level *= std::min(1.0, seconds / r.fadeInSeconds);
+    }
+    if (r.decaySeconds > 0.0) {
+        const double decibels = -96.0 * std::min(seconds, kDecayHeldAfter) / r.decaySeconds;
+        level *= std::pow(10.0, decibels / 20.0);
+    }
+    return level;
+}
+
+double unloopedSeconds(const ToneRecipe& r) {
+    double seconds = std::max(r.attackSeconds, r.fadeInSeconds);
+    if (r.decaySeconds > 0.0) {
+        seconds = std::max(seconds, std::min(r.decaySeconds, kDecayHeldAfter));
+    }
+    return seconds;
 }
 
 void normalise(std::vector<float>& samples, double peak) {
@@ -72,20 +93,20 @@ void normalise(std::vector<float>& samples, double peak) {
 } // namespace
 
 DlsWave renderTone(const ToneRecipe& r) {
-    const double period = kBankRate / noteHz(r.unityNote);
+    const double period = kMelodicRate / noteHz(r.unityNote);
     const int periods = loopPeriods(period, r.loopSeconds);
     DlsWave wave;
-    wave.sampleRate = kBankRate;
+    wave.sampleRate = kMelodicRate;
     wave.unityNote = r.unityNote;
-    wave.loopStart = static_cast<std::uint32_t>(std::lround(r.attackSeconds * kBankRate));
+    wave.loopStart = static_cast<std::uint32_t>(std::lround(unloopedSeconds(r) * kMelodicRate));
     wave.loopLength = static_cast<std::uint32_t>(std::lround(periods * period));
     // Retuned by the rounding of the loop, a fraction of a cent.
-    const double hz = periods * static_cast<double>(kBankRate) / wave.loopLength;
+    const double hz = periods * static_cast<double>(kMelodicRate) / wave.loopLength;
     Noise noise(r.seed);
-    LowPass colour(r.noiseCutoffHz, kBankRate);
+    LowPass colour(r.noiseCutoffHz, kMelodicRate);
     wave.samples.resize(wave.loopStart + wave.loopLength);
     for (std::size_t i = 0; i < wave.samples.size(); ++i) {
-        const double t = static_cast<double>(i) / kBankRate;
+        const double t = static_cast<double>(i) / kMelodicRate;
         const double phase = hz * t;
         const double loopPhase = phase / periods;
         const double w = attackWeight(t, r.attackSeconds);
@@ -95,7 +116,7 @@ DlsWave renderTone(const ToneRecipe& r) {
                  harmonicSum(r.harmonics, {}, 0.0, phase + r.chorusCycles * loopPhase, hz);
         }
         for (const Partial& p : r.struck) {
-            if (p.ratio * hz < 0.45 * kBankRate) {
+            if (p.ratio * hz < 0.45 * kMelodicRate) {
                 x += p.amplitude * w * std::sin(kTwoPi * p.ratio * phase);
             }
         }
@@ -113,7 +134,7 @@ DlsWave renderTone(const ToneRecipe& r) {
         if (r.drive > 0.0) {
             x = std::tanh(r.drive * x);
         }
-        wave.samples[i] = static_cast<float>(x);
+        wave.samples[i] = static_cast<float>(x * contour(r, t));
     }
     normalise(wave.samples, r.peak);
     return wave;

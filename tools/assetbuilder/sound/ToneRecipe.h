@@ -1,15 +1,22 @@
 // The melodic instruments of the bank are one looped wave each, described by
 // a recipe: a steady harmonic spectrum that the loop repeats, and whatever
-// happens only in the unlooped attack (a brighter spectrum, inharmonic
-// partials of a struck body, a noise burst, a falling FM index). Everything
-// in the loop is periodic in it, so the loop repeats without a seam.
+// happens only in the unlooped start (a brighter spectrum, inharmonic
+// partials of a struck body, a noise burst, a falling FM index, a slow
+// swell, the dying away of a struck string). Everything in the loop is
+// periodic in it, so the loop repeats without a seam.
+//
+// Swells and decays are in the samples rather than in the bank's
+// articulation: the synthesizer's DLS loader ignores articulation, so a
+// piano would otherwise ring on like an organ.
 #pragma once
 
 #include "DlsWriter.h"
 
 #include <vector>
 
-constexpr int kBankRate = 22050;
+// Melodic samples are made at 16 kHz (content up to 7 kHz, a 16-bit sample
+// every 62.5 us), which keeps the bank small enough to hold the decays.
+constexpr int kMelodicRate = 16000;
 
 struct Partial {
     double ratio;     // to the fundamental
@@ -41,9 +48,16 @@ struct ToneRecipe {
     // Amplitude modulation of `tremoloCycles` cycles per loop.
     double tremoloDepth = 0.0;
     int tremoloCycles = 0;
+    // A linear swell over this long, from silence.
+    double fadeInSeconds = 0.0;
+    // Falling 96 dB over this long (0: no decay); the loop holds the level
+    // reached at `kDecayHeldAfter` seconds.
+    double decaySeconds = 0.0;
     double peak = 0.8; // the wave is normalised to this peak
     unsigned seed = 1;
 };
+
+constexpr double kDecayHeldAfter = 0.7;
 
 DlsWave renderTone(const ToneRecipe& recipe);
 
