@@ -122,7 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyPitch{24, 57}, FamilyPitch{33, 40}, FamilyPitch{40, 74},
                       FamilyPitch{48, 62}, FamilyPitch{56, 70}, FamilyPitch{65, 65},
                       FamilyPitch{73, 79}, FamilyPitch{80, 60}, FamilyPitch{89, 57},
-                      FamilyPitch{98, 67}, FamilyPitch{109, 57}, FamilyPitch{114, 60}));
+                      FamilyPitch{98, 67}, FamilyPitch{109, 57}, FamilyPitch{114, 60}),
+    [](const ::testing::TestParamInfo<FamilyPitch>& info) {
+        return "Program" + std::to_string(info.param.program);
+    });
 
 // A held note: struck and plucked programs die away, organs, voices and
 // winds hold their level.
