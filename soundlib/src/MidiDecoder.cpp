@@ -1,12 +1,30 @@
 // MIDI rendering through a lent FluidSynth synth and a player per pass.
 #include "MidiDecoder.h"
 
+#include "Diagnostics.h"
 #include "MidiFile.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace soundlib {
+
+namespace {
+
+// Without the instrument the synthesizer plays a stand-in or nothing at all;
+// either way the song does not sound as written, so say which one is missing.
+void reportMissingInstruments(const MidiSummary& summary, const SynthLease& lease,
+                              const std::string& bankPath) {
+    for (const InstrumentUse& use : summary.instruments) {
+        if (!lease.hasInstrument(use.bank, use.program)) {
+            reportProblem(bankPath, "the song asks for bank " + std::to_string(use.bank) +
+                                        " program " + std::to_string(use.program) +
+                                        ", which this sound bank lacks");
+        }
+    }
+}
+
+} // namespace
 
 std::unique_ptr<MidiDecoder> MidiDecoder::open(const std::uint8_t* data, std::size_t size,
                                                const std::string& bankPath, FMOD_RESULT& result,
@@ -22,6 +40,7 @@ std::unique_ptr<MidiDecoder> MidiDecoder::open(const std::uint8_t* data, std::si
         problem = bankPath + ": " + problem;
         return nullptr;
     }
+    reportMissingInstruments(summary, *decoder->lease_, bankPath);
     decoder->song_.assign(data, data + size);
     decoder->songFrames_ = static_cast<std::uint64_t>(std::llround(summary.seconds * kSynthRate));
     if (!decoder->startPlayer()) {

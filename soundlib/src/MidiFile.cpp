@@ -20,10 +20,60 @@ struct TempoChange {
     std::uint32_t microsPerQuarter;
 };
 
+// The channel messages that choose instruments and play notes.
+struct ChannelEvent {
+    std::uint64_t tick;
+    std::uint8_t status;
+    std::uint8_t data1;
+    std::uint8_t data2;
+};
+
 struct TrackScan {
     std::vector<TempoChange>& tempos;
+    std::vector<ChannelEvent>& channelEvents;
     std::uint64_t endTick = 0;
 };
+
+bool choosesOrPlays(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    switch (status & 0xF0) {
+    case 0x90:
+        return data2 > 0;
+    case 0xB0:
+        return data1 == 0;
+    case 0xC0:
+        return true;
+    default:
+        return false;
+    }
+}
+
+constexpr int kDrumChannel = 9;
+
+// Replays the events of all tracks in time order (a format 1 song may set a
+// channel's program in one track and play it from another).
+std::vector<InstrumentUse> instrumentsPlayed(std::vector<ChannelEvent>& events) {
+    std::stable_sort(events.begin(), events.end(),
+                     [](const ChannelEvent& a, const ChannelEvent& b) { return a.tick < b.tick; });
+    int bank[16] = {};
+    int program[16] = {};
+    std::vector<InstrumentUse> used;
+    for (const ChannelEvent& event : events) {
+        const int channel = event.status & 0x0F;
+        switch (event.status & 0xF0) {
+        case 0xB0:
+            bank[channel] = event.data2;
+            break;
+        case 0xC0:
+            program[channel] = event.data1;
+            break;
+        default:
+            used.push_back({channel == kDrumChannel ? kDrumBank : bank[channel], program[channel]});
+        }
+    }
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    return used;
+}
 
 bool readVariableLength(ByteCursor& cursor, std::uint32_t& value) {
     value = 0;
@@ -59,11 +109,16 @@ bool scanTrack(ByteCursor cursor, TrackScan& scan, std::string& problem) {
         if (status < 0xF0) {
             running = status;
             const int dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+            std::uint8_t data[2] = {};
             for (int i = 0; i < dataBytes; ++i) {
-                if (cursor.u8() & 0x80u) {
+                data[i] = cursor.u8();
+                if (data[i] & 0x80u) {
                     problem = "status byte where a data byte belongs in a track";
                     return false;
                 }
+            }
+            if (choosesOrPlays(status, data[0], data[1])) {
+                scan.channelEvents.push_back({tick, status, data[0], data[1]});
             }
         } else if (status == 0xF0 || status == 0xF7) {
             running = 0;
@@ -174,7 +229,8 @@ bool scanMidiFile(const std::uint8_t* data, std::size_t size, MidiSummary& summa
     }
 
     std::vector<TempoChange> tempos;
-    TrackScan scan{tempos};
+    std::vector<ChannelEvent> channelEvents;
+    TrackScan scan{tempos, channelEvents};
     summary.tracks = 0;
     while (!cursor.atEnd()) {
         const bool isTrack = cursor.tag("MTrk");
@@ -200,6 +256,7 @@ bool scanMidiFile(const std::uint8_t* data, std::size_t size, MidiSummary& summa
         problem = "song is longer than a day; the timing data is corrupt";
         return false;
     }
+    summary.instruments = instrumentsPlayed(channelEvents);
     return true;
 }
 

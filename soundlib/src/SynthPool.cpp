@@ -17,6 +17,12 @@ namespace soundlib {
 
 namespace {
 
+// Headroom for full songs with loud banks: sixteen channels each holding a
+// note at full velocity, volume and expression, with drums, peak at about
+// 0.7 of full scale with the generated bank (samples peaking at 0.8). The
+// synthesizer's own default lets dense songs clip.
+constexpr double kSynthGain = 0.1;
+
 // Larger banks are refused rather than read into memory for checking.
 constexpr long long kMaxBankBytes = 256ll * 1024 * 1024;
 
@@ -97,7 +103,7 @@ bool createSynth(PoolEntry& entry) {
     fluid_settings_setnum(entry.settings, "synth.sample-rate", kSynthRate);
     // One thread: the synth renders inside our mixer, which has its own.
     fluid_settings_setint(entry.settings, "synth.cpu-cores", 1);
-    fluid_settings_setnum(entry.settings, "synth.gain", 0.3);
+    fluid_settings_setnum(entry.settings, "synth.gain", kSynthGain);
     fluid_settings_setint(entry.settings, "synth.chorus.active", 0);
     // The player must follow the frames we render, not the wall clock.
     fluid_settings_setstr(entry.settings, "player.timing-source", "sample");
@@ -168,6 +174,11 @@ SynthLease::~SynthLease() {
     pool()[static_cast<std::size_t>(entry_)].lent = false;
 }
 
+bool SynthLease::hasInstrument(int bank, int program) const {
+    fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth_, fontId_);
+    return font != nullptr && fluid_sfont_get_preset(font, bank, program) != nullptr;
+}
+
 FMOD_RESULT leaseSynth(const std::string& bankPath, std::unique_ptr<SynthLease>& lease,
                        std::string& problem) {
     routeSynthLog();
@@ -200,7 +211,7 @@ FMOD_RESULT leaseSynth(const std::string& bankPath, std::unique_ptr<SynthLease>&
         }
     }
     entry.lent = true;
-    lease = std::make_unique<SynthLease>(chosen, entry.synth);
+    lease = std::make_unique<SynthLease>(chosen, entry.synth, entry.fontId);
     return FMOD_OK;
 }
 

@@ -18,15 +18,19 @@ constexpr int kSynthRate = 44100;
 
 class SynthLease {
   public:
-    explicit SynthLease(int entry, fluid_synth_t* synth) : entry_(entry), synth_(synth) {}
+    SynthLease(int entry, fluid_synth_t* synth, int fontId)
+        : entry_(entry), synth_(synth), fontId_(fontId) {}
     ~SynthLease();
     SynthLease(const SynthLease&) = delete;
     SynthLease& operator=(const SynthLease&) = delete;
     fluid_synth_t* synth() const { return synth_; }
+    // Whether the loaded bank holds this MIDI bank's program.
+    bool hasInstrument(int bank, int program) const;
 
   private:
     int entry_;
     fluid_synth_t* synth_;
+    int fontId_;
 };
 
 // FMOD_OK with `lease` set, or an error with `problem` naming what went wrong

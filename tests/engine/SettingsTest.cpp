@@ -1,15 +1,19 @@
-// Settings defaults and the setters that refuse. Compiled into the tests of
-// both programs: the window size is the one default that differs.
+// Settings defaults and the setters that refuse, and what the default menu
+// keys do in the running engine (the movement keys are tried on each
+// program's player with its world). Compiled into the tests of both
+// programs: the window size is the one default that differs.
 #include <SDL/SDL.h>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "AppStuff/GUIController.h"
 #include "ApplicationSettings.h"
 #include "ProgramProfile.h"
+#include "TestEngine.h"
 
 namespace {
-// Keys by what they are on the keyboard: A walks left, F10 quits, ...
 void expectDefaults(const ApplicationSettings& settings) {
     const bool isMorr2d = std::string(programProfile().caption) == "Morr 2D";
     EXPECT_EQ(settings.getVIDEO_screenWidth(), isMorr2d ? 1280 : 800);
@@ -21,23 +25,17 @@ void expectDefaults(const ApplicationSettings& settings) {
     EXPECT_EQ(settings.getSOUND_soundVolume(), 1.0f);
     EXPECT_EQ(settings.getSOUND_musicVolume(), 1.0f);
     EXPECT_STREQ(settings.getSOUND_midiDLSname(), "gm.dls");
-    EXPECT_EQ(settings.m_CONTROL_KBD_walkLeft, SDLK_a);
-    EXPECT_EQ(settings.m_CONTROL_KBD_walkRight, SDLK_d);
-    EXPECT_EQ(settings.m_CONTROL_KBD_jump, SDLK_w);
-    EXPECT_EQ(settings.m_CONTROL_KBD_crouch, SDLK_s);
-    EXPECT_EQ(settings.m_CONTROL_MOU_walkLeft, 0);
-    EXPECT_EQ(settings.m_CONTROL_MOU_walkRight, 0);
-    EXPECT_EQ(settings.m_CONTROL_MOU_jump, 0);
-    EXPECT_EQ(settings.m_CONTROL_MOU_crouch, 0);
-    EXPECT_EQ(settings.m_CONTROL_KBD_pause, SDLK_ESCAPE);
-    EXPECT_EQ(settings.m_CONTROL_KBD_help, SDLK_F1);
-    EXPECT_EQ(settings.m_CONTROL_KBD_save, SDLK_F2);
-    EXPECT_EQ(settings.m_CONTROL_KBD_load, SDLK_F3);
-    EXPECT_EQ(settings.m_CONTROL_KBD_options, SDLK_F4);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quickSave, SDLK_F5);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quickLoad, SDLK_F6);
-    EXPECT_EQ(settings.m_CONTROL_KBD_screenShot, SDLK_PRINT);
-    EXPECT_EQ(settings.m_CONTROL_KBD_quit, SDLK_F10);
+}
+
+// Ends a loop that the key under test failed to end, so the test fails
+// instead of hanging.
+std::atomic<bool> watchdogFired{false};
+Uint32 stopLoop(Uint32, void*) {
+    watchdogFired = true;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    return 0;
 }
 } // namespace
 
@@ -77,4 +75,30 @@ TEST(Settings, SoundSettersStoreValuesUnchecked) {
     EXPECT_FALSE(settings.getSOUND_enabled());
     settings.ResetSettings();
     expectDefaults(settings);
+}
+
+TEST(DefaultMenuKeys, EscapeTogglesTheInterfaceLayer) {
+    TestEngine engine;
+    engine.state->init();
+    engine.state->startPregameSplashScreens();
+    engine.controller->runPass(1.0);
+    ASSERT_FALSE(engine.state->getGUIController()->getVisible());
+    engine.tapKey(SDLK_ESCAPE);
+    engine.controller->runPass(1.0);
+    EXPECT_TRUE(engine.state->getGUIController()->getVisible());
+    engine.tapKey(SDLK_ESCAPE);
+    engine.controller->runPass(1.0);
+    EXPECT_FALSE(engine.state->getGUIController()->getVisible());
+}
+
+TEST(DefaultMenuKeys, F10EndsTheMainLoop) {
+    TestEngine engine;
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_TIMER), 0);
+    watchdogFired = false;
+    const SDL_TimerID watchdog = SDL_AddTimer(10000, stopLoop, nullptr);
+    engine.tapKey(SDLK_F10);
+    engine.controller->appLoop();
+    SDL_RemoveTimer(watchdog);
+    EXPECT_FALSE(watchdogFired);
+    EXPECT_FALSE(engine.controller->getRunning());
 }

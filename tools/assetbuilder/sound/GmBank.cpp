@@ -1,8 +1,12 @@
-// Melodic instruments are one looped waveform each: an unlooped attack, then
-// a whole number of periods that repeats seamlessly. Drums are one-shot
-// samples per key.
+// The instruments of "soMusMetal.mid" were made first and keep their own
+// samples in the full bank, so the song sounds the same with either. Melodic
+// instruments are one looped waveform each: an unlooped attack, then a whole
+// number of periods that repeats seamlessly. Drums are one-shot samples per
+// key.
 #include "GmBank.h"
 
+#include "GmDrums.h"
+#include "GmMelodic.h"
 #include "MetalSong.h"
 #include "Synthesis.h"
 
@@ -134,4 +138,22 @@ DlsInstrument drumKit() {
 
 std::vector<DlsInstrument> metalSongInstruments() {
     return {distortionGuitar(), pickedBass(), sawLead(), drumKit()};
+}
+
+std::vector<DlsInstrument> generalMidiInstruments() {
+    const std::vector<DlsInstrument> song = metalSongInstruments();
+    std::vector<DlsInstrument> bank = generalMidiMelodic(song);
+    DlsInstrument kit = drumKit();
+    for (const DlsWave& wave : generalMidiDrumSounds()) {
+        const bool kept =
+            std::any_of(kit.regions.begin(), kit.regions.end(),
+                        [&](const DlsRegion& r) { return r.lowKey == wave.unityNote; });
+        if (!kept) {
+            kit.regions.push_back({wave.unityNote, wave.unityNote, wave});
+        }
+    }
+    std::sort(kit.regions.begin(), kit.regions.end(),
+              [](const DlsRegion& a, const DlsRegion& b) { return a.lowKey < b.lowKey; });
+    bank.push_back(kit);
+    return bank;
 }

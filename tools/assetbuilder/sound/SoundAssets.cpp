@@ -22,6 +22,5 @@ void buildSounds(AssetSink& sink) {
     sink.addToArchive("muIntro.ogg",
                       encodeOggVorbis(renderMuIntro(), 2, kMusicRate, kMusicQuality));
     sink.addToArchive("soMusMetal.mid", composeMetalSong());
-    sink.addToRunDirectory("gm.dls",
-                           encodeDlsBank("Morr General MIDI subset", metalSongInstruments()));
+    sink.addToRunDirectory("gm.dls", encodeDlsBank("Morr General MIDI", generalMidiInstruments()));
 }
