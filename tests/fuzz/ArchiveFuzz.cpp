@@ -14,8 +14,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "Logger.h"
 #include "Resources/VirtualFile.h"
+#include "SilentLogger.h"
 
 namespace {
 
@@ -38,17 +38,6 @@ bool writeArchive(const std::uint8_t* data, std::size_t size) {
     const bool whole = std::fwrite(data, 1, size, file) == size;
     return std::fclose(file) == 0 && whole;
 }
-
-class SilentLogger : public Logger {
-  public:
-    SilentLogger() : Logger(nullptr) {}
-
-  protected:
-    void outputError(const char*) override {}
-    void outputFatalError(const char* message) override { throw std::runtime_error(message); }
-    void outputInfo(const char*) override {}
-    void outputDebug(const char*) override {}
-};
 
 const VirtualFileMessages MESSAGES = {"%s not found", "%s failed to open", "%s has no length",
                                       "%s failed to read", "%s failed to close"};

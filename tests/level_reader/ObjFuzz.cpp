@@ -14,19 +14,9 @@
 #include <unistd.h>
 
 #include "ObjLevelReader.h"
+#include "SilentLogger.h"
 
 namespace {
-
-class SilentLogger : public Logger {
-  public:
-    SilentLogger() : Logger(nullptr) {}
-
-  protected:
-    void outputError(const char*) override {}
-    void outputFatalError(const char* message) override { throw std::runtime_error(message); }
-    void outputInfo(const char*) override {}
-    void outputDebug(const char*) override {}
-};
 
 void writeFile(const char* name, std::string_view text) {
     std::ofstream(name, std::ios::binary)
