@@ -38,25 +38,21 @@ run_ctest build/sanitize -LE display
 ASAN_OPTIONS=detect_leaks=0 run_ctest build/sanitize -L display
 
 echo "== Fuzzing each file reader for a short while"
-# Every target whose name contains "fuzz" is a libFuzzer program; seeds are
-# the files the asset builder makes.
+# Every target whose name contains "fuzz" is a libFuzzer program. Each
+# replays the inputs scripts/fuzz.sh found and kept, then fuzzes on from
+# them for a few seconds; what it finds new is thrown away.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
 fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
-cmake --build build/fuzz --parallel "$(nproc)" --target assets $fuzz_targets
-seeds=build/fuzz/seeds
-rm -rf "$seeds" && mkdir -p "$seeds"
-(cd "$seeds" && unzip -qo ../run/Resources/Resources.pak && cp ../run/*.obj ../run/*.mtl ../run/gm.dls . 2>/dev/null || true)
+cmake --build build/fuzz --parallel "$(nproc)" --target $fuzz_targets
 for target in $fuzz_targets; do
   fuzzer=$(find build/fuzz -type f -executable -name "$target" | head -n 1)
   [ -n "$fuzzer" ] || continue # a library the fuzzers share
   echo "-- $(basename "$fuzzer")"
-  # What scripts/fuzz.sh found and kept is replayed first.
   kept=tests/fuzz/corpus/$target
-  if [ -d "$kept" ]; then
-    ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 | tail -n 1
-  fi
-  corpus=$(mktemp -d)
-  cp "$seeds"/* "$corpus"/
-  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=10 -rss_limit_mb=4096 -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  mkdir -p "$kept"
+  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 | tail -n 1
+  fresh=$(mktemp -d)
+  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=10 -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=0 "$fresh" "$kept" 2>&1 | tail -n 1
+  rm -rf "$fresh"
 done

@@ -24,11 +24,15 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
 targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
-cmake --build build/fuzz --parallel "$(nproc)" --target assets $targets
+cmake --build build/fuzz --parallel "$(nproc)" --target $targets
 
+# Seeds for a target without a corpus yet: the files the asset builder makes
+# (built in the plain tree, where it runs quickest).
+cmake -S . -B build >/dev/null
+cmake --build build --parallel "$(nproc)" --target assets
 seeds=build/fuzz/seeds
 rm -rf "$seeds" && mkdir -p "$seeds"
-(cd "$seeds" && unzip -qo ../run/Resources/Resources.pak && cp ../run/*.obj ../run/*.mtl ../run/gm.dls .)
+(cd "$seeds" && unzip -qo ../../run/Resources/Resources.pak && cp ../../run/*.obj ../../run/*.mtl ../../run/gm.dls .)
 # The archive is large; a small one of the same kind seeds the archive path.
 (cd "$seeds" && cmake -E tar cf small.pak --format=zip README.txt Ball.tga legitLevel.mtl)
 findings=build/fuzz/findings
