@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes every file reader for a long while: scripts/fuzz.sh [seconds per target]
-# (default 600). Each libFuzzer target starts from its corpus kept in the
+# Fuzzes every file reader for a long while:
+#   scripts/fuzz.sh [seconds per target] [target...]
+# (default 600 s, every target). Each libFuzzer target starts from its corpus kept in the
 # repository (tests/fuzz/corpus/<target>/, seeded from the asset builder's
 # files the first time), under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with a 10 s limit per input and 2 GiB of memory. Afterwards the corpus is
@@ -24,6 +25,7 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
 targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
+[ $# -gt 1 ] && targets="${*:2}"
 cmake --build build/fuzz --parallel "$(nproc)" --target $targets
 
 # Seeds for a target without a corpus yet: the files the asset builder makes
