@@ -42,7 +42,7 @@ Entity::FiledBox boxOf(const Entity& entity) {
 void MapController::LevelChunk::entityAdd(const Pointer<Entity>& entity) {
     m_entities.push_back(entity);
     if (isWallType(entity->getType()))
-        m_walls.push_back(static_cast<E_Wall*>(&*entity));
+        m_walls.push_back(&*entity);
 }
 
 void MapController::LevelChunk::entityRemove(const Pointer<Entity>& entity) {
@@ -51,7 +51,7 @@ void MapController::LevelChunk::entityRemove(const Pointer<Entity>& entity) {
         return;
     m_entities.erase(found);
     if (isWallType(entity->getType())) {
-        const auto wall = std::find(m_walls.begin(), m_walls.end(), static_cast<E_Wall*>(&*entity));
+        const auto wall = std::find(m_walls.begin(), m_walls.end(), &*entity);
         if (wall != m_walls.end())
             m_walls.erase(wall);
     }
@@ -269,7 +269,7 @@ bool MapController::isEntityAt(double left, double top, double right, double bot
         for (unsigned column = span.left; column <= span.right; ++column) {
             const LevelChunk& chunk = m_levelChunks[chunkIndex(column, row)];
             if (wallsOnly) {
-                for (const E_Wall* wall : chunk.m_walls)
+                for (const Entity* wall : chunk.m_walls)
                     if (entityCountsAt(*wall, left, top, right, bottom, type))
                         return true;
                 continue;
@@ -289,7 +289,8 @@ void MapController::collectWalls(double left, double top, double right, double b
     const ChunkSpan span = chunkSpan(left, top, right, bottom);
     for (unsigned row = span.top; row <= span.bottom; ++row) {
         for (unsigned column = span.left; column <= span.right; ++column) {
-            for (const E_Wall* wall : m_levelChunks[chunkIndex(column, row)].m_walls) {
+            for (const Entity* filed : m_levelChunks[chunkIndex(column, row)].m_walls) {
+                const E_Wall* wall = static_cast<const E_Wall*>(filed);
                 const Entity::FiledBox box = boxOf(*wall);
                 if (shapesIntersect(left, top, right, bottom, box.left, box.top, box.right,
                                     box.bottom) &&

@@ -26,8 +26,10 @@ class MapController {
     struct LevelChunk {
         std::list<Pointer<Entity>> m_entities;
         // The walls among them once more, so that the collision queries,
-        // which only ever ask for walls, pass over nothing else.
-        std::vector<E_Wall*> m_walls;
+        // which only ever ask for walls, pass over nothing else. Filed as
+        // entities: a wall is filed from the entity constructor, before it
+        // is a wall, and is looked at as one only once it is built.
+        std::vector<Entity*> m_walls;
         void entityAdd(const Pointer<Entity>& entity);
         // Removing a handle the chunk does not hold does nothing.
         void entityRemove(const Pointer<Entity>& entity);
