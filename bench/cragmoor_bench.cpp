@@ -12,6 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "AppStuff/MapController.h"
 #include "AppStuff/MapStateController.h"
 #include "Entities/Characters/E_Player.h"
 #include "Resources/Texture.h"
@@ -40,18 +41,7 @@ void bareFrame(VideoSystem& video, const Texture& sky) {
     video.preDraw();
     video.set2Dmode();
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, sky.getTexture());
-    glColor4f(1, 1, 1, 1);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(640, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(640, 480);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 480);
-    glEnd();
+    MapController::drawSkyQuad(sky.getTexture());
     video.postDraw();
 }
 

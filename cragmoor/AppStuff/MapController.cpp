@@ -257,7 +257,11 @@ void MapController::set3Dmode() {
 void MapController::drawSky() const {
     if (m_faceTextures.empty())
         return;
-    glBindTexture(GL_TEXTURE_2D, m_faceTextures.back()->getTexture());
+    drawSkyQuad(m_faceTextures.back()->getTexture());
+}
+
+void MapController::drawSkyQuad(GLuint texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
     glColor4f(1, 1, 1, 1);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 1);

@@ -117,6 +117,8 @@ class MapController {
     // Draws the faces of the level that the perspective view centred on
     // `view` can show, in file order, in the current projection.
     void drawLevelMesh(const Vector2& view) const;
+    // The sky texture over the whole flat view, as every frame starts.
+    static void drawSkyQuad(GLuint texture);
     std::size_t getLevelMeshListCount() const { return m_meshBatches.size(); }
 
   private:
