@@ -37,44 +37,9 @@ int differingPixels(const Screenshot& a, const Screenshot& b, int top, int botto
     return count;
 }
 
-class PlayCragmoor : public testing::Test {
+class PlayCragmoor : public PlaySession {
   protected:
-    PlayCragmoor() : game(std::string(RUN_DIR) + "/cragmoor", RUN_DIR) {}
-    ~PlayCragmoor() override {
-        // A test that failed half-way leaves keys up and the game ended.
-        runCommand("xdotool keyup d");
-        runCommand("xdotool keyup a");
-        if (window) {
-            focusWindow(*window);
-            pressKey("F10");
-        }
-        game.waitForExit(30s);
-    }
-
-    void SetUp() override {
-        window = game.waitForWindow(CAPTION, 30s);
-        ASSERT_TRUE(window) << game.standardError();
-        focusWindow(*window);
-        // The pointer away from the middle, where the player stands.
-        moveMouse(100, 500);
-    }
-
-    void moveMouse(int x, int y) {
-        runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
-                   std::to_string(y));
-    }
-    Screenshot shot() { return takeScreenshot(*window); }
-    // The first screenshot for which `holds` is true, before the deadline.
-    std::optional<Screenshot> waitFor(const std::function<bool(const Screenshot&)>& holds,
-                                      std::chrono::seconds deadline = 15s) {
-        const auto until = std::chrono::steady_clock::now() + deadline;
-        while (std::chrono::steady_clock::now() < until) {
-            Screenshot s = shot();
-            if (s.width == WIDTH && holds(s))
-                return s;
-        }
-        return std::nullopt;
-    }
+    PlayCragmoor() : PlaySession("cragmoor", CAPTION, WIDTH, {100, 500}) {}
     // The player's collision overlay near the middle of the screen, where
     // the view keeps it.
     static int playerPixels(const Screenshot& s) {
@@ -90,9 +55,6 @@ class PlayCragmoor : public testing::Test {
             return same && playerPixels(s) > 20;
         });
     }
-
-    RunningProgram game;
-    std::optional<std::string> window;
 };
 
 TEST_F(PlayCragmoor, PlayerStandsOnTheFloorAfterTheStart) {
@@ -143,41 +105,17 @@ TEST_F(PlayCragmoor, HoldingAScrollsTheLevelInEveryHalfSecond) {
 
 TEST_F(PlayCragmoor, CrosshairFollowsTheMouse) {
     ASSERT_TRUE(waitForPlayerAtRest());
-    const auto crosshairAt = [](int x, int y) {
-        return [x, y](const Screenshot& s) {
-            return countIn(s, x - 12, y - 12, x + 12, y + 12, isWhite) > 10;
-        };
-    };
-    moveMouse(200, 450);
-    ASSERT_TRUE(waitFor(crosshairAt(200, 450)));
-    moveMouse(600, 450);
-    const std::optional<Screenshot> moved = waitFor(crosshairAt(600, 450));
-    ASSERT_TRUE(moved);
-    EXPECT_FALSE(crosshairAt(200, 450)(*moved)) << "the crosshair stayed behind";
+    expectCrosshairFollowsTheMouse({200, 450}, {600, 450}, 12, 10);
 }
 
 TEST_F(PlayCragmoor, EscapeShowsTheArrowAndEscapeAgainHidesIt) {
     ASSERT_TRUE(waitForPlayerAtRest());
-    moveMouse(600, 450);
-    // The arrow reaches further down than the crosshair around the pointer.
-    const auto arrowPixels = [](const Screenshot& s) {
-        return countIn(s, 600, 450 + 12, 600 + 20, 450 + 30, isWhite);
-    };
-    ASSERT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }));
-    pressKey("Escape");
-    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) > 10; }))
-        << "no arrow after Escape";
-    pressKey("Escape");
-    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }))
-        << "the arrow stayed after the second Escape";
+    expectEscapeTogglesTheArrow({600, 450}, 12, 30, 20, 10);
 }
 
 TEST_F(PlayCragmoor, F10QuitsWithOnlyTheExpectedDiagnostics) {
     ASSERT_TRUE(waitForPlayerAtRest());
-    pressKey("F10");
-    EXPECT_EQ(game.waitForExit(30s), std::optional<int>(0));
-    window.reset();
-    expectOnlyCleanRunDiagnostics(game.standardError());
+    expectF10QuitsCleanly();
 }
 
 } // namespace

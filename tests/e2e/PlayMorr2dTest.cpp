@@ -43,45 +43,12 @@ int figurePixelsAt(const Screenshot& s, double worldX, double worldY) {
                    isFigure);
 }
 
-class PlayMorr2d : public testing::Test {
+class PlayMorr2d : public PlaySession {
   protected:
-    PlayMorr2d() : game(std::string(RUN_DIR) + "/morr2d", RUN_DIR) {}
-    ~PlayMorr2d() override {
-        runCommand("xdotool keyup d");
-        if (window) {
-            focusWindow(*window);
-            pressKey("F10");
-        }
-        game.waitForExit(30s);
-    }
-
-    void SetUp() override {
-        window = game.waitForWindow(CAPTION, 30s);
-        ASSERT_TRUE(window) << game.standardError();
-        focusWindow(*window);
-        // The pointer away from the player and the tiles.
-        moveMouse(900, 300);
-    }
-
-    void moveMouse(int x, int y) {
-        runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
-                   std::to_string(y));
-    }
-    Screenshot shot() { return takeScreenshot(*window); }
-    std::optional<Screenshot> waitFor(const std::function<bool(const Screenshot&)>& holds,
-                                      std::chrono::seconds deadline = 15s) {
-        const auto until = std::chrono::steady_clock::now() + deadline;
-        while (std::chrono::steady_clock::now() < until) {
-            Screenshot s = shot();
-            if (s.width == WIDTH && holds(s))
-                return s;
-        }
-        return std::nullopt;
-    }
+    PlayMorr2d() : PlaySession("morr2d", CAPTION, WIDTH, {900, 300}) {}
     // The player falls from (76, 100) onto the tile at (64, 176): its box
-    // top then lies at about y 144.
-    // The floor tiles at their place say that the view has settled at its
-    // clamp (the camera follows the crosshair).
+    // top then lies at about y 144. The floor tiles at their place say that
+    // the view has settled at its clamp (the camera follows the crosshair).
     std::optional<Screenshot> waitForPlayerStanding() {
         return waitFor([](const Screenshot& s) {
             return figurePixelsAt(s, 76, 144) > 150 &&
@@ -89,9 +56,6 @@ class PlayMorr2d : public testing::Test {
                        200;
         });
     }
-
-    RunningProgram game;
-    std::optional<std::string> window;
 };
 
 // The view settles at its top left clamp (the camera follows the crosshair,
@@ -130,41 +94,17 @@ TEST_F(PlayMorr2d, HoldingDMovesThePlayer) {
 
 TEST_F(PlayMorr2d, CrosshairFollowsTheMouse) {
     ASSERT_TRUE(waitForPlayerStanding());
-    const auto crosshairAt = [](int x, int y) {
-        return [x, y](const Screenshot& s) {
-            return countIn(s, x - 24, y - 24, x + 24, y + 24, isWhite) > 20;
-        };
-    };
-    moveMouse(700, 400);
-    ASSERT_TRUE(waitFor(crosshairAt(700, 400)));
-    moveMouse(1000, 700);
-    const std::optional<Screenshot> moved = waitFor(crosshairAt(1000, 700));
-    ASSERT_TRUE(moved);
-    EXPECT_FALSE(crosshairAt(700, 400)(*moved)) << "the crosshair stayed behind";
+    expectCrosshairFollowsTheMouse({700, 400}, {1000, 700}, 24, 20);
 }
 
 TEST_F(PlayMorr2d, EscapeShowsTheArrowAndEscapeAgainHidesIt) {
     ASSERT_TRUE(waitForPlayerStanding());
-    moveMouse(1000, 600);
-    // The arrow reaches further down and right than the crosshair does.
-    const auto arrowPixels = [](const Screenshot& s) {
-        return countIn(s, 1000, 600 + 24, 1000 + 40, 600 + 60, isWhite);
-    };
-    ASSERT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }));
-    pressKey("Escape");
-    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) > 20; }))
-        << "no arrow after Escape";
-    pressKey("Escape");
-    EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }))
-        << "the arrow stayed after the second Escape";
+    expectEscapeTogglesTheArrow({1000, 600}, 24, 60, 40, 20);
 }
 
 TEST_F(PlayMorr2d, F10QuitsWithOnlyTheExpectedDiagnostics) {
     ASSERT_TRUE(waitForPlayerStanding());
-    pressKey("F10");
-    EXPECT_EQ(game.waitForExit(30s), std::optional<int>(0));
-    window.reset();
-    expectOnlyCleanRunDiagnostics(game.standardError());
+    expectF10QuitsCleanly();
 }
 
 } // namespace

@@ -1,13 +1,16 @@
-// What the play tests of both programs read from screenshots and standard
-// error: pixels of a kind counted in a rectangle, and the diagnostics a
-// clean run prints.
+// What the play tests of both programs share: pixels of a kind counted in a
+// rectangle, the diagnostics a clean run prints, and a session with the real
+// program that checks the crosshair, the arrow cursor and the clean quit.
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "X11Driver.h"
 
@@ -42,3 +45,101 @@ inline void expectOnlyCleanRunDiagnostics(const std::string& standardError) {
     }
     EXPECT_EQ(soundLines, 1);
 }
+
+// One real program played on the test display: started in the run directory,
+// its window found by caption, the pointer parked at `restingPointer`; at the
+// end the walk keys are let go and F10 ends it.
+class PlaySession : public testing::Test {
+  protected:
+    struct Point {
+        int x;
+        int y;
+    };
+
+    PlaySession(const std::string& program, std::string caption, int width, Point restingPointer)
+        : game(std::string(RUN_DIR) + "/" + program, RUN_DIR), m_caption(std::move(caption)),
+          m_width(width), m_restingPointer(restingPointer) {}
+    ~PlaySession() override {
+        // A test that failed half-way leaves keys up and the game ended.
+        runCommand("xdotool keyup a keyup d");
+        if (window) {
+            focusWindow(*window);
+            pressKey("F10");
+        }
+        game.waitForExit(std::chrono::seconds(30));
+    }
+
+    void SetUp() override {
+        window = game.waitForWindow(m_caption, std::chrono::seconds(30));
+        ASSERT_TRUE(window) << game.standardError();
+        focusWindow(*window);
+        moveMouse(m_restingPointer.x, m_restingPointer.y);
+    }
+
+    void moveMouse(int x, int y) {
+        runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
+                   std::to_string(y));
+    }
+    Screenshot shot() { return takeScreenshot(*window); }
+    // The first full-size screenshot for which `holds` is true, before the
+    // deadline.
+    std::optional<Screenshot> waitFor(const std::function<bool(const Screenshot&)>& holds,
+                                      std::chrono::seconds deadline = std::chrono::seconds(15)) {
+        const auto until = std::chrono::steady_clock::now() + deadline;
+        while (std::chrono::steady_clock::now() < until) {
+            Screenshot s = shot();
+            if (s.width == m_width && holds(s))
+                return s;
+        }
+        return std::nullopt;
+    }
+
+    // The crosshair (white within `half` of the pointer) goes where the
+    // pointer goes and leaves where it was.
+    void expectCrosshairFollowsTheMouse(Point from, Point to, int half, int least) {
+        const auto crosshairAt = [half, least](Point p) {
+            return [p, half, least](const Screenshot& s) {
+                return countIn(s, p.x - half, p.y - half, p.x + half, p.y + half, isWhite) > least;
+            };
+        };
+        moveMouse(from.x, from.y);
+        ASSERT_TRUE(waitFor(crosshairAt(from)));
+        moveMouse(to.x, to.y);
+        const std::optional<Screenshot> moved = waitFor(crosshairAt(to));
+        ASSERT_TRUE(moved);
+        EXPECT_FALSE(crosshairAt(from)(*moved)) << "the crosshair stayed behind";
+    }
+
+    // Escape shows the arrow cursor at the pointer and Escape again hides
+    // it. The arrow reaches below the crosshair, from `below` to `reach`
+    // under the pointer and `wide` to its right.
+    void expectEscapeTogglesTheArrow(Point at, int below, int reach, int wide, int least) {
+        moveMouse(at.x, at.y);
+        const auto arrowPixels = [=](const Screenshot& s) {
+            return countIn(s, at.x, at.y + below, at.x + wide, at.y + reach, isWhite);
+        };
+        ASSERT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }));
+        pressKey("Escape");
+        EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) > least; }))
+            << "no arrow after Escape";
+        pressKey("Escape");
+        EXPECT_TRUE(waitFor([&](const Screenshot& s) { return arrowPixels(s) == 0; }))
+            << "the arrow stayed after the second Escape";
+    }
+
+    // F10 ends the program with status 0 and only the clean run's lines.
+    void expectF10QuitsCleanly() {
+        pressKey("F10");
+        EXPECT_EQ(game.waitForExit(std::chrono::seconds(30)), std::optional<int>(0));
+        window.reset();
+        expectOnlyCleanRunDiagnostics(game.standardError());
+    }
+
+    RunningProgram game;
+    std::optional<std::string> window;
+
+  private:
+    std::string m_caption;
+    int m_width;
+    Point m_restingPointer;
+};
