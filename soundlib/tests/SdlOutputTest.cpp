@@ -76,13 +76,8 @@ TEST_F(DiskDriver, StereoSoundAtPanHalfLandsInTheFileAtTheRightBalance) {
     ASSERT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
     const Bytes wav =
         encodeWav(sineWave(440.0, 0.3, 44100, 2, 0.5f), 2, 44100, WavSampleFormat::Pcm16);
-    FMOD_CREATESOUNDEXINFO info{};
-    info.cbsize = sizeof info;
-    info.length = static_cast<unsigned int>(wav.size());
     FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(wav.data()),
-                                      FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE | FMOD_OPENMEMORY, &info,
-                                      &sound),
+    ASSERT_EQ(createSoundFromMemory(system_, wav, FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound),
               FMOD_OK);
     FMOD_CHANNEL* channel = nullptr;
     ASSERT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, true, &channel), FMOD_OK);
@@ -115,13 +110,8 @@ TEST_F(DiskDriver, SurvivesSdlQuittingBeforeRelease) {
     ASSERT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
     const Bytes wav =
         encodeWav(sineWave(440.0, 1.0, 44100, 1, 0.5f), 1, 44100, WavSampleFormat::Pcm16);
-    FMOD_CREATESOUNDEXINFO info{};
-    info.cbsize = sizeof info;
-    info.length = static_cast<unsigned int>(wav.size());
     FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(wav.data()),
-                                      FMOD_LOOP_NORMAL | FMOD_CREATESTREAM | FMOD_OPENMEMORY, &info,
-                                      &sound),
+    ASSERT_EQ(createSoundFromMemory(system_, wav, FMOD_LOOP_NORMAL | FMOD_CREATESTREAM, &sound),
               FMOD_OK);
     ASSERT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, false, nullptr), FMOD_OK);
     SDL_Quit();

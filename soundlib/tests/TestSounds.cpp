@@ -107,14 +107,19 @@ FMOD_RESULT DrivenSystem::create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND*
     return createInPlace(*kept_.back(), mode, sound, dlsname);
 }
 
-FMOD_RESULT DrivenSystem::createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
-                                        const char* dlsname) {
+FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_MODE mode,
+                                  FMOD_SOUND** sound, const char* dlsname) {
     FMOD_CREATESOUNDEXINFO info{};
     info.cbsize = sizeof info;
     info.length = static_cast<unsigned int>(bytes.size());
     info.dlsname = dlsname;
-    return FMOD_System_CreateSound(system_, reinterpret_cast<const char*>(bytes.data()),
+    return FMOD_System_CreateSound(system, reinterpret_cast<const char*>(bytes.data()),
                                    mode | FMOD_OPENMEMORY, &info, sound);
+}
+
+FMOD_RESULT DrivenSystem::createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
+                                        const char* dlsname) {
+    return createSoundFromMemory(system_, bytes, mode, sound, dlsname);
 }
 
 FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {

@@ -29,6 +29,11 @@ std::size_t audibleFrames(const std::vector<float>& samples, float threshold);
 // The largest jump between neighbouring samples.
 double largestStep(const std::vector<float>& samples);
 
+// Creates a sound from `bytes`, which must outlive it, as the engine creates
+// sounds from files it has read into memory.
+FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_MODE mode,
+                                  FMOD_SOUND** sound, const char* dlsname = nullptr);
+
 // A system with no-sound output at 48 kHz stereo whose clock only moves when
 // the test says so, capturing everything it mixes.
 class DrivenSystem {

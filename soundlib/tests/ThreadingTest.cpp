@@ -38,13 +38,8 @@ TEST(Threading, HundredChannelsDrivenFromTheGameThreadWhileSdlMixes) {
 
     const Bytes wav =
         encodeWav(sineWave(330.0, 0.2, 22050, 2, 0.2f), 2, 22050, WavSampleFormat::Pcm16);
-    FMOD_CREATESOUNDEXINFO info{};
-    info.cbsize = sizeof info;
-    info.length = static_cast<unsigned int>(wav.size());
     FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(FMOD_System_CreateSound(system, reinterpret_cast<const char*>(wav.data()),
-                                      FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE | FMOD_OPENMEMORY, &info,
-                                      &sound),
+    ASSERT_EQ(createSoundFromMemory(system, wav, FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound),
               FMOD_OK);
 
     std::vector<FMOD_CHANNEL*> channels(CHANNELS, nullptr);
