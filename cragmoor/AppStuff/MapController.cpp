@@ -292,9 +292,20 @@ void MapController::drawChunk(unsigned index) {
 }
 
 void MapController::drawLevelMesh(const Vector2& view) const {
-    for (const MeshBatch& batch : m_meshBatches)
-        if (inView(batch.low, batch.high, view))
-            glCallList(batch.list);
+    const bool blending = glIsEnabled(GL_BLEND);
+    bool blendingNow = blending;
+    for (const MeshBatch& batch : m_meshBatches) {
+        if (!inView(batch.low, batch.high, view))
+            continue;
+        const bool blendBatch = blending && !batch.opaque;
+        if (blendBatch != blendingNow) {
+            blendBatch ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+            blendingNow = blendBatch;
+        }
+        glCallList(batch.list);
+    }
+    if (blendingNow != blending)
+        blending ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
 }
 
 void MapController::gameFrame() {

@@ -149,11 +149,15 @@ class MapController {
     // into them while the level grows.
     std::deque<Face3> m_faces;
     // A display list of consecutive faces that share a texture, with the
-    // box around them, so that batches outside the view are not sent.
+    // box around them, so that batches outside the view are not sent. A lit
+    // face has full colour alpha, so over an opaque texture (or none)
+    // blending would give the face's own colour: such batches are drawn
+    // without it, sparing the frame-buffer reads.
     struct MeshBatch {
         GLuint list;
         Vector3 low;
         Vector3 high;
+        bool opaque;
     };
     std::vector<MeshBatch> m_meshBatches;
     // The frame number from which the mesh may be drawn again: it is drawn

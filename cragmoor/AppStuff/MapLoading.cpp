@@ -85,8 +85,9 @@ void MapController::compileLevelMesh() {
         while (end < m_faces.size() && end - first < MESH_BATCH_FACES &&
                m_faces[end].m_texture == m_faces[first].m_texture)
             ++end;
+        const Texture* texture = m_faces[first].m_texture;
         MeshBatch batch{glGenLists(1), *m_faces[first].m_a->m_position,
-                        *m_faces[first].m_a->m_position};
+                        *m_faces[first].m_a->m_position, texture == nullptr || texture->isOpaque()};
         glNewList(batch.list, GL_COMPILE);
         m_faces[first].glState();
         glBegin(GL_TRIANGLES);

@@ -51,6 +51,9 @@ void Texture::load(const char* path, int wrapS, int wrapT) {
 void Texture::upload(const DecodedImage& image, int wrapS, int wrapT) {
     m_width = image.width;
     m_height = image.height;
+    m_opaque = true;
+    for (std::size_t alpha = 3; alpha < image.rgba.size() && m_opaque; alpha += 4)
+        m_opaque = image.rgba[alpha] == 255;
     glGenTextures(1, &m_texture);
     glBindTexture(GL_TEXTURE_2D, m_texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrapS);

@@ -21,6 +21,9 @@ class Texture : public Resource {
     GLuint getTexture() const { return m_texture; }
     GLsizei getWidth() const { return m_width; }
     GLsizei getHeight() const { return m_height; }
+    // Whether every texel is fully opaque, so that blending a surface of it
+    // (at full colour alpha) over anything gives the surface alone.
+    bool isOpaque() const { return m_opaque; }
 
   private:
     void upload(const DecodedImage& image, int wrapS, int wrapT);
@@ -28,4 +31,5 @@ class Texture : public Resource {
     GLuint m_texture;
     GLsizei m_width;
     GLsizei m_height;
+    bool m_opaque = false;
 };

@@ -118,6 +118,21 @@ TEST_F(TextureSprite, PicturesTopRowIsAtTextureCoordinateOne) {
     EXPECT_EQ(texelRow(0), BLUE);
 }
 
+TEST_F(TextureSprite, OneTexelShortOfFullAlphaMakesATextureTranslucent) {
+    Image translucent(16, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            translucent.at(x, y) = Rgba{200, 100, 50, 255};
+    translucent.at(15, 0) = Rgba{200, 100, 50, 254};
+    folder.write("opaque.tga", solidTga(16, 16, Rgba{200, 100, 50, 255}));
+    folder.write("translucent.tga", encodeTga(translucent));
+    Texture solid(engine.controller.get()), seeThrough(engine.controller.get());
+    solid.load("opaque.tga", GL_CLAMP, GL_CLAMP);
+    seeThrough.load("translucent.tga", GL_CLAMP, GL_CLAMP);
+    EXPECT_TRUE(solid.isOpaque());
+    EXPECT_FALSE(seeThrough.isOpaque());
+}
+
 TEST_F(TextureSprite, LoadingTwiceKeepsTheFirstTexture) {
     folder.write("a.tga", bandedTga(8, 8));
     Texture texture(engine.controller.get());

@@ -1,7 +1,9 @@
 // The level mesh drawn in batches (display lists of consecutive faces sharing
 // a texture, those outside the view left out) gives the very picture of all
 // faces drawn one by one, each from a display list of its own, in file order:
-// compared pixel for pixel over views of the real level.
+// compared pixel for pixel over views of the real level. The batches of
+// opaque textures are drawn without blending, so the background is coloured
+// for a wrongly unblended face to show.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -32,6 +34,7 @@ class MeshBatch : public testing::Test {
     // The frame buffer after drawing the mesh as the map does, from a view
     // centred on `view`.
     template <class Draw> std::vector<unsigned char> frame(const Vector2& view, Draw&& draw) {
+        glClearColor(0.25f, 0.5f, 0.75f, 0.5f);
         world.engine.video->preDraw();
         // Through the flat projection, so that the perspective one is set up
         // afresh with an identity model-view.
@@ -41,6 +44,7 @@ class MeshBatch : public testing::Test {
         glEnable(GL_LIGHTING);
         draw();
         glDisable(GL_LIGHTING);
+        EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "blending left off for what is drawn next";
         glFinish();
         const int width = world.engine.settings->getVIDEO_screenWidth();
         const int height = world.engine.settings->getVIDEO_screenHeight();
