@@ -184,6 +184,11 @@ template <class T> class PointerManager : public PointerManagerBase {
     struct PointerInfo {
         std::uint32_t m_references = 0;
         T* m_pointer = nullptr;
+        // Whether the slot waits in the release queue. A slot looked up and
+        // released again every frame (a sprite fetched per draw) would
+        // otherwise add an entry per frame, and the queue would grow for as
+        // long as the game runs.
+        bool m_queued = false;
     };
 
     explicit PointerManager(unsigned int reserveSize) {
@@ -248,7 +253,10 @@ template <class T> class PointerManager : public PointerManagerBase {
         }
         if (--info.m_references == 0) {
             --m_referencedSlots;
-            m_unusedHandles.push(handle);
+            if (!info.m_queued) {
+                info.m_queued = true;
+                m_unusedHandles.push(handle);
+            }
         }
     }
 
@@ -298,6 +306,7 @@ template <class T> class PointerManager : public PointerManagerBase {
     std::optional<std::uint32_t> takeReusableSlot() {
         while (!m_unusedHandles.empty()) {
             std::uint32_t index = m_unusedHandles.pop();
+            slot(index).m_queued = false;
             if (slot(index).m_references == 0) {
                 return index;
             }

@@ -44,6 +44,7 @@ template <class T> class InspectableManager : public PointerManager<T> {
         return this->m_pointers.at(handle)->m_references;
     }
     std::size_t slotCount() const { return this->m_pointers.size(); }
+    std::size_t queuedSlots() const { return this->m_unusedHandles.size(); }
     T* objectIn(unsigned int handle) { return this->m_pointers.at(handle)->m_pointer; }
     void releaseOnce(unsigned int handle) { this->referenceDecrement(handle); }
     void takeReference(unsigned int handle) { this->referenceIncrement(handle); }

@@ -214,6 +214,30 @@ TEST_F(PointerManagerTest, RevivedSlotKeepsItsStaleQueueEntryHarmless) {
     m_registry.releaseOnce(0);
 }
 
+TEST_F(PointerManagerTest, SlotRevivedAndReleasedOverAndOverWaitsInTheQueueOnce) {
+    Pointer<Tracked> kept, churned;
+    m_registry.pointerAdd(make(1), &kept);
+    m_registry.pointerAdd(make(2), &churned);
+    churned.nullify();
+    // As a sprite looked up for every frame's draw and let go after it.
+    for (int frame = 0; frame < 100000; ++frame) {
+        m_registry.takeReference(1);
+        m_registry.releaseOnce(1);
+    }
+    EXPECT_EQ(m_registry.queuedSlots(), 1u);
+
+    // The queue still hands the slot out, once, and then grows the table.
+    Pointer<Tracked> first, second;
+    m_registry.pointerAdd(make(3), &first);
+    m_registry.pointerAdd(make(4), &second);
+    EXPECT_EQ(m_registry.objectIn(1)->m_id, 3);
+    EXPECT_EQ(m_registry.slotCount(), 3u);
+    EXPECT_EQ(m_registry.queuedSlots(), 0u);
+    // Popped, revived and released again, the slot queues anew.
+    first.nullify();
+    EXPECT_EQ(m_registry.queuedSlots(), 1u);
+}
+
 // An object whose destructor releases a handle into its own registry, as
 // entities that follow other entities do.
 class Follower : public Tracked {
