@@ -55,7 +55,7 @@ fuzz_one() {
     "$fresh" "$corpus" >"build/fuzz/$target.log" 2>&1 || status=$?
   merged=$(mktemp -d)
   ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -merge=1 -timeout=10 -rss_limit_mb=2048 \
-    "$merged" "$corpus" "$fresh" >>"build/fuzz/$target.log" 2>&1 || true
+    -artifact_prefix="$findings/$target-merge-" "$merged" "$corpus" "$fresh" >>"build/fuzz/$target.log" 2>&1 || true
   find "$merged" -type f -size +"$largest_kept"c -delete
   rm -rf "$corpus" "$fresh"
   mv "$merged" "$corpus"
