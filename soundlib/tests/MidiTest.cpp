@@ -95,7 +95,11 @@ INSTANTIATE_TEST_SUITE_P(SongInstruments, MidiPitch,
                          ::testing::Values(PitchCase{metal::kLead, 69}, PitchCase{metal::kLead, 76},
                                            PitchCase{metal::kRhythmGuitar, 45},
                                            PitchCase{metal::kRhythmGuitar, 52},
-                                           PitchCase{metal::kBass, 33}));
+                                           PitchCase{metal::kBass, 33}),
+                         [](const ::testing::TestParamInfo<PitchCase>& info) {
+                             return "Program" + std::to_string(info.param.program) + "Key" +
+                                    std::to_string(info.param.key);
+                         });
 
 TEST(MidiRendering, EveryDrumKeyOfTheSongSounds) {
     for (int key : {metal::kKick, metal::kSnare, metal::kClosedHat, metal::kCrash}) {
