@@ -9,11 +9,10 @@
 #include <chrono>
 #include <cstdio>
 #include <physfs.h>
-#include <unistd.h>
 #include <vector>
 
 #include "AppStuff/MapController.h"
-#include "AppStuff/MapStateController.h"
+#include "BenchGame.h"
 #include "Entities/Characters/E_Player.h"
 #include "Resources/Texture.h"
 #include "TestEngine.h"
@@ -48,21 +47,10 @@ void bareFrame(VideoSystem& video, const Texture& sky) {
 } // namespace
 
 int main() {
-    // The level file is read relative to the working directory.
-    if (chdir(RUN_DIR) != 0) {
-        std::fprintf(stderr, "cannot enter %s\n", RUN_DIR);
+    if (!enterRunDirectory())
         return 1;
-    }
-    // The engine mounts the archive from the run directory.
     TestEngine engine;
-    engine.controller->setTickFraction(1.0);
-    engine.state->init();
-    engine.state->startGame();
-    MapStateController& map = *engine.state->getMapStateController();
-    for (int tick = 0; tick < LANDING_TICKS; ++tick) {
-        engine.events->pollEvents();
-        map.gameTick();
-    }
+    MapStateController& map = startGameAndLand(engine, LANDING_TICKS);
 
     Texture sky(engine.controller.get());
     sky.load("SKY1.tga", GL_REPEAT, GL_REPEAT);

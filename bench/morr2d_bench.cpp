@@ -13,11 +13,10 @@
 #include <numeric>
 #include <physfs.h>
 #include <random>
-#include <unistd.h>
 #include <vector>
 
 #include "AppStuff/MapController.h"
-#include "AppStuff/MapStateController.h"
+#include "BenchGame.h"
 #include "Entities/Items/E_Shotgun.h"
 #include "Entities/Level/E_Wall.h"
 #include "TestEngine.h"
@@ -111,19 +110,10 @@ std::vector<double> timeFrames(const std::function<void()>& frame) {
 } // namespace
 
 int main() {
-    if (chdir(RUN_DIR) != 0) {
-        std::fprintf(stderr, "cannot enter %s\n", RUN_DIR);
+    if (!enterRunDirectory())
         return 1;
-    }
     TestEngine engine;
-    engine.controller->setTickFraction(1.0);
-    engine.state->init();
-    engine.state->startGame();
-    MapStateController& state = *engine.state->getMapStateController();
-    for (int tick = 0; tick < LANDING_TICKS; ++tick) {
-        engine.events->pollEvents();
-        state.gameTick();
-    }
+    MapStateController& state = startGameAndLand(engine, LANDING_TICKS);
     benchQueries(*state.getMapController());
     benchDebris(engine);
 

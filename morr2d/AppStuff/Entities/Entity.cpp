@@ -24,10 +24,7 @@ Entity::Entity(MapController* mapController, double x, double y, double bboxL, d
       m_drawCounter(0), m_filedBox{0, 0, 0, 0} {
     setDepth(depth);
     m_mapController->entityAdd(this, &m_pointer);
-    calcAboxU();
-    calcAboxD();
-    calcAboxL();
-    calcAboxR();
+    calcAboxes();
     m_aboxU_last = m_aboxU;
     m_aboxD_last = m_aboxD;
     m_aboxL_last = m_aboxL;
@@ -94,10 +91,7 @@ void Entity::setXY(double x, double y) {
     savePosition();
     m_x = x;
     m_y = y;
-    calcAboxU();
-    calcAboxD();
-    calcAboxL();
-    calcAboxR();
+    calcAboxes();
     refileIfChunksChanged();
 }
 
@@ -135,27 +129,15 @@ void Entity::setBbox(double left, double up, double right, double down) {
     m_bboxU = up;
     m_bboxR = right;
     m_bboxD = down;
-    calcAboxU();
-    calcAboxD();
-    calcAboxL();
-    calcAboxR();
+    calcAboxes();
     refileIfChunksChanged();
 }
 
 void Entity::setBboxXY(double x, double y, double left, double up, double right, double down) {
     savePosition();
-    saveEdges();
     m_x = x;
     m_y = y;
-    m_bboxL = left;
-    m_bboxU = up;
-    m_bboxR = right;
-    m_bboxD = down;
-    calcAboxU();
-    calcAboxD();
-    calcAboxL();
-    calcAboxR();
-    refileIfChunksChanged();
+    setBbox(left, up, right, down);
 }
 
 unsigned Entity::calcAboxU() {
@@ -176,6 +158,13 @@ unsigned Entity::calcAboxL() {
 unsigned Entity::calcAboxR() {
     m_aboxR_last = m_aboxR;
     return m_aboxR = chunkIndexOf(m_x + m_bboxR);
+}
+
+void Entity::calcAboxes() {
+    calcAboxU();
+    calcAboxD();
+    calcAboxL();
+    calcAboxR();
 }
 
 bool Entity::diffAbox() const {

@@ -84,6 +84,7 @@ class Entity : public Drawable {
     unsigned calcAboxD();
     unsigned calcAboxL();
     unsigned calcAboxR();
+    void calcAboxes();
     bool diffAbox() const;
 
   protected:
