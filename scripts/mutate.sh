@@ -4,7 +4,7 @@
 # but the end-to-end ones, prints whether the tests killed the mutant or it
 # survived, and restores the file.
 #
-#   scripts/mutate.sh [--only REGEX] [--build DIR] [--check] [MUTANT_FILE]
+#   scripts/mutate.sh [--only REGEX] [--build DIR] [--check] [--quick] [MUTANT_FILE]
 #
 # MUTANT_FILE (default scripts/mutants.txt) holds blocks separated by blank
 # lines; "file:" carries over to the blocks after it until the next one:
@@ -13,9 +13,11 @@
 #   from: text that occurs exactly once in the file
 #   to: its replacement (may be empty: the text is dropped)
 #   | a further line of the "from:" or "to:" above it
-#   tests: optional ctest regex of the tests to try first
+#   tests: labels (a ctest -L regex; each test carries its folder's name)
+#          of the tests to try first
 # --only runs the mutants whose file or description matches REGEX; --check
-# only tries whether each mutant still applies, without building.
+# only tries whether each mutant still applies, without building; --quick
+# runs only the tests a mutant names, not every other test after them.
 # The results also go to <build>/mutants-result.txt. Exits 0 whatever
 # survives: the list is for reading, not a verdict.
 set -euo pipefail
@@ -24,20 +26,23 @@ cd "$(dirname "$0")/.."
 build=build
 only=
 check=
+quick=
 data=scripts/mutants.txt
 while [ $# -gt 0 ]; do
   case "$1" in
     --only) only=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --check) check=1; shift ;;
-    -h | --help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --quick) quick=1; shift ;;
+    -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
     *) data=$1; shift ;;
   esac
 done
 
 # Windows need a display; without one the whole run moves onto a virtual one.
 if [ -z "${DISPLAY:-}" ] && [ -z "$check" ]; then
-  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --build "$build" ${only:+--only "$only"} "$data"
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --build "$build" ${only:+--only "$only"} \
+    ${quick:+--quick} "$data"
 fi
 
 [ -f "$build/CMakeCache.txt" ] || scripts/build.sh "$build" >/dev/null
@@ -55,8 +60,8 @@ tests_pass() {
   local first=$1
   local ctest=(ctest --test-dir "$build" --timeout 120 -j "$(nproc)" --stop-on-failure -Q)
   if [ -n "$first" ]; then
-    "${ctest[@]}" -LE e2e -R "$first" >/dev/null 2>&1 || return 1
-    "${ctest[@]}" -LE e2e -E "$first" >/dev/null 2>&1
+    "${ctest[@]}" -L "$first" -LE e2e >/dev/null 2>&1 || return 1
+    [ -n "$quick" ] || "${ctest[@]}" -LE "e2e|$first" >/dev/null 2>&1
   else
     "${ctest[@]}" -LE e2e >/dev/null 2>&1
   fi
