@@ -13,8 +13,8 @@
 #   from: text that occurs exactly once in the file
 #   to: its replacement (may be empty: the text is dropped)
 #   | a further line of the "from:" or "to:" above it
-#   tests: labels (a ctest -L regex; each test carries its folder's name)
-#          of the tests to try first
+#   tests: the folders of the tests to try first, as an extended regex
+#          matched against each test program's folder (contacts|characters)
 # --only runs the mutants whose file or description matches REGEX; --check
 # only tries whether each mutant still applies, without building; --quick
 # runs only the tests a mutant names, not every other test after them.
@@ -53,18 +53,52 @@ current=
 trap '[ -n "$current" ] && cp "$backup" "$current"; rm -f "$backup"' EXIT
 
 build_quietly() {
-  cmake --build "$build" --parallel "$(nproc)" >"$build/mutant-build.log" 2>&1
+  cmake --build "$build" --parallel "$(nproc)" "$@" >"$build/mutant-build.log" 2>&1
+}
+
+# "number<TAB>program" of every test ctest knows, in ctest's numbering.
+test_table() {
+  ctest --test-dir "$build" --show-only=json-v1 |
+    awk '/"command" :/ { getline; getline; gsub(/[ ",]/, ""); print ++n "\t" $0 }'
+}
+
+# Numbers of the tests whose program lies in a folder matching $1 (an
+# extended regex), or in none when $2 is "not"; the end-to-end tests never.
+tests_in() {
+  test_table | awk -F '\t' -v folders="/($1)/[^/]*$" -v not="${2:-}" \
+    '$2 !~ /\/e2e\/[^\/]*$/ && (($2 ~ folders) != (not == "not")) { print $1 }'
+}
+
+run_tests() {
+  [ $# -gt 0 ] || return 0
+  local list
+  list=$(printf '%s,' "$@")
+  ctest --test-dir "$build" --timeout 120 -j "$(nproc)" --stop-on-failure -Q \
+    -I "0,0,0,${list%,}" >/dev/null 2>&1
+}
+
+# Builds what the tests to be run need: with --quick only the programs of the
+# named tests, which spares relinking every game, tool and benchmark.
+build_for() {
+  local first=$1 programs=()
+  if [ -n "$quick" ] && [ -n "$first" ]; then
+    mapfile -t programs < <(test_table | awk -F '\t' -v folders="/($first)/[^/]*$" \
+      '$2 ~ folders { n = split($2, part, "/"); print part[n] }' | sort -u)
+  fi
+  build_quietly ${programs[@]:+--target "${programs[@]}"}
 }
 
 tests_pass() {
-  local first=$1
-  local ctest=(ctest --test-dir "$build" --timeout 120 -j "$(nproc)" --stop-on-failure -Q)
+  local first=$1 named=() rest=()
   if [ -n "$first" ]; then
-    "${ctest[@]}" -L "$first" -LE e2e >/dev/null 2>&1 || return 1
-    [ -n "$quick" ] || "${ctest[@]}" -LE "e2e|$first" >/dev/null 2>&1
+    mapfile -t named < <(tests_in "$first")
+    run_tests "${named[@]}" || return 1
+    [ -z "$quick" ] || return 0
+    mapfile -t rest < <(tests_in "$first" not)
   else
-    "${ctest[@]}" -LE e2e >/dev/null 2>&1
+    mapfile -t rest < <(tests_in "^$" not)
   fi
+  run_tests "${rest[@]}"
 }
 
 report() {
@@ -101,7 +135,7 @@ run_mutant() {
     report applies "$file" "$what"
     return 0
   fi
-  if ! build_quietly; then
+  if ! build_for "$first"; then
     report invalid "$file" "$what (does not build)"
   elif tests_pass "$first"; then
     report survived "$file" "$what"
