@@ -172,7 +172,8 @@ while IFS= read -r line || [ -n "$line" ]; do
 done <"$data"
 flush
 
-# Leave the build as the sources are.
-[ -n "$check" ] || build_quietly || true
+# Leave the build as the sources are (a quick run leaves that to the next
+# build, which may be a long one after a mutant in a widely used header).
+[ -n "$check$quick" ] || build_quietly || true
 echo "killed $(grep -c '^killed' "$results" || true), survived $(grep -c '^survived' "$results" || true)," \
   "stale $(grep -c "^stale" "$results" || true), invalid $(grep -c "^invalid" "$results" || true)${check:+, applies $(grep -c "^applies" "$results" || true)}"
