@@ -1,0 +1,297 @@
+#!/usr/bin/env bash
+# Renews the pictures in docs/pictures/ that the README shows: run it after a
+# change that alters what the games look like, and commit what it writes.
+#   scripts/pictures.sh
+# It builds both games, their assets and levelcheck into build/, plays each
+# real program on a virtual X server of its own with real key presses (the
+# way a player would, so the pictures show what a player sees), saves
+# screenshots and a short animation of cragmoor, quits each game with F10
+# and fails unless it exits with status 0. Then it draws the level's outline
+# (and the player's reach, where levelcheck can) with levelcheck.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/docs/pictures
+
+# ImageMagick turns the window dumps into PNG and GIF; pngquant, optipng and
+# gifsicle keep the committed files small; Python records the animation.
+scripts/setup.sh imagemagick pngquant optipng gifsicle python3
+cmake -S . -B build >/dev/null
+echo "Building cragmoor, morr2d, their assets and levelcheck into build/ ..."
+cmake --build build --parallel "$(nproc)" --target cragmoor morr2d assets levelcheck >/dev/null
+mkdir -p "$out"
+work=$(mktemp -d)
+
+# A display number nobody uses.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+# Without a runtime directory the GL driver complains on standard error.
+export XDG_RUNTIME_DIR=$work
+game_pid=
+recorder_pid=
+cleanup() {
+  [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# start <program>: runs it from the run directory and finds its window.
+start() {
+  program=$1
+  (cd build/run && exec "./$program") >/dev/null 2>"$work/$program.stderr" &
+  game_pid=$!
+  window=
+  for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  if [ -z "$window" ]; then
+    echo "$program opened no window" >&2
+    cat "$work/$program.stderr" >&2
+    exit 1
+  fi
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
+# drawn: waits until the window shows more than a cleared screen (the first
+# frames take a while on a busy machine), at most 60 s.
+drawn() {
+  for _ in $(seq 120); do
+    xwd -silent -id "$window" >"$work/drawn.xwd"
+    [ "$(convert "$work/drawn.xwd" -format %k info:)" -gt 16 ] && return
+    sleep 0.5
+  done
+  echo "$program drew nothing within 60 s" >&2
+  exit 1
+}
+
+# quit: F10, and the program must end with status 0 within 30 s.
+quit() {
+  xdotool keyup a keyup d keyup w keyup s
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key F10
+  for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=
+  if [ "$status" -ne 0 ]; then
+    echo "$program exited with status $status" >&2
+    cat "$work/$program.stderr" >&2
+    exit 1
+  fi
+}
+
+# shot <name>: the game's window as it is now; made into a small PNG in
+# docs/pictures by `develop` once the game has ended, so that the play is
+# not held up.
+shot() {
+  mkdir -p "$work/shots"
+  xwd -silent -id "$window" >"$work/shots/$1.xwd"
+}
+
+develop() {
+  local dump name
+  for dump in "$work"/shots/*.xwd; do
+    name=$(basename "$dump" .xwd)
+    convert "$dump" "$work/$name.png"
+    small_png "$work/$name.png" "$out/$name.png"
+    echo "  $name.png"
+  done
+  rm -r "$work/shots"
+}
+
+# small_png <from> <to>: fewer colours where the eye does not miss them,
+# then the tightest lossless packing.
+small_png() {
+  pngquant --force --skip-if-larger --quality 60-90 --speed 1 --strip --output "$2" "$1" ||
+    cp "$1" "$2"
+  optipng -quiet -o2 "$2"
+}
+
+# hold <key> <seconds>
+hold() {
+  xdotool keydown "$1"
+  sleep "$2"
+  xdotool keyup "$1"
+}
+
+# record <seconds>: the window's pictures for that long from the first, as
+# many as the machine manages (at most about 15 a second), each new one
+# written as a PPM named by the time it was taken (in ns), so that the
+# animation keeps the game's own pace. One process asks the X server for all
+# of them: starting xwd for each gets only a frame or two a second on a busy
+# machine. Run it in the background and wait for the first frame (recording)
+# before pressing keys: Python itself can take seconds to start there.
+record() {
+  mkdir -p "$work/frames"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  python3 - "$window" "$WIDTH" "$HEIGHT" "$1" "$work/frames" <<'PYTHON'
+import ctypes, sys, time
+
+window, width, height, seconds, folder = sys.argv[1:]
+width, height = int(width), int(height)
+x11 = ctypes.CDLL("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XGetImage.restype = ctypes.c_void_p
+x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                          ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+
+
+class XImage(ctypes.Structure):  # the leading fields of Xlib's XImage
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int),
+                ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int),
+                ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
+
+
+ALL_PLANES, Z_PIXMAP = 0xFFFFFFFF, 2
+display = x11.XOpenDisplay(None)
+end = None
+previous = None
+while end is None or time.monotonic() < end:
+    end = end or time.monotonic() + float(seconds)
+    taken = time.time_ns()
+    pointer = x11.XGetImage(display, int(window), 0, 0, width, height, ALL_PLANES, Z_PIXMAP)
+    image = XImage.from_address(pointer)
+    # The virtual display's 24-bit visual: 4 bytes a pixel, blue first.
+    assert image.bits_per_pixel == 32 and image.bytes_per_line == 4 * width
+    raw = ctypes.string_at(image.data, 4 * width * height)
+    x11.XFree(ctypes.c_void_p(image.data))
+    x11.XFree(ctypes.c_void_p(pointer))
+    if raw != previous:  # a repeated picture only lengthens the one before
+        rgb = bytearray(3 * width * height)
+        rgb[0::3], rgb[1::3], rgb[2::3] = raw[2::4], raw[1::4], raw[0::4]
+        with open("%s/%d.ppm" % (folder, taken), "wb") as frame:
+            frame.write(b"P6 %d %d 255\n" % (width, height) + rgb)
+        previous = raw
+    time.sleep(0.06)
+PYTHON
+}
+
+recording() {
+  for _ in $(seq 600); do
+    compgen -G "$work/frames/*.ppm" >/dev/null && return
+    kill -0 "$recorder_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "the recorder took no picture" >&2
+  exit 1
+}
+
+# animate <name>: the recorded dumps as a looping GIF at half size, each
+# frame shown for as long as it was on screen.
+animate() {
+  local frames=("$work"/frames/*.ppm) args=() delay=10 i stamp next
+  for ((i = 0; i < ${#frames[@]}; i++)); do
+    if ((i + 1 < ${#frames[@]})); then
+      stamp=$(basename "${frames[i]}" .ppm)
+      next=$(basename "${frames[i + 1]}" .ppm)
+      delay=$(((next - stamp) / 10000000))
+    fi
+    args+=(-delay "$delay" "${frames[i]}")
+  done
+  convert "${args[@]}" -resize 50% -loop 0 -layers Optimize "$work/$1.gif"
+  gifsicle -O3 --lossy=40 --colors 128 "$work/$1.gif" -o "$out/$1.gif"
+  echo "  $1.gif (${#frames[@]} frames)"
+}
+
+# at <seconds>: sleeps until that long after the walk began. The world runs
+# on the clock, so the times below follow the recorded play-through in
+# tests/characters/level_playthrough.txt at 30 ticks a second.
+at() {
+  sleep "$(awk -v due="$1" -v began="$walk_began" -v now="$(date +%s%N)" \
+    'BEGIN { d = due - (now - began) / 1e9; print (d > 0 ? d : 0) }')"
+}
+
+echo "Playing cragmoor:"
+start cragmoor
+# The crosshair aims ahead and up, clear of the player at the middle.
+xdotool mousemove --window "$window" 560 230
+drawn
+# The player falls for two seconds onto the floor.
+sleep 2.5
+shot cragmoor-start
+record 6 &
+recorder_pid=$!
+recording
+walk_began=$(date +%s%N)
+xdotool keydown d
+at 2.5
+hold w 0.6
+# On the plateau after ten seconds, and a jump there.
+at 9.5
+shot cragmoor-plateau
+xdotool keydown w
+at 10
+shot cragmoor-jump
+xdotool keyup w
+# Into the pit after 21 seconds, up its three steps with a jump every other
+# 20 ticks, and on into the cave under the island after 32.
+at 18
+while [ "$(date +%s%N)" -lt $((walk_began + 28 * 1000000000)) ]; do
+  hold w 0.67
+  sleep 0.67
+done
+at 32
+shot cragmoor-cave
+quit
+wait "$recorder_pid"
+recorder_pid=
+develop
+animate cragmoor
+
+echo "Playing morr2d:"
+start morr2d
+xdotool mousemove --window "$window" 900 300
+drawn
+# The player falls from its start onto the tile below in half a second.
+sleep 1.5
+shot morr2d-start
+# The player jumps off to the right, aiming up; with the pointer up and to
+# the right the view stays at the level's corner.
+xdotool mousemove --window "$window" 700 150
+xdotool keydown d keydown w
+sleep 0.35
+shot morr2d-jump
+xdotool keyup w keyup d
+quit
+develop
+
+echo "Drawing the level with levelcheck:"
+levelcheck=$root/build/tools/levelcheck/levelcheck
+# draw <name> [levelcheck options...]: warnings (status 2) still draw.
+draw() {
+  local name=$1 status=0
+  shift
+  (cd build/run && "$levelcheck" legitLevel.obj "$@" --picture "$work/$name.png") \
+    >"$work/levelcheck.out" 2>&1 || status=$?
+  if [ "$status" -ne 0 ] && [ "$status" -ne 2 ]; then
+    cat "$work/levelcheck.out" >&2
+    exit 1
+  fi
+  small_png "$work/$name.png" "$out/$name.png"
+  echo "  $name.png"
+}
+draw level-outline
+if "$levelcheck" 2>&1 | grep -q -- --reach; then
+  draw reach --reach
+else
+  echo "  reach.png skipped: this levelcheck has no --reach"
+fi
+
+# The README's pictures are committed, so they are kept small.
+ls -l "$out" | awk 'NR > 1 { printf "  %-24s %4d KB\n", $9, $5 / 1024 }'
+too_large=$(find "$out" \( -name '*.png' -size +300k \) -o \( -name '*.gif' -size +2048k \))
+[ -z "$too_large" ] || { echo "too large for the repository: $too_large" >&2; exit 1; }
