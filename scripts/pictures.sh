@@ -190,8 +190,10 @@ recording() {
   exit 1
 }
 
-# animate <name>: the recorded dumps as a looping GIF at half size, each
-# frame shown for as long as it was on screen.
+# animate <name>: the recorded frames as a looping GIF, each shown for as
+# long as it was on screen. It shows the middle of the window at full size,
+# where the view keeps the player: the player is small, and at half size it
+# would be lost.
 animate() {
   local frames=("$work"/frames/*.ppm) args=() delay=10 i stamp next
   for ((i = 0; i < ${#frames[@]}; i++)); do
@@ -202,7 +204,8 @@ animate() {
     fi
     args+=(-delay "$delay" "${frames[i]}")
   done
-  convert "${args[@]}" -resize 50% -loop 0 -layers Optimize "$work/$1.gif"
+  convert "${args[@]}" -gravity center -crop 60%x60%+0+0 +repage -loop 0 -layers Optimize \
+    "$work/$1.gif"
   gifsicle -O3 --lossy=40 --colors 128 "$work/$1.gif" -o "$out/$1.gif"
   echo "  $1.gif (${#frames[@]} frames)"
 }
@@ -223,18 +226,22 @@ drawn
 # The player falls for two seconds onto the floor.
 sleep 2.5
 shot cragmoor-start
-record 6 &
+record 8 &
 recorder_pid=$!
 recording
 walk_began=$(date +%s%N)
 xdotool keydown d
 at 2.5
 hold w 0.6
-# On the plateau after ten seconds, and a jump there.
+at 6.5
+hold w 0.6
+# On the plateau after ten seconds, under the slab above it; a jump past
+# the slab, where the sky is open.
 at 9.5
 shot cragmoor-plateau
+at 11.5
 xdotool keydown w
-at 10
+at 11.9
 shot cragmoor-jump
 xdotool keyup w
 # Into the pit after 21 seconds, up its three steps with a jump every other
