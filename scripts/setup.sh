@@ -51,5 +51,7 @@ step() {
 }
 
 step "Updating the package lists" "${apt[@]}" update
-step "Installing ${#missing[@]} packages (${missing[*]})" \
+count="${#missing[@]} packages"
+[ ${#missing[@]} -eq 1 ] && count="1 package"
+step "Installing $count (${missing[*]})" \
   "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
