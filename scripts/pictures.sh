@@ -17,8 +17,9 @@ out=$root/docs/pictures
 # gifsicle keep the committed files small; Python records the animation.
 scripts/setup.sh imagemagick pngquant optipng gifsicle python3
 cmake -S . -B build >/dev/null
-echo "Building cragmoor, morr2d, their assets and levelcheck into build/ ..."
+printf 'Building cragmoor, morr2d, their assets and levelcheck into build/ ... '
 cmake --build build --parallel "$(nproc)" --target cragmoor morr2d assets levelcheck >/dev/null
+echo "done ($SECONDS s in all)"
 mkdir -p "$out"
 work=$(mktemp -d)
 
@@ -36,8 +37,8 @@ export XDG_RUNTIME_DIR=$work
 game_pid=
 recorder_pid=
 cleanup() {
-  [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  if [ -n "$recorder_pid" ]; then kill "$recorder_pid" 2>/dev/null || true; fi
+  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
   kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -208,6 +209,9 @@ animate() {
     "$work/$1.gif"
   gifsicle -O3 --lossy=40 --colors 128 "$work/$1.gif" -o "$out/$1.gif"
   echo "  $1.gif (${#frames[@]} frames)"
+  # A busy machine draws and records only a few frames a second.
+  [ "${#frames[@]}" -ge 40 ] ||
+    echo "  (few frames: the machine was busy; run again when it is quieter for a smoother one)"
 }
 
 # at <seconds>: sleeps until that long after the walk began. The world runs
@@ -218,7 +222,7 @@ at() {
     'BEGIN { d = due - (now - began) / 1e9; print (d > 0 ? d : 0) }')"
 }
 
-echo "Playing cragmoor:"
+echo "Playing cragmoor ($SECONDS s in all):"
 start cragmoor
 # The crosshair aims ahead and up, clear of the player at the middle.
 xdotool mousemove --window "$window" 560 230
@@ -259,24 +263,26 @@ recorder_pid=
 develop
 animate cragmoor
 
-echo "Playing morr2d:"
+echo "Playing morr2d ($SECONDS s in all):"
 start morr2d
 xdotool mousemove --window "$window" 900 300
 drawn
 # The player falls from its start onto the tile below in half a second.
 sleep 1.5
 shot morr2d-start
-# The player jumps off to the right, aiming up; with the pointer up and to
-# the right the view stays at the level's corner.
-xdotool mousemove --window "$window" 700 150
-xdotool keydown d keydown w
-sleep 0.35
-shot morr2d-jump
-xdotool keyup w keyup d
+# By now the shotgun has fallen onto the tile under it and lies still (it
+# draws nothing, so no picture shows it). The player crouches and aims up to
+# the left, a pose that holds still however late the picture is taken; with
+# the pointer up there the view stays at the level's corner.
+xdotool mousemove --window "$window" 40 60
+xdotool keydown s
+sleep 1
+shot morr2d-crouch
+xdotool keyup s
 quit
 develop
 
-echo "Drawing the level with levelcheck:"
+echo "Drawing the level with levelcheck ($SECONDS s in all):"
 levelcheck=$root/build/tools/levelcheck/levelcheck
 # draw <name> [levelcheck options...]: warnings (status 2) still draw.
 draw() {
@@ -292,13 +298,16 @@ draw() {
   echo "  $name.png"
 }
 draw level-outline
-if "$levelcheck" 2>&1 | grep -q -- --reach; then
-  draw reach --reach
-else
-  echo "  reach.png skipped: this levelcheck has no --reach"
-fi
+usage=$("$levelcheck" 2>&1 || true)
+case $usage in
+  *--reach*) draw reach --reach ;;
+  *) echo "  reach.png skipped: this levelcheck has no --reach" ;;
+esac
 
 # The README's pictures are committed, so they are kept small.
-ls -l "$out" | awk 'NR > 1 { printf "  %-24s %4d KB\n", $9, $5 / 1024 }'
+echo "Pictures in docs/pictures ($SECONDS s in all):"
+for picture in "$out"/*; do
+  printf '  %-24s %5d KB\n' "$(basename "$picture")" $(($(stat -c %s "$picture") / 1024))
+done
 too_large=$(find "$out" \( -name '*.png' -size +300k \) -o \( -name '*.gif' -size +2048k \))
 [ -z "$too_large" ] || { echo "too large for the repository: $too_large" >&2; exit 1; }
