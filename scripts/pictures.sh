@@ -22,28 +22,28 @@ cmake --build build --parallel "$(nproc)" --target cragmoor morr2d assets levelc
 echo "done ($SECONDS s in all)"
 mkdir -p "$out"
 work=$(mktemp -d)
-
-# A display number nobody uses.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-# Without a runtime directory the GL driver complains on standard error.
-export XDG_RUNTIME_DIR=$work
+xvfb_pid=
 game_pid=
 recorder_pid=
 cleanup() {
-  if [ -n "$recorder_pid" ]; then kill "$recorder_pid" 2>/dev/null || true; fi
-  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-  kill "$xvfb_pid" 2>/dev/null || true
+  for pid in "$recorder_pid" "$game_pid" "$xvfb_pid"; do
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A virtual display of our own: Xvfb picks a free number itself and tells it,
+# so that nothing here lands on another program's display.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "the virtual display did not start" >&2; exit 1; }
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+# Without a runtime directory the GL driver complains on standard error.
+export XDG_RUNTIME_DIR=$work
 
 # start <program>: runs it from the run directory and finds its window.
 start() {
@@ -83,6 +83,10 @@ quit() {
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key F10
   for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game_pid" 2>/dev/null; then
+    echo "$program did not end within 30 s of F10" >&2
+    exit 1
+  fi
   local status=0
   wait "$game_pid" || status=$?
   game_pid=
@@ -120,7 +124,7 @@ small_png() {
   optipng -quiet -o2 "$2"
 }
 
-# hold <key> <seconds>
+# hold <key> <seconds>: a key pressed for that long.
 hold() {
   xdotool keydown "$1"
   sleep "$2"
@@ -181,6 +185,7 @@ while end is None or time.monotonic() < end:
 PYTHON
 }
 
+# recording: waits for the recorder's first frame.
 recording() {
   for _ in $(seq 600); do
     compgen -G "$work/frames/*.ppm" >/dev/null && return
@@ -248,8 +253,9 @@ xdotool keydown w
 at 11.9
 shot cragmoor-jump
 xdotool keyup w
-# Into the pit after 21 seconds, up its three steps with a jump every other
-# 20 ticks, and on into the cave under the island after 32.
+# Into the pit after 21 seconds and up its three steps, jumping every other
+# 20 ticks from a little before, then on into the cave under the island,
+# reached after 32 seconds.
 at 18
 while [ "$(date +%s%N)" -lt $((walk_began + 28 * 1000000000)) ]; do
   hold w 0.67
