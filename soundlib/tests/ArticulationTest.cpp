@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -27,8 +27,7 @@ std::vector<float> playNote(const DlsInstrument& instrument, int key, double hol
 // Level in dB of the window centred on `seconds`, relative to `reference`.
 double levelAt(const std::vector<float>& left, double seconds, double reference) {
     const double from = seconds - kWindow / 2;
-    return 20.0 * std::log10(std::max(rmsOf(slice(left, from, from + kWindow)), 1e-8)) -
-           reference;
+    return 20.0 * std::log10(std::max(rmsOf(slice(left, from, from + kWindow)), 1e-8)) - reference;
 }
 
 std::string printed(const std::vector<float>& left) {

@@ -165,8 +165,9 @@ unsigned long long DrivenSystem::now(void* self) {
 }
 
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
-    auto& captured = static_cast<DrivenSystem*>(self)->captured_;
-    captured.insert(captured.end(), frames, frames + count * channels);
+    auto* driven = static_cast<DrivenSystem*>(self);
+    driven->capturedChannels_ = channels;
+    driven->captured_.insert(driven->captured_.end(), frames, frames + count * channels);
 }
 
 double estimatePitch(const std::vector<float>& samples, int sampleRate, double lowHz,

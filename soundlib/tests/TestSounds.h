@@ -59,6 +59,8 @@ class DrivenSystem {
     bool isPlaying(FMOD_CHANNEL* channel);
     // Frames captured so far (interleaved stereo), then forgotten.
     std::vector<float> takeCaptured();
+    // The channel count of the last block the mixer made.
+    int capturedChannels() const { return capturedChannels_; }
 
   private:
     static unsigned long long now(void* self);
@@ -67,6 +69,7 @@ class DrivenSystem {
     FMOD_SYSTEM* system_ = nullptr;
     unsigned long long micros_ = 0;
     std::vector<float> captured_;
+    int capturedChannels_ = 0;
     std::vector<std::unique_ptr<Bytes>> kept_;
 };
 
