@@ -41,6 +41,16 @@ struct SampleHeader {
     std::uint8_t rootKey;
 };
 
+// Grows `out` by resizing and copying: GCC 12's -O3 inliner misjudges the
+// bounds of small range inserts into a vector and warns.
+void append(Bytes& out, const void* data, std::size_t size) {
+    const std::size_t at = out.size();
+    out.resize(at + size);
+    if (size > 0) {
+        std::memcpy(out.data() + at, data, size);
+    }
+}
+
 void put16(Bytes& out, std::uint32_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
@@ -54,21 +64,22 @@ void put32(Bytes& out, std::uint32_t value) {
 void putName(Bytes& out, const std::string& name) {
     char field[20] = {};
     std::memcpy(field, name.data(), std::min<std::size_t>(name.size(), 19));
-    out.insert(out.end(), field, field + 20);
+    append(out, field, sizeof field);
 }
 
 void putChunk(Bytes& out, const char* id, const Bytes& body) {
-    out.insert(out.end(), id, id + 4);
+    append(out, id, 4);
     put32(out, static_cast<std::uint32_t>(body.size()));
-    out.insert(out.end(), body.begin(), body.end());
+    append(out, body.data(), body.size());
     if (body.size() & 1u) {
         out.push_back(0);
     }
 }
 
 Bytes list(const char* type, const Bytes& body) {
-    Bytes out(type, type + 4);
-    out.insert(out.end(), body.begin(), body.end());
+    Bytes out;
+    append(out, type, 4);
+    append(out, body.data(), body.size());
     return out;
 }
 
@@ -254,7 +265,7 @@ Bytes Builder::sampleData() const {
         for (std::int16_t sample : bank_.waves[wave].samples) {
             put16(smpl, static_cast<std::uint16_t>(sample));
         }
-        smpl.insert(smpl.end(), kSampleGap * 2, 0);
+        smpl.resize(smpl.size() + kSampleGap * 2);
     }
     Bytes body;
     putChunk(body, "smpl", smpl);
@@ -289,10 +300,10 @@ Bytes Builder::presetData() const {
     put16(phdr, 0);
     put16(phdr, 0);
     put16(phdr, static_cast<std::uint32_t>(presets));
-    phdr.insert(phdr.end(), 12, 0);
+    phdr.resize(phdr.size() + 12);
     put16(pbag, static_cast<std::uint32_t>(presets));
     put16(pbag, 0);
-    pgen.insert(pgen.end(), 4, 0);
+    pgen.resize(pgen.size() + 4);
     Bytes body;
     putChunk(body, "phdr", phdr);
     putChunk(body, "pbag", pbag);
@@ -330,8 +341,8 @@ Bytes Builder::instrumentData() const {
     }
     put16(ibag, static_cast<std::uint32_t>(generators));
     put16(ibag, static_cast<std::uint32_t>(modulators));
-    imod.insert(imod.end(), 10, 0);
-    igen.insert(igen.end(), 4, 0);
+    imod.resize(imod.size() + 10);
+    igen.resize(igen.size() + 4);
     for (const SampleHeader& s : samples_) {
         putName(shdr, "wave " + std::to_string(s.wave));
         for (std::uint32_t value : {s.start, s.end, s.loopStart, s.loopEnd, s.rate}) {
@@ -343,7 +354,7 @@ Bytes Builder::instrumentData() const {
         put16(shdr, 1); // mono
     }
     putName(shdr, "EOS");
-    shdr.insert(shdr.end(), 26, 0);
+    shdr.resize(shdr.size() + 26);
     Bytes body;
     putChunk(body, "inst", inst);
     putChunk(body, "ibag", ibag);
@@ -378,9 +389,9 @@ bool Builder::write(Bytes& image, std::string& problem) const {
     putChunk(info, "INAM", Bytes(name, name + sizeof name));
     Bytes pdta = presetData();
     const Bytes instruments = instrumentData();
-    pdta.insert(pdta.end(), instruments.begin(), instruments.end());
-    const char formType[] = "sfbk";
-    Bytes form(formType, formType + 4);
+    append(pdta, instruments.data(), instruments.size());
+    Bytes form;
+    append(form, "sfbk", 4);
     putChunk(form, "LIST", list("INFO", info));
     putChunk(form, "LIST", sampleData());
     putChunk(form, "LIST", list("pdta", pdta));

@@ -37,9 +37,7 @@ class PanAndVolume : public ::testing::TestWithParam<PanCase> {};
 TEST_P(PanAndVolume, EachSideGetsItsShare) {
     const PanCase& c = GetParam();
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(c.channels), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
+    FMOD_CHANNEL* channel = driven.start(toneWav(c.channels), FMOD_CREATESAMPLE, true);
     ASSERT_EQ(FMOD_Channel_SetPan(channel, c.pan), FMOD_OK);
     ASSERT_EQ(FMOD_Channel_SetVolume(channel, c.volume), FMOD_OK);
     ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
@@ -102,10 +100,8 @@ TEST(Loop, LoopingSoundWrapsWithoutAClick) {
     // seam, where a wrong neighbour frame would jump.
     for (FMOD_MODE kind : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
         DrivenSystem driven;
-        FMOD_SOUND* sound = nullptr;
-        ASSERT_EQ(driven.create(toneWav(1, 0.1, 490.0, 44100), FMOD_LOOP_NORMAL | kind, &sound),
-                  FMOD_OK);
-        FMOD_CHANNEL* channel = driven.play(sound);
+        FMOD_CHANNEL* channel =
+            driven.start(toneWav(1, 0.1, 490.0, 44100), FMOD_LOOP_NORMAL | kind);
         driven.advance(0.55);
         EXPECT_TRUE(driven.isPlaying(channel));
         const std::vector<float> left = channelOf(driven.takeCaptured(), 2, 0);
@@ -118,9 +114,7 @@ TEST(Loop, LoopingSoundWrapsWithoutAClick) {
 
 TEST(Pause, PausedChannelIsSilentAndHoldsItsPosition) {
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1, 0.2), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
+    FMOD_CHANNEL* channel = driven.start(toneWav(1, 0.2), FMOD_CREATESAMPLE, true);
     driven.advance(0.2);
     EXPECT_TRUE(driven.isPlaying(channel));
     EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0) << "started paused";

@@ -152,9 +152,7 @@ TEST(NoSoundOutput, FinishesAOneShotOnceItsLengthHasPassedOnTheClock) {
     DrivenSystem driven;
     const Bytes wav =
         encodeWav(sineWave(440.0, 0.5, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(wav, FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
+    FMOD_CHANNEL* channel = driven.start(wav, FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, true);
     ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, 0), FMOD_OK);
     ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
     for (int frame = 0; frame < 29; ++frame) {
@@ -169,9 +167,7 @@ TEST(NoSoundOutput, ChannelsStandStillWhileTheClockDoes) {
     DrivenSystem driven;
     const Bytes wav =
         encodeWav(sineWave(440.0, 0.1, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(wav, FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
+    FMOD_CHANNEL* channel = driven.start(wav, FMOD_CREATESAMPLE);
     for (int i = 0; i < 100; ++i) {
         driven.advance(0.0);
     }

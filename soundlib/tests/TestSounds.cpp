@@ -143,6 +143,13 @@ FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
     return channel;
 }
 
+FMOD_CHANNEL* DrivenSystem::start(const Bytes& bytes, FMOD_MODE mode, bool paused,
+                                  const char* dlsname) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    return sound == nullptr ? nullptr : play(sound, paused);
+}
+
 void DrivenSystem::advance(double seconds) {
     micros_ += static_cast<unsigned long long>(std::llround(seconds * 1e6));
     EXPECT_EQ(FMOD_System_Update(system_), FMOD_OK);

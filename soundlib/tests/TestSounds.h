@@ -54,6 +54,10 @@ class DrivenSystem {
     FMOD_RESULT createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                               const char* dlsname = nullptr);
     FMOD_CHANNEL* play(FMOD_SOUND* sound, bool paused = false);
+    // Creates a sound from a copy of `bytes` and plays it: its channel, or
+    // null (with a failure recorded) when either fails.
+    FMOD_CHANNEL* start(const Bytes& bytes, FMOD_MODE mode, bool paused = false,
+                        const char* dlsname = nullptr);
     // Moves the clock on and updates, capturing what is mixed meanwhile.
     void advance(double seconds);
     bool isPlaying(FMOD_CHANNEL* channel);
