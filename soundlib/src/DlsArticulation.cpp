@@ -62,7 +62,6 @@ constexpr std::uint16_t kConcave = 1;
 // SoundFont modulator source bits.
 constexpr std::uint16_t kModController = 0x0080;
 constexpr std::uint16_t kModConcave = 0x0400;
-constexpr std::uint16_t kModBipolar = 0x0200;
 
 // The generator a destination sets on its own; 0 when it has none.
 std::uint16_t staticGenerator(std::uint16_t destination) {

@@ -13,7 +13,6 @@ namespace soundlib {
 
 namespace {
 
-constexpr int kMaxDepth = 16;
 constexpr std::uint32_t kDrumFlag = 0x80000000u;
 constexpr std::uint32_t kLoopForward = 0;
 constexpr std::uint32_t kLoopRelease = 1;
