@@ -35,8 +35,11 @@ bool childrenOf(const std::uint8_t* data, std::size_t size, std::vector<Chunk>& 
     while (cursor.remaining() >= 8) {
         Chunk chunk;
         chunk.offset = cursor.position();
-        chunk.id.assign(reinterpret_cast<const char*>(cursor.here()), 4);
-        cursor.skip(4);
+        for (int i = 0; i < 4; ++i) {
+            // Named in messages: a damaged id may hold any byte.
+            const char c = static_cast<char>(cursor.u8());
+            chunk.id += c >= ' ' && c <= '~' ? c : '?';
+        }
         const std::uint32_t length = cursor.u32le();
         if (length > cursor.remaining()) {
             problem = "chunk '" + chunk.id + "' runs past its parent";
