@@ -89,8 +89,6 @@ std::string writeTemporaryFile(const std::string& name, const Bytes& bytes);
 // A steady looped sine (amplitude 0.8, 22,050 Hz) sounding `unityNote`
 // unchanged, so only an envelope shapes its level.
 DlsWave loopedSine(int unityNote);
-// A one-shot noise burst of a tenth of a second.
-DlsWave drumHit(int key);
 // Program `program` playing a looped sine at unity note 69 on every key.
 DlsInstrument sineInstrument(int program, const DlsEnvelope& envelope = {});
 // The tests' bank: programs 0 (sine at 69) and 30 (sine at 45, keys up to 60,
