@@ -1,7 +1,8 @@
-// libFuzzer target: DLS banks through our structure check and the
-// synthesizer's bank loader, playing a short song with each.
+// libFuzzer target: DLS banks through our structure check, our reader of
+// instruments, articulation and waves, the SoundFont image made from them
+// and the synthesizer's loader of that image, playing a short song with each.
 #include "FuzzHarness.h"
-#include "MetalSong.h"
+#include "FuzzInputs.h"
 
 #include <cstdio>
 #include <fstream>
@@ -10,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzHarness harness;
-    static const Bytes song = composeMetalSong();
+    static const Bytes song = fuzzSong();
     static const std::string path = "/tmp/soundlib_fuzz_dls_" + std::to_string(getpid()) + ".dls";
     // "RIFF", a length the fuzzer controls, "DLS ".
     std::vector<std::uint8_t> bank = behindMagic("RIFF", 4, data, size);

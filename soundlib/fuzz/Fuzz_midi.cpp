@@ -1,8 +1,7 @@
 // libFuzzer target: Standard MIDI Files through our structure scan and the
-// synthesizer's player, rendered with the generated bank.
-#include "DlsWriter.h"
+// synthesizer's player, rendered with a small bank.
 #include "FuzzHarness.h"
-#include "GmBank.h"
+#include "FuzzInputs.h"
 
 #include <cstdio>
 #include <fstream>
@@ -12,7 +11,7 @@
 namespace {
 
 std::string writeBank() {
-    const Bytes bank = encodeDlsBank("fuzz bank", metalSongInstruments());
+    const Bytes bank = fuzzBank();
     const std::string path = "/tmp/soundlib_fuzz_midi_" + std::to_string(getpid()) + ".dls";
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bank.data()), static_cast<long>(bank.size()));

@@ -58,6 +58,11 @@ class ByteCursor {
         return (high << 16) | u16be();
     }
 
+    std::uint16_t u16le() {
+        const std::uint16_t low = u8();
+        return static_cast<std::uint16_t>(low | (u8() << 8));
+    }
+
     std::uint32_t u32le() {
         std::uint32_t value = 0;
         for (int shift = 0; shift < 32; shift += 8) {

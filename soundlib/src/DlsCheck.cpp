@@ -32,6 +32,10 @@ bool walkChunks(ByteCursor cursor, int depth, Found& found, std::string& problem
         }
         char id[5] = {};
         std::memcpy(id, cursor.here(), 4);
+        // Named in messages: a damaged id may hold any byte.
+        for (int i = 0; i < 4; ++i) {
+            id[i] = id[i] >= ' ' && id[i] <= '~' ? id[i] : '?';
+        }
         cursor.skip(4);
         const std::uint32_t length = cursor.u32le();
         if (length > cursor.remaining()) {

@@ -6,21 +6,40 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <set>
+#include <tuple>
 
 namespace soundlib {
 
 namespace {
 
 // Without the instrument the synthesizer plays a stand-in or nothing at all;
-// either way the song does not sound as written, so say which one is missing.
+// either way the song does not sound as written, so say which one is missing,
+// once per bank and instrument: the game creates the same song again and
+// again. A missing drum kit is replaced by the standard kit, as General MIDI
+// players do (the synthesizer falls back to it on the drum channel).
 void reportMissingInstruments(const MidiSummary& summary, const SynthLease& lease,
                               const std::string& bankPath) {
+    static std::mutex mutex;
+    static std::set<std::tuple<std::string, int, int>> reported;
+    const bool standardKit = lease.hasInstrument(kDrumBank, 0);
     for (const InstrumentUse& use : summary.instruments) {
-        if (!lease.hasInstrument(use.bank, use.program)) {
-            reportProblem(bankPath, "the song asks for bank " + std::to_string(use.bank) +
-                                        " program " + std::to_string(use.program) +
-                                        ", which this sound bank lacks");
+        if (lease.hasInstrument(use.bank, use.program)) {
+            continue;
         }
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!reported.insert({bankPath, use.bank, use.program}).second) {
+                continue;
+            }
+        }
+        std::string line = "the song asks for bank " + std::to_string(use.bank) + " program " +
+                           std::to_string(use.program) + ", which this sound bank lacks";
+        if (use.bank == kDrumBank && standardKit) {
+            line += "; the standard kit (bank 128 program 0) plays instead";
+        }
+        reportProblem(bankPath, line);
     }
 }
 

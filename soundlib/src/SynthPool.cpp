@@ -1,9 +1,12 @@
 // The process-wide pool of FluidSynth synths, and the routing of FluidSynth's
-// log into our own handler (it reports harmless probing failures, such as
-// "Not a SoundFont file" while it tries a DLS bank as a SoundFont first).
+// log into our own handler. A bank reaches a synth as the SoundFont image of
+// what our own reader made of it: FluidSynth never parses the file itself.
 #include "SynthPool.h"
 
+#include "DlsBank.h"
 #include "DlsCheck.h"
+#include "MemoryFonts.h"
+#include "SoundFontImage.h"
 
 #include <cstdio>
 #include <fstream>
@@ -115,10 +118,12 @@ bool createSynth(PoolEntry& entry) {
         entry.settings = nullptr;
         return false;
     }
+    addMemoryFontLoader(entry.settings, entry.synth);
     return true;
 }
 
-FMOD_RESULT readBank(const std::string& path, std::string& key, std::string& problem) {
+// Which bank file this is: its path, size and modification time.
+FMOD_RESULT identifyBank(const std::string& path, std::string& key, std::string& problem) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         problem = "sound bank not found";
@@ -128,30 +133,39 @@ FMOD_RESULT readBank(const std::string& path, std::string& key, std::string& pro
         problem = "not a regular file of a sound bank's size";
         return FMOD_ERR_FILE_BAD;
     }
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
-    if (!file.good() && !file.eof()) {
-        problem = "cannot be read";
-        return FMOD_ERR_FILE_BAD;
-    }
-    if (!checkDlsBank(bytes.data(), bytes.size(), problem)) {
-        return FMOD_ERR_FILE_BAD;
-    }
     key = path + '\n' + std::to_string(info.st_size) + '\n' + std::to_string(info.st_mtim.tv_sec) +
           '.' + std::to_string(info.st_mtim.tv_nsec);
     return FMOD_OK;
 }
 
+// The bank file, checked, read and turned into a SoundFont image.
+bool convertBank(const std::string& path, std::vector<std::uint8_t>& image, std::string& problem) {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        problem = "cannot be read";
+        return false;
+    }
+    DlsBankInfo bank;
+    return checkDlsBank(bytes.data(), bytes.size(), problem) &&
+           readDlsBank(bytes.data(), bytes.size(), bank, problem) &&
+           buildSoundFont(bank, image, problem);
+}
+
 FMOD_RESULT loadBank(PoolEntry& entry, const std::string& path, const std::string& key,
                      std::string& problem) {
+    std::vector<std::uint8_t> image;
+    if (!convertBank(path, image, problem)) {
+        return FMOD_ERR_FILE_BAD;
+    }
     if (entry.fontId >= 0) {
         fluid_synth_sfunload(entry.synth, entry.fontId, 1);
         entry.fontId = -1;
         entry.bankKey.clear();
     }
     clearSynthMessage();
-    const int id = fluid_synth_sfload(entry.synth, path.c_str(), 1);
+    const int id = loadFontFromMemory(entry.synth, image, path);
     if (id == FLUID_FAILED) {
         problem = "the synthesizer cannot load this DLS bank";
         const std::string message = takeSynthMessage();
@@ -183,7 +197,7 @@ FMOD_RESULT leaseSynth(const std::string& bankPath, std::unique_ptr<SynthLease>&
                        std::string& problem) {
     routeSynthLog();
     std::string key;
-    const FMOD_RESULT bankResult = readBank(bankPath, key, problem);
+    const FMOD_RESULT bankResult = identifyBank(bankPath, key, problem);
     if (bankResult != FMOD_OK) {
         return bankResult;
     }

@@ -54,9 +54,7 @@ TEST(ChannelSteal, EndedChannelsAreReusedBeforeAnyIsStolen) {
 
 TEST(StaleHandle, EndedChannelAnswersNotPlayingAndIgnoresChanges) {
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
+    FMOD_CHANNEL* channel = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
     driven.advance(0.2);
     FMOD_BOOL playing = 1;
     EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
@@ -70,11 +68,9 @@ TEST(StaleHandle, EndedChannelAnswersNotPlayingAndIgnoresChanges) {
 
 TEST(StaleHandle, ReusedChannelRejectsTheOldHandle) {
     DrivenSystem driven(1);
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* old = driven.play(sound);
+    FMOD_CHANNEL* old = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
     driven.advance(0.2);
-    FMOD_CHANNEL* fresh = driven.play(sound);
+    FMOD_CHANNEL* fresh = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
     EXPECT_NE(old, fresh);
     FMOD_BOOL playing = 0;
     EXPECT_EQ(FMOD_Channel_IsPlaying(old, &playing), FMOD_ERR_CHANNEL_STOLEN);

@@ -1,5 +1,5 @@
-// What a listener hears of a channel: pan, volume, loops and their seams,
-// pause and release, measured on the mixed output.
+// What a listener hears of a channel: pan laws, volume, loops and their
+// seams, pause and release, measured on the mixed output.
 #include "TestSounds.h"
 #include "WavWriter.h"
 
@@ -10,127 +10,88 @@
 namespace {
 
 constexpr float kAmplitude = 0.5f;
+const double kToneRms = kAmplitude / std::sqrt(2.0);
 
 Bytes toneWav(int channels, double seconds = 0.5, double hz = 440.0, int rate = 48000) {
     return encodeWav(sineWave(hz, seconds, rate, channels, kAmplitude), channels, rate,
                      WavSampleFormat::Float32);
 }
 
-struct Sides {
-    double left;
+std::size_t heardFrames(DrivenSystem& driven) {
+    return audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 1e-4f);
+}
+
+// Mono sounds: left = cos((pan + 1) pi / 4), right = sin(same); stereo
+// sounds: left = min(1, 1 - pan), right = min(1, 1 + pan); both times volume.
+struct PanCase {
+    const char* name;
+    int channels;
+    float pan;
+    float volume;
+    double left; // of the tone's rms
     double right;
 };
 
-Sides sidesAfter(DrivenSystem& driven, double seconds) {
-    driven.advance(seconds);
+class PanAndVolume : public ::testing::TestWithParam<PanCase> {};
+
+TEST_P(PanAndVolume, EachSideGetsItsShare) {
+    const PanCase& c = GetParam();
+    DrivenSystem driven;
+    FMOD_CHANNEL* channel = driven.start(toneWav(c.channels), FMOD_CREATESAMPLE, true);
+    ASSERT_EQ(FMOD_Channel_SetPan(channel, c.pan), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetVolume(channel, c.volume), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+    driven.advance(0.25);
     const std::vector<float> mixed = driven.takeCaptured();
-    return {rmsOf(channelOf(mixed, 2, 0)), rmsOf(channelOf(mixed, 2, 1))};
+    EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 0)), c.left * kToneRms, 0.003);
+    EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 1)), c.right * kToneRms, 0.003);
 }
 
-Sides playPanned(int channels, float pan, float volume = 1.0f) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(driven.create(toneWav(channels), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
-    EXPECT_EQ(FMOD_Channel_SetPan(channel, pan), FMOD_OK);
-    EXPECT_EQ(FMOD_Channel_SetVolume(channel, volume), FMOD_OK);
-    EXPECT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    return sidesAfter(driven, 0.25);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Laws, PanAndVolume,
+    ::testing::Values(PanCase{"MonoFullLeft", 1, -1.0f, 1.0f, 1.0, 0.0},
+                      PanCase{"MonoFullRight", 1, 1.0f, 1.0f, 0.0, 1.0},
+                      PanCase{"MonoCentre", 1, 0.0f, 1.0f, 0.7071, 0.7071},
+                      PanCase{"MonoQuarterLeft", 1, -0.5f, 1.0f, 0.9239, 0.3827},
+                      PanCase{"MonoPanClamped", 1, 7.0f, 1.0f, 0.0, 1.0},
+                      PanCase{"MonoHalfVolume", 1, 0.0f, 0.5f, 0.3536, 0.3536},
+                      PanCase{"StereoFullLeft", 2, -1.0f, 1.0f, 1.0, 0.0},
+                      PanCase{"StereoFullRight", 2, 1.0f, 1.0f, 0.0, 1.0},
+                      PanCase{"StereoHalfRight", 2, 0.5f, 1.0f, 0.5, 1.0},
+                      PanCase{"StereoHalfVolume", 2, 0.0f, 0.5f, 0.5, 0.5},
+                      PanCase{"ZeroVolume", 2, 0.0f, 0.0f, 0.0, 0.0}),
+    [](const ::testing::TestParamInfo<PanCase>& info) { return std::string(info.param.name); });
 
-TEST(Pan, FullLeftSilencesTheRightSide) {
-    for (int channels : {1, 2}) {
-        const Sides sides = playPanned(channels, -1.0f);
-        EXPECT_GT(sides.left, 0.3) << channels << " channels";
-        EXPECT_LT(sides.right, 1e-6) << channels << " channels";
+struct LoopCase {
+    const char* name;
+    FMOD_MODE mode;
+    int loopCount;       // -1: not set
+    double heardSeconds; // of a 0.1 s tone
+};
+
+TEST(Loop, LoopCountDecidesHowOftenTheSoundPlays) {
+    const LoopCase cases[] = {
+        {"loop count 0", FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, 0, 0.1},
+        {"loop count 2, stream", FMOD_LOOP_NORMAL | FMOD_CREATESTREAM, 2, 0.3},
+        {"no loop mode", FMOD_CREATESAMPLE, -1, 0.1},
+        {"no loop mode, loop count 3", FMOD_LOOP_OFF | FMOD_CREATESAMPLE, 3, 0.1},
+    };
+    for (const LoopCase& c : cases) {
+        DrivenSystem driven;
+        FMOD_SOUND* sound = nullptr;
+        ASSERT_EQ(driven.create(toneWav(1, 0.1), c.mode, &sound), FMOD_OK) << c.name;
+        FMOD_CHANNEL* channel = driven.play(sound, true);
+        if (c.loopCount >= 0) {
+            ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, c.loopCount), FMOD_OK);
+        }
+        ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+        driven.advance(c.heardSeconds - 0.01);
+        EXPECT_TRUE(driven.isPlaying(channel)) << c.name;
+        driven.advance(0.3);
+        EXPECT_FALSE(driven.isPlaying(channel)) << c.name;
+        EXPECT_NEAR(static_cast<double>(heardFrames(driven)), c.heardSeconds * kMixRate, 40)
+            << c.name;
     }
-}
-
-TEST(Pan, FullRightSilencesTheLeftSide) {
-    for (int channels : {1, 2}) {
-        const Sides sides = playPanned(channels, 1.0f);
-        EXPECT_LT(sides.left, 1e-6) << channels << " channels";
-        EXPECT_GT(sides.right, 0.3) << channels << " channels";
-    }
-}
-
-TEST(Pan, MonoKeepsItsPowerAcrossThePanRange) {
-    const double full = kAmplitude / std::sqrt(2.0); // rms of the tone
-    for (float pan : {-1.0f, -0.5f, 0.0f, 0.3f, 1.0f}) {
-        const Sides sides = playPanned(1, pan);
-        EXPECT_NEAR(sides.left * sides.left + sides.right * sides.right, full * full, 1e-3)
-            << "pan " << pan;
-    }
-}
-
-TEST(Pan, StereoAtHalfRightHalvesTheLeftSideOnly) {
-    const Sides sides = playPanned(2, 0.5f);
-    EXPECT_NEAR(sides.left / sides.right, 0.5, 0.01);
-    EXPECT_NEAR(sides.right, kAmplitude / std::sqrt(2.0), 0.01);
-}
-
-TEST(Pan, OutOfRangePanIsClamped) {
-    const Sides sides = playPanned(1, 7.0f);
-    EXPECT_LT(sides.left, 1e-6);
-}
-
-TEST(Volume, HalfVolumeHalvesTheAmplitude) {
-    for (int channels : {1, 2}) {
-        const Sides full = playPanned(channels, 0.0f, 1.0f);
-        const Sides half = playPanned(channels, 0.0f, 0.5f);
-        EXPECT_NEAR(half.left / full.left, 0.5, 0.005) << channels << " channels";
-        EXPECT_NEAR(half.right / full.right, 0.5, 0.005) << channels << " channels";
-    }
-}
-
-TEST(Volume, ZeroVolumeIsSilentButKeepsPlaying) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
-    ASSERT_EQ(FMOD_Channel_SetVolume(channel, 0.0f), FMOD_OK);
-    driven.advance(1.0);
-    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
-    EXPECT_TRUE(driven.isPlaying(channel));
-}
-
-TEST(Loop, LoopCountZeroPlaysOnceAndThenStops) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1, 0.1), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound),
-              FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
-    ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, 0), FMOD_OK);
-    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    driven.advance(0.09);
-    EXPECT_TRUE(driven.isPlaying(channel));
-    driven.advance(0.2);
-    EXPECT_FALSE(driven.isPlaying(channel));
-    const std::size_t heard = audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 1e-4f);
-    EXPECT_NEAR(static_cast<double>(heard), 0.1 * kMixRate, 40);
-}
-
-TEST(Loop, LoopCountTwoPlaysThreeTimes) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(2, 0.1), FMOD_LOOP_NORMAL | FMOD_CREATESTREAM, &sound),
-              FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
-    ASSERT_EQ(FMOD_Channel_SetLoopCount(channel, 2), FMOD_OK);
-    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    driven.advance(0.5);
-    EXPECT_FALSE(driven.isPlaying(channel));
-    const std::size_t heard = audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 1e-4f);
-    EXPECT_NEAR(static_cast<double>(heard), 0.3 * kMixRate, 40);
-}
-
-TEST(Loop, SoundWithoutLoopModePlaysOnce) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1, 0.1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
-    driven.advance(0.3);
-    EXPECT_FALSE(driven.isPlaying(channel));
 }
 
 TEST(Loop, LoopingSoundWrapsWithoutAClick) {
@@ -139,10 +100,8 @@ TEST(Loop, LoopingSoundWrapsWithoutAClick) {
     // seam, where a wrong neighbour frame would jump.
     for (FMOD_MODE kind : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
         DrivenSystem driven;
-        FMOD_SOUND* sound = nullptr;
-        ASSERT_EQ(driven.create(toneWav(1, 0.1, 490.0, 44100), FMOD_LOOP_NORMAL | kind, &sound),
-                  FMOD_OK);
-        FMOD_CHANNEL* channel = driven.play(sound);
+        FMOD_CHANNEL* channel =
+            driven.start(toneWav(1, 0.1, 490.0, 44100), FMOD_LOOP_NORMAL | kind);
         driven.advance(0.55);
         EXPECT_TRUE(driven.isPlaying(channel));
         const std::vector<float> left = channelOf(driven.takeCaptured(), 2, 0);
@@ -153,32 +112,23 @@ TEST(Loop, LoopingSoundWrapsWithoutAClick) {
     }
 }
 
-TEST(Pause, PausedChannelHoldsItsPosition) {
+TEST(Pause, PausedChannelIsSilentAndHoldsItsPosition) {
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1, 0.2), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
+    FMOD_CHANNEL* channel = driven.start(toneWav(1, 0.2), FMOD_CREATESAMPLE, true);
+    driven.advance(0.2);
+    EXPECT_TRUE(driven.isPlaying(channel));
+    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0) << "started paused";
+    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
     driven.advance(0.05);
     ASSERT_EQ(FMOD_Channel_SetPaused(channel, true), FMOD_OK);
     driven.takeCaptured();
     driven.advance(1.0);
     EXPECT_TRUE(driven.isPlaying(channel));
-    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
+    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0) << "paused";
     ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
     driven.advance(0.3);
     EXPECT_FALSE(driven.isPlaying(channel));
-    const std::size_t heard = audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 1e-4f);
-    EXPECT_NEAR(static_cast<double>(heard), 0.15 * kMixRate, 40);
-}
-
-TEST(Pause, ChannelStartedPausedIsSilent) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound, true);
-    driven.advance(0.2);
-    EXPECT_TRUE(driven.isPlaying(channel));
-    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
+    EXPECT_NEAR(static_cast<double>(heardFrames(driven)), 0.15 * kMixRate, 40);
 }
 
 TEST(Release, ReleasingASoundStopsItsChannels) {
@@ -206,18 +156,15 @@ TEST(Stream, PlayingAStreamAgainMovesItToTheNewChannel) {
     driven.takeCaptured();
     driven.advance(0.3);
     // The second start began from the top: the whole 0.2 s is heard again.
-    const std::size_t heard = audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 1e-4f);
-    EXPECT_NEAR(static_cast<double>(heard), 0.2 * kMixRate, 40);
+    EXPECT_NEAR(static_cast<double>(heardFrames(driven)), 0.2 * kMixRate, 40);
 }
 
 TEST(Mix, OverlappingChannelsAdd) {
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
     ASSERT_EQ(driven.create(toneWav(2, 0.3), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channels[2] = {driven.play(sound, true), driven.play(sound, true)};
-    for (FMOD_CHANNEL* channel : channels) {
-        ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    }
+    driven.play(sound);
+    driven.play(sound);
     driven.advance(0.2);
     EXPECT_NEAR(peakOf(driven.takeCaptured()), 2 * kAmplitude, 0.01);
 }

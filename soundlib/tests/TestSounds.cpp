@@ -1,6 +1,8 @@
 // Tone synthesis, capture and measurement for the sound library's tests.
 #include "TestSounds.h"
 
+#include "MidiWriter.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,6 +71,18 @@ double rmsOf(const std::vector<float>& samples) {
     return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
+std::vector<double> levelsDb(const std::vector<float>& samples, double seconds) {
+    const auto window = static_cast<std::size_t>(seconds * kMixRate);
+    std::vector<double> levels;
+    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+        const double rms =
+            rmsOf(std::vector<float>(samples.begin() + static_cast<long>(at),
+                                     samples.begin() + static_cast<long>(at + window)));
+        levels.push_back(20.0 * std::log10(std::max(rms, 1e-8)));
+    }
+    return levels;
+}
+
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
     std::size_t first = samples.size();
     std::size_t last = 0;
@@ -89,9 +103,10 @@ double largestStep(const std::vector<float>& samples) {
     return step;
 }
 
-DrivenSystem::DrivenSystem(int channels) {
+DrivenSystem::DrivenSystem(int channels, FMOD_SPEAKERMODE mode) {
     EXPECT_EQ(FMOD_System_Create(&system_), FMOD_OK);
     EXPECT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    EXPECT_EQ(FMOD_System_SetSpeakerMode(system_, mode), FMOD_OK);
     EXPECT_EQ(soundlib_System_SetClock(system_, now, this), FMOD_OK);
     EXPECT_EQ(soundlib_System_SetMixTap(system_, capture, this), FMOD_OK);
     EXPECT_EQ(FMOD_System_Init(system_, channels, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
@@ -128,6 +143,13 @@ FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
     return channel;
 }
 
+FMOD_CHANNEL* DrivenSystem::start(const Bytes& bytes, FMOD_MODE mode, bool paused,
+                                  const char* dlsname) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    return sound == nullptr ? nullptr : play(sound, paused);
+}
+
 void DrivenSystem::advance(double seconds) {
     micros_ += static_cast<unsigned long long>(std::llround(seconds * 1e6));
     EXPECT_EQ(FMOD_System_Update(system_), FMOD_OK);
@@ -150,8 +172,9 @@ unsigned long long DrivenSystem::now(void* self) {
 }
 
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
-    auto& captured = static_cast<DrivenSystem*>(self)->captured_;
-    captured.insert(captured.end(), frames, frames + count * channels);
+    auto* driven = static_cast<DrivenSystem*>(self);
+    driven->capturedChannels_ = channels;
+    driven->captured_.insert(driven->captured_.end(), frames, frames + count * channels);
 }
 
 double estimatePitch(const std::vector<float>& samples, int sampleRate, double lowHz,
@@ -194,4 +217,77 @@ std::string writeTemporaryFile(const std::string& name, const Bytes& bytes) {
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return path;
+}
+
+DlsWave loopedSine(int unityNote) {
+    constexpr int kRate = 22050;
+    const double hz = 440.0 * std::pow(2.0, (unityNote - 69) / 12.0);
+    // A whole number of periods that is (nearly) a whole number of frames.
+    int periods = 1;
+    while (std::fabs(periods * kRate / hz - std::round(periods * kRate / hz)) > 0.02) {
+        ++periods;
+    }
+    DlsWave wave;
+    wave.sampleRate = kRate;
+    wave.unityNote = unityNote;
+    wave.loopLength = static_cast<std::uint32_t>(std::lround(periods * kRate / hz));
+    const double exact = periods * static_cast<double>(kRate) / wave.loopLength;
+    for (std::uint32_t i = 0; i < wave.loopLength; ++i) {
+        wave.samples.push_back(static_cast<float>(0.8 * std::sin(2.0 * M_PI * exact * i / kRate)));
+    }
+    return wave;
+}
+
+DlsInstrument sineInstrument(int program, const DlsEnvelope& envelope) {
+    return {"sine", program, false, envelope, {{0, 127, loopedSine(69), {}}}};
+}
+
+const std::string& testBankPath() {
+    static const std::string path = [] {
+        DlsInstrument low = sineInstrument(30);
+        low.regions = {{0, 60, loopedSine(45), {}}, {61, 127, loopedSine(69), {}}};
+        DlsWave hit = loopedSine(69);
+        hit.loopLength = 0;
+        const DlsInstrument kit{"kit", 0, true, {}, {{36, 36, hit, {}}, {38, 38, hit, {}}}};
+        return writeTemporaryFile("test-bank.dls",
+                                  encodeDlsBank("test bank", {sineInstrument(0), low, kit}));
+    }();
+    return path;
+}
+
+Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, bool drum) {
+    constexpr int kTicksPerSecond = 960; // 480 a beat at 120 beats a minute
+    const int channel = drum ? 9 : 0;
+    MidiTrack track("test");
+    track.tempo(0, 120.0);
+    if (!drum) {
+        track.program(0, channel, program);
+    }
+    track.note(0, static_cast<std::uint32_t>(holdSeconds * kTicksPerSecond), channel, key, 110);
+    track.end(static_cast<std::uint32_t>(songSeconds * kTicksPerSecond));
+    return encodeMidiFile({track}, 480);
+}
+
+std::vector<float> renderLeft(const Bytes& song, const std::string& bank, double seconds,
+                              FMOD_MODE kind) {
+    DrivenSystem driven;
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(driven.create(song, kind, &sound, bank.c_str()), FMOD_OK);
+    if (sound == nullptr) {
+        return {};
+    }
+    driven.play(sound);
+    // The no-sound output mixes at most 30 s per update.
+    for (double done = 0.0; done < seconds; done += 10.0) {
+        driven.advance(std::min(10.0, seconds - done));
+    }
+    return channelOf(driven.takeCaptured(), 2, 0);
+}
+
+std::vector<float> slice(const std::vector<float>& samples, double from, double to) {
+    const auto at = [&](double seconds) {
+        return samples.begin() +
+               static_cast<long>(std::min(seconds * kMixRate, static_cast<double>(samples.size())));
+    };
+    return std::vector<float>(at(from), at(to));
 }

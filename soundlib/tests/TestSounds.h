@@ -1,9 +1,10 @@
-// Helpers shared by the sound library's tests: synthesized tones, a
-// no-sound system whose clock and mix the test drives and captures, and
-// measurements of captured audio.
+// Helpers shared by the sound library's tests (and the asset builder's sound
+// tests): synthesized tones and banks, a no-sound system whose clock and mix
+// the test drives and captures, and measurements of captured audio.
 #pragma once
 
-#include "AssetSink.h"
+#include "DlsWriter.h"
+#include "SoundBytes.h"
 #include "soundlib.h"
 
 #include <cstdint>
@@ -24,6 +25,8 @@ std::vector<float> channelOf(const std::vector<float>& frames, int channels, int
 double measureFrequency(const std::vector<float>& samples, int sampleRate);
 double peakOf(const std::vector<float>& samples);
 double rmsOf(const std::vector<float>& samples);
+// RMS level in dBFS of each `seconds`-long window, from the start.
+std::vector<double> levelsDb(const std::vector<float>& samples, double seconds);
 // Number of frames from the first to the last sample above `threshold`.
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold);
 // The largest jump between neighbouring samples.
@@ -38,7 +41,7 @@ FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_
 // the test says so, capturing everything it mixes.
 class DrivenSystem {
   public:
-    explicit DrivenSystem(int channels = 16);
+    explicit DrivenSystem(int channels = 16, FMOD_SPEAKERMODE mode = FMOD_SPEAKERMODE_STEREO);
     ~DrivenSystem();
     DrivenSystem(const DrivenSystem&) = delete;
     DrivenSystem& operator=(const DrivenSystem&) = delete;
@@ -51,11 +54,17 @@ class DrivenSystem {
     FMOD_RESULT createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                               const char* dlsname = nullptr);
     FMOD_CHANNEL* play(FMOD_SOUND* sound, bool paused = false);
+    // Creates a sound from a copy of `bytes` and plays it: its channel, or
+    // null (with a failure recorded) when either fails.
+    FMOD_CHANNEL* start(const Bytes& bytes, FMOD_MODE mode, bool paused = false,
+                        const char* dlsname = nullptr);
     // Moves the clock on and updates, capturing what is mixed meanwhile.
     void advance(double seconds);
     bool isPlaying(FMOD_CHANNEL* channel);
     // Frames captured so far (interleaved stereo), then forgotten.
     std::vector<float> takeCaptured();
+    // The channel count of the last block the mixer made.
+    int capturedChannels() const { return capturedChannels_; }
 
   private:
     static unsigned long long now(void* self);
@@ -64,6 +73,7 @@ class DrivenSystem {
     FMOD_SYSTEM* system_ = nullptr;
     unsigned long long micros_ = 0;
     std::vector<float> captured_;
+    int capturedChannels_ = 0;
     std::vector<std::unique_ptr<Bytes>> kept_;
 };
 
@@ -75,3 +85,20 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
 
 // Writes `bytes` to a fresh file in the test's temporary directory.
 std::string writeTemporaryFile(const std::string& name, const Bytes& bytes);
+
+// A steady looped sine (amplitude 0.8, 22,050 Hz) sounding `unityNote`
+// unchanged, so only an envelope shapes its level.
+DlsWave loopedSine(int unityNote);
+// Program `program` playing a looped sine at unity note 69 on every key.
+DlsInstrument sineInstrument(int program, const DlsEnvelope& envelope = {});
+// The tests' bank: programs 0 (sine at 69) and 30 (sine at 45, keys up to 60,
+// and at 69 above), and the standard kit with keys 36 and 38.
+const std::string& testBankPath();
+// One note of `holdSeconds` at velocity 110 from the start of a song of
+// `songSeconds` at 120 beats a minute; drums play on channel 10.
+Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, bool drum = false);
+// Renders `song` with `bank` for `seconds`; the left side of the mix.
+std::vector<float> renderLeft(const Bytes& song, const std::string& bank, double seconds,
+                              FMOD_MODE kind = FMOD_CREATESTREAM);
+// Samples from `from` to `to` seconds.
+std::vector<float> slice(const std::vector<float>& samples, double from, double to);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 // 0.1 s of a 440 Hz tone, mono 16-bit at the mix rate: 4800 frames, no
@@ -17,14 +19,7 @@ Bytes toneWav() {
 }
 
 void putLittle32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-std::uint32_t little32(const Bytes& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+    std::memcpy(&bytes[at], &value, 4);
 }
 
 struct Played {
@@ -52,7 +47,8 @@ Played playWhole(const Bytes& wav, FMOD_MODE mode = FMOD_CREATESAMPLE) {
 
 TEST(WaveChunks, WrongRiffSizeIsIgnored) {
     const Bytes good = toneWav();
-    const std::uint32_t stated = little32(good, 4);
+    std::uint32_t stated = 0;
+    std::memcpy(&stated, &good[4], 4);
     for (const std::uint32_t riffSize : {stated + 82, stated - 100, 0u, 0xFFFFFFFFu}) {
         Bytes wav = good;
         putLittle32(wav, 4, riffSize);

@@ -1,7 +1,7 @@
 // Ogg Vorbis files from float samples, through libvorbisenc.
 #pragma once
 
-#include "AssetSink.h"
+#include "SoundBytes.h"
 
 #include <vector>
 

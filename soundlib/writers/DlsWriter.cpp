@@ -22,10 +22,17 @@ namespace {
 
 // RIFF ids as libgig compares them: the four characters read little-endian.
 constexpr std::uint32_t kArticulationChunk = 'a' | ('r' << 8) | ('t' << 16) | ('1' << 24);
-// Connection destinations of the DLS Level 1 volume envelope.
+// Connection sources and destinations of the DLS volume envelope.
+constexpr std::uint16_t kSourceNone = 0x0000;
+constexpr std::uint16_t kSourceKeyNumber = 0x0003;
 constexpr std::uint16_t kEnvelopeAttack = 0x0206;
+constexpr std::uint16_t kEnvelopeDecay = 0x0207;
 constexpr std::uint16_t kEnvelopeRelease = 0x0209;
 constexpr std::uint16_t kEnvelopeSustain = 0x020A;
+constexpr std::uint16_t kEnvelopeDelay = 0x020B;
+constexpr std::uint16_t kEnvelopeHold = 0x020C;
+// A time of zero has no timecents; DLS marks it with the lowest value.
+constexpr std::int32_t kZeroTime = INT32_MIN;
 
 class TemporaryFile {
   public:
@@ -48,8 +55,13 @@ class TemporaryFile {
     std::string path_;
 };
 
+// 16.16 fixed point, as connection blocks hold their values.
+std::int32_t fixed(double value) {
+    return static_cast<std::int32_t>(std::lround(value * 65536.0));
+}
+
 std::int32_t timecents(double seconds) {
-    return static_cast<std::int32_t>(std::lround(1200.0 * std::log2(seconds)));
+    return seconds <= 0.0 ? kZeroTime : fixed(1200.0 * std::log2(seconds));
 }
 
 std::vector<std::int16_t> toPcm16(const std::vector<float>& samples) {
@@ -101,16 +113,67 @@ void put32(std::uint8_t*& at, std::uint32_t value) {
     at += 4;
 }
 
-void putConnection(std::uint8_t*& at, std::uint16_t destination, std::int32_t value) {
-    put16(at, 0); // source: none
-    put16(at, 0); // control: none
-    put16(at, destination);
-    put16(at, 0); // transform: none
-    put32(at, static_cast<std::uint32_t>(value) << 16);
+struct Connection {
+    std::uint16_t source;
+    std::uint16_t destination;
+    std::int32_t value;
+};
+
+std::vector<Connection> connectionsOf(const DlsEnvelope& envelope) {
+    std::vector<Connection> out = {
+        {kSourceNone, kEnvelopeAttack, timecents(envelope.attackSeconds)},
+        {kSourceNone, kEnvelopeSustain, fixed(1000.0 * envelope.sustainLevel)}, // 0.1 % units
+        {kSourceNone, kEnvelopeRelease, timecents(envelope.releaseSeconds)}};
+    const std::pair<double, std::uint16_t> times[] = {{envelope.decaySeconds, kEnvelopeDecay},
+                                                      {envelope.holdSeconds, kEnvelopeHold},
+                                                      {envelope.delaySeconds, kEnvelopeDelay}};
+    for (const auto& [seconds, destination] : times) {
+        if (seconds > 0.0) {
+            out.push_back({kSourceNone, destination, timecents(seconds)});
+        }
+    }
+    if (envelope.keyToDecayTimecents != 0.0) {
+        out.push_back({kSourceKeyNumber, kEnvelopeDecay, fixed(envelope.keyToDecayTimecents)});
+    }
+    if (envelope.keyToHoldTimecents != 0.0) {
+        out.push_back({kSourceKeyNumber, kEnvelopeHold, fixed(envelope.keyToHoldTimecents)});
+    }
+    return out;
 }
 
-// libgig keeps no articulation for new instruments; add one "lart" list
-// with an "art1" chunk to each instrument of the saved file.
+// One "lart" list with an "art1" chunk in `parent` (an instrument or region).
+void addArticulation(RIFF::List* parent, const DlsEnvelope& envelope) {
+    const std::vector<Connection> connections = connectionsOf(envelope);
+    RIFF::Chunk* chunk = parent->AddSubList(LIST_TYPE_LART)
+                             ->AddSubChunk(kArticulationChunk, 8 + 12 * connections.size());
+    auto* at = static_cast<std::uint8_t*>(chunk->LoadChunkData());
+    put32(at, 8);
+    put32(at, static_cast<std::uint32_t>(connections.size()));
+    for (const Connection& c : connections) {
+        put16(at, c.source);
+        put16(at, 0); // control: none
+        put16(at, c.destination);
+        put16(at, 0); // transform: none
+        put32(at, static_cast<std::uint32_t>(c.value));
+    }
+}
+
+void addRegionEnvelopes(RIFF::List* instrument, const DlsInstrument& written) {
+    RIFF::List* regions = instrument->GetSubList(LIST_TYPE_LRGN);
+    std::size_t index = 0;
+    for (RIFF::List* region = regions == nullptr ? nullptr : regions->GetFirstSubList();
+         region != nullptr && index < written.regions.size(); region = regions->GetNextSubList()) {
+        if (region->GetListType() != LIST_TYPE_RGN && region->GetListType() != LIST_TYPE_RGN2) {
+            continue;
+        }
+        const std::optional<DlsEnvelope>& envelope = written.regions[index++].envelope;
+        if (envelope) {
+            addArticulation(region, *envelope);
+        }
+    }
+}
+
+// libgig keeps no articulation for new instruments; add it to the saved file.
 void addEnvelopes(const std::string& path, const std::vector<DlsInstrument>& instruments) {
     RIFF::File riff(path);
     RIFF::List* list = riff.GetSubList(LIST_TYPE_LINS);
@@ -120,16 +183,11 @@ void addEnvelopes(const std::string& path, const std::vector<DlsInstrument>& ins
         if (instrument->GetListType() != LIST_TYPE_INS || index >= instruments.size()) {
             continue;
         }
-        const DlsEnvelope& envelope = instruments[index++].envelope;
-        const std::uint32_t connections = 3;
-        RIFF::Chunk* chunk =
-            instrument->AddSubList(LIST_TYPE_LART)->AddSubChunk(kArticulationChunk, 8 + 12 * 3);
-        auto* at = static_cast<std::uint8_t*>(chunk->LoadChunkData());
-        put32(at, 8);
-        put32(at, connections);
-        putConnection(at, kEnvelopeAttack, timecents(envelope.attackSeconds));
-        putConnection(at, kEnvelopeSustain, 1000); // 100.0 %
-        putConnection(at, kEnvelopeRelease, timecents(envelope.releaseSeconds));
+        const DlsInstrument& written = instruments[index++];
+        if (written.articulated) {
+            addArticulation(instrument, written.envelope);
+        }
+        addRegionEnvelopes(instrument, written);
     }
     riff.Save();
 }

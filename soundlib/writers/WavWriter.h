@@ -2,7 +2,7 @@
 // library reads: 8-, 16- and 24-bit PCM and 32-bit float.
 #pragma once
 
-#include "AssetSink.h"
+#include "SoundBytes.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Standard MIDI Files (format 1) from lists of timed events.
 #pragma once
 
-#include "AssetSink.h"
+#include "SoundBytes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,0 +1,170 @@
+// A DLS bank's articulation shapes its notes: the volume envelope's attack,
+// hold, decay, sustain and release, the key-number scaling of decay, region
+// articulation over the instrument's, and banks without any. Banks are
+// written here with known envelopes; levels are measured on the mix.
+#include "TestSounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr double kWindow = 0.05;
+
+// Renders one note of a bank holding `instrument` as program 0.
+std::vector<float> playNote(const DlsInstrument& instrument, int key, double hold, double total) {
+    static int banks = 0;
+    const std::string bank = writeTemporaryFile("envelope" + std::to_string(++banks) + ".dls",
+                                                encodeDlsBank("envelope", {instrument}));
+    std::vector<float> left = renderLeft(oneNoteSong(0, key, hold, total), bank, total);
+    std::remove(bank.c_str());
+    return left;
+}
+
+// Level in dB of the window centred on `seconds`, relative to `reference`.
+double levelAt(const std::vector<float>& left, double seconds, double reference) {
+    const double from = seconds - kWindow / 2;
+    return 20.0 * std::log10(std::max(rmsOf(slice(left, from, from + kWindow)), 1e-8)) - reference;
+}
+
+std::string printed(const std::vector<float>& left) {
+    std::string out;
+    for (double level : levelsDb(left, 0.25)) {
+        out += std::to_string(std::lround(level)) + " ";
+    }
+    return "levels per quarter second: " + out;
+}
+
+TEST(Articulation, HeldNoteHoldsThenFallsAtItsDecayAndSettlesAtSustain) {
+    // 96 dB over a 2 s decay is 12 dB a quarter second; sustain at 75 % of
+    // the envelope's 96 dB range is 24 dB down, reached half a second into
+    // the decay, which starts after a quarter second of hold.
+    DlsEnvelope envelope;
+    envelope.attackSeconds = 0.0;
+    envelope.holdSeconds = 0.25;
+    envelope.decaySeconds = 2.0;
+    envelope.sustainLevel = 0.75;
+    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 2.0, 2.0);
+    const double peak = levelAt(left, 0.05, 0.0);
+    SCOPED_TRACE(printed(left));
+    EXPECT_NEAR(levelAt(left, 0.2, peak), 0.0, 0.5) << "during the hold";
+    const double fall = levelAt(left, 0.4, peak) - levelAt(left, 0.65, peak);
+    EXPECT_NEAR(fall, 12.0, 12.0 * 0.2) << "decay over a quarter second";
+    for (double at : {1.0, 1.5, 1.9}) {
+        EXPECT_NEAR(levelAt(left, at, peak), -24.0, 1.5) << "sustain at " << at << " s";
+    }
+}
+
+TEST(Articulation, ReleasedNoteFadesOverTheBanksRelease) {
+    // A release of 2 s falls 96 dB in 2 s: 12 dB a quarter second.
+    DlsEnvelope envelope;
+    envelope.releaseSeconds = 2.0;
+    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 0.5, 1.5);
+    const double held = levelAt(left, 0.3, 0.0);
+    SCOPED_TRACE(printed(left));
+    for (double after : {0.25, 0.5, 0.75}) {
+        EXPECT_NEAR(levelAt(left, 0.5 + after, held), -48.0 * after, 48.0 * after * 0.2)
+            << after << " s after the release";
+    }
+}
+
+TEST(Articulation, AttackTakesTheGivenTime) {
+    DlsEnvelope envelope;
+    envelope.attackSeconds = 0.5;
+    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 1.0, 1.0);
+    const double held = rmsOf(slice(left, 0.7, 0.9));
+    double reached = 0.0;
+    for (double at = 0.0; at < 1.0 && reached == 0.0; at += 0.01) {
+        if (rmsOf(slice(left, at, at + 0.01)) >= 0.95 * held) {
+            reached = at + 0.01;
+        }
+    }
+    EXPECT_NEAR(reached, 0.5, 0.5 * 0.2) << printed(left);
+    EXPECT_LT(rmsOf(slice(left, 0.0, 0.05)), 0.15 * held);
+}
+
+TEST(Articulation, DecayShortensUpTheKeyboardAsTheBankScalesIt) {
+    // A DLS bank scales by key / 128: -6400 timecents over the keyboard make
+    // key 84 decay 2^(-6400 * 48 / 128 / 1200) = 1/4 as long as key 36.
+    DlsEnvelope envelope;
+    envelope.attackSeconds = 0.0;
+    envelope.decaySeconds = 4.0;
+    envelope.sustainLevel = 0.0;
+    envelope.keyToDecayTimecents = -6400.0;
+    for (int key : {36, 84}) {
+        const std::vector<float> left = playNote(sineInstrument(0, envelope), key, 1.0, 1.0);
+        const double decay = 4.0 * std::pow(2.0, -6400.0 * key / 128.0 / 1200.0);
+        const double expectedFall = 96.0 * 0.1 / decay;
+        const double fall = levelAt(left, 0.05, 0.0) - levelAt(left, 0.15, 0.0);
+        EXPECT_NEAR(fall, expectedFall, expectedFall * 0.2)
+            << "key " << key << ", " << printed(left);
+    }
+}
+
+TEST(Articulation, RegionArticulationReplacesTheInstruments) {
+    // The instrument's long release applies to the upper region; the lower
+    // region's own articulation (no release given: the shortest) replaces it.
+    DlsEnvelope release;
+    release.releaseSeconds = 2.0;
+    DlsEnvelope abrupt;
+    abrupt.releaseSeconds = 0.0;
+    DlsInstrument instrument = sineInstrument(0, release);
+    instrument.regions = {{0, 59, loopedSine(69), abrupt}, {60, 127, loopedSine(69), {}}};
+    for (const auto& [key, ringing] : {std::pair{48, false}, std::pair{72, true}}) {
+        const std::vector<float> left = playNote(instrument, key, 0.3, 0.8);
+        const double after = levelAt(left, 0.45, levelAt(left, 0.2, 0.0));
+        EXPECT_EQ(after > -40.0, ringing) << "key " << key << ": " << after << " dB";
+    }
+}
+
+TEST(Articulation, BankWithoutArticulationStartsAtOnceAndStopsAtTheNoteOff) {
+    DlsInstrument plain = sineInstrument(0);
+    plain.articulated = false;
+    const std::vector<float> left = playNote(plain, 69, 0.5, 1.0);
+    const double held = rmsOf(slice(left, 0.2, 0.4));
+    EXPECT_GT(rmsOf(slice(left, 0.01, 0.02)), 0.9 * held);
+    EXPECT_NEAR(rmsOf(slice(left, 0.3, 0.5)) / held, 1.0, 0.02);
+    EXPECT_LT(rmsOf(slice(left, 0.52, 0.6)), 0.01 * held);
+}
+
+// A bank whose first connection-block list is damaged as `damage` says.
+struct Damage {
+    const char* name;
+    std::uint32_t headerSize;
+    std::uint32_t blocks;
+};
+
+class MalformedArticulation : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(MalformedArticulation, BankIsRefusedWithALineNamingIt) {
+    Bytes bank = encodeDlsBank("bad", {sineInstrument(0)});
+    const auto art = std::search(bank.begin(), bank.end(), "art1", "art1" + 4);
+    ASSERT_NE(art, bank.end());
+    const std::size_t at = static_cast<std::size_t>(art - bank.begin()) + 8;
+    std::memcpy(&bank[at], &GetParam().headerSize, 4);
+    std::memcpy(&bank[at + 4], &GetParam().blocks, 4);
+    const std::string path = writeTemporaryFile("bad-articulation.dls", bank);
+    DrivenSystem driven;
+    FMOD_SOUND* sound = nullptr;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(driven.create(oneNoteSong(0, 69, 0.5, 0.5), FMOD_CREATESTREAM, &sound, path.c_str()),
+              FMOD_ERR_FILE_BAD);
+    const std::string line = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(line.find(path + ": articulation chunk 'art1' is malformed"), std::string::npos)
+        << line;
+    std::remove(path.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Damages, MalformedArticulation,
+                         ::testing::Values(Damage{"MoreBlocksThanTheChunkHolds", 8, 4},
+                                           Damage{"HugeBlockCount", 8, ~0u},
+                                           Damage{"HeaderShorterThanItself", 4, 3},
+                                           Damage{"HeaderLongerThanTheChunk", 1000, 0}),
+                         [](const ::testing::TestParamInfo<Damage>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
