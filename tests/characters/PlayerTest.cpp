@@ -124,28 +124,24 @@ TEST_F(Player, CrouchingSlowsAndLowersUntilReleased) {
 struct Cycle {
     const char* name;
     std::vector<SDLKey> keys;
+    double stepPerTick;
     // The leg frame and its lean at the start of each of four frames.
     Frames frames;
-    double stepPerTick;
 };
 
 // Aiming level to the right: walking right is forwards, walking left
 // backwards (with the lean reversed), crouch-walking has its own cycle.
 TEST_F(Player, WalkKeysPlayTheirLegCycleForwardsOrBackwards) {
+    // clang-format off
     const Cycle cycles[] = {
-        {"walking towards the target",
-         {SDLK_d},
-         {{SP_PLAYlegW00, -5}, {SP_PLAYlegW01, -10}, {SP_PLAYlegW02, -15}, {SP_PLAYlegW03, -10}},
-         4},
-        {"walking away from the target",
-         {SDLK_a},
-         {{SP_PLAYlegW00, 5}, {SP_PLAYlegW05, 0}, {SP_PLAYlegW04, 5}, {SP_PLAYlegW03, 10}},
-         -4},
-        {"crouch-walking",
-         {SDLK_s, SDLK_d},
-         {{SP_PLAYlegD00, -5}, {SP_PLAYlegD01, -10}, {SP_PLAYlegD02, -15}, {SP_PLAYlegD03, -20}},
-         1},
+        {"walking towards the target", {SDLK_d}, 4,
+         {{SP_PLAYlegW00, -5}, {SP_PLAYlegW01, -10}, {SP_PLAYlegW02, -15}, {SP_PLAYlegW03, -10}}},
+        {"walking away from the target", {SDLK_a}, -4,
+         {{SP_PLAYlegW00, 5}, {SP_PLAYlegW05, 0}, {SP_PLAYlegW04, 5}, {SP_PLAYlegW03, 10}}},
+        {"crouch-walking", {SDLK_s, SDLK_d}, 1,
+         {{SP_PLAYlegD00, -5}, {SP_PLAYlegD01, -10}, {SP_PLAYlegD02, -15}, {SP_PLAYlegD03, -20}}},
     };
+    // clang-format on
     for (const Cycle& cycle : cycles) {
         for (const SDLKey key : cycle.keys)
             world.press(key);
