@@ -88,6 +88,8 @@ const SweepCase CASES[] = {
     // Situations
     {"FallOntoFloorStopsJustShortOfIt", U, {0, 5}, {FLOOR_AT_3}, 2 - GAP, 0, {0, 1}, 270},
     {"LineFacingAwayIsPassedThrough", U, {0, 5}, {floorAt(3, 5, -5)}, 5},
+    // Lines collide from their front only, even one cutting the body.
+    {"LineHalfARadiusBehindTheCentreIsPassed", U, {0, 2}, {floorAt(-0.5)}, 2},
     {"MovementShorterThanTheGap", U, {0, 1.5}, {FLOOR_AT_3}, 1.5},
     {"LineBeyondTheMovement", U, {0, 2}, {floorAt(3.01)}, 2},
     // The circle's front point passes above the wall's end at 0.6, its lower
