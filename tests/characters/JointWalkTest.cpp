@@ -8,11 +8,17 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "CragmoorWorld.h"
+
+// Names the radii in the test list, found by argument lookup.
+void PrintTo(const Vector2& v, std::ostream* out) {
+    *out << "(" << v.m_x << ", " << v.m_y << ")";
+}
 
 namespace {
 
