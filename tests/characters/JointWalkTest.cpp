@@ -5,16 +5,20 @@
 // (4 units on flat floor, nearly that along bends) and no line may reach into
 // the body. The order in which a floor's lines are listed decides ties in the
 // contact search, so both orders are tried.
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "CharacterWorld.h"
-#include "Entities/CollisionLine.h"
-#include "Outline.h"
-#include "Walker.h"
+#include "CragmoorWorld.h"
+
+// Names the radii in the test list, found by argument lookup.
+void PrintTo(const Vector2& v, std::ostream* out) {
+    *out << "(" << v.m_x << ", " << v.m_y << ")";
+}
 
 namespace {
 
@@ -85,30 +89,22 @@ std::vector<Vector2> places() {
     return all;
 }
 
-struct Case {
-    Vector2 radius;
-    bool listedRightToLeft;
-};
-
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << "radius (" << c.radius.m_x << ", " << c.radius.m_y << "), lines listed "
-         << (c.listedRightToLeft ? "right to left" : "left to right");
-}
+// The body's radii, and whether each floor's lines are listed right to left.
+using Case = std::tuple<Vector2, bool>;
 
 class JointWalk : public testing::TestWithParam<Case> {
   protected:
     // Lines collide on the side their right-hand normal points to: walked
     // from the left, each segment runs from right to left.
-    void lay(const Floor& floor) {
+    std::vector<Line2> lay(const Floor& floor) {
         std::vector<Line2> segments;
         for (std::size_t i = 1; i < floor.points.size(); ++i)
             segments.push_back(Line2(floor.points[i], floor.points[i - 1]));
-        if (GetParam().listedRightToLeft)
+        if (std::get<1>(GetParam()))
             std::reverse(segments.begin(), segments.end());
-        for (const Line2& segment : segments) {
-            new CollisionLine(&world.map(), segment);
-            lines.push_back(segment);
-        }
+        for (const Line2& segment : segments)
+            world.addLine(segment.m_a, segment.m_b);
+        return segments;
     }
 
     // Lands ten bodies over the floor's middle at x.0 to x.9 and returns them.
@@ -119,53 +115,55 @@ class JointWalk : public testing::TestWithParam<Case> {
         const double top = std::fmin(left.m_y, right.m_y) - 80;
         std::vector<Walker*> walkers;
         for (int tenth = 0; tenth < 10; ++tenth)
-            walkers.push_back(
-                new Walker(&world.map(), Vector2(middle + tenth / 10.0, top), GetParam().radius));
+            walkers.push_back(new Walker(&world.map(), Vector2(middle + tenth / 10.0, top),
+                                         std::get<0>(GetParam())));
         for (int tick = 0; tick < 80; ++tick)
             for (Walker* walker : walkers)
                 walker->gameTick();
         return walkers;
     }
 
-    void walkAndCheck(const Floor& floor, Walker& walker, bool left) {
+    void walkAndCheck(const Floor& floor, const std::vector<Line2>& lines, Walker& walker,
+                      bool left) {
         walker.steer(left, !left);
         for (int tick = 1; tick <= WALK_TICKS; ++tick) {
             const Vector2 before = walker.centre();
             walker.gameTick();
             const Vector2 moved = walker.centre() - before;
-            const std::string where = floor.name + (left ? ", walking left" : ", walking right") +
-                                      ", tick " + std::to_string(tick) + " from " +
-                                      std::to_string(before.m_x) + ", " +
-                                      std::to_string(before.m_y);
+            const auto where = [&] {
+                return floor.name + (left ? ", walking left" : ", walking right") + ", tick " +
+                       std::to_string(tick) + " from " + std::to_string(before.m_x) + ", " +
+                       std::to_string(before.m_y);
+            };
             if (floor.flat) {
-                ASSERT_NEAR(moved.m_x, left ? -WALK_SPEED : WALK_SPEED, 1e-6) << where;
-                ASSERT_NEAR(moved.m_y, 0, 1e-6) << where;
+                ASSERT_NEAR(moved.m_x, left ? -WALK_SPEED : WALK_SPEED, 1e-6) << where();
+                ASSERT_NEAR(moved.m_y, 0, 1e-6) << where();
             } else {
-                ASSERT_GT(moved.length(), LEAST_STEP_ON_BENDS) << where;
-                ASSERT_GT(moved.m_x * (left ? -1 : 1), 0) << where;
+                ASSERT_GT(moved.length(), LEAST_STEP_ON_BENDS) << where();
+                ASSERT_GT(moved.m_x * (left ? -1 : 1), 0) << where();
             }
-            const double overlap = deepestOverlap(lines, walker.getPosition());
-            ASSERT_LT(overlap, 1e-6) << where;
             // Following the floor: never lifted off it by more than a rounding
             // share of the body's size.
-            ASSERT_GT(overlap, -0.01) << where;
+            const double overlap = deepestOverlap(lines, walker.getPosition());
+            ASSERT_LT(overlap, 1e-6) << where();
+            ASSERT_GT(overlap, -0.01) << where();
         }
         walker.steer(false, false);
     }
 
-    CharacterWorld world;
-    std::vector<Line2> lines;
+    CragmoorWorld world;
 };
 
 TEST_P(JointWalk, BodiesWalkBothWaysOverEveryJointWithoutStopping) {
     const std::vector<Floor> floors = floorsAt(places());
+    std::vector<std::vector<Line2>> lines;
     for (const Floor& floor : floors)
-        lay(floor);
-    for (const Floor& floor : floors) {
-        for (Walker* walker : land(floor)) {
-            ASSERT_EQ(walker->getVelocity().m_y, 0) << floor.name << ": did not land";
-            walkAndCheck(floor, *walker, true);
-            walkAndCheck(floor, *walker, false);
+        lines.push_back(lay(floor));
+    for (std::size_t i = 0; i < floors.size(); ++i) {
+        for (Walker* walker : land(floors[i])) {
+            ASSERT_EQ(walker->getVelocity().m_y, 0) << floors[i].name << ": did not land";
+            walkAndCheck(floors[i], lines[i], *walker, true);
+            walkAndCheck(floors[i], lines[i], *walker, false);
             walker->destroy();
             if (HasFatalFailure())
                 return;
@@ -173,18 +171,15 @@ TEST_P(JointWalk, BodiesWalkBothWaysOverEveryJointWithoutStopping) {
     }
 }
 
-std::string caseName(const testing::TestParamInfo<Case>& info) {
-    const Case& c = info.param;
-    return "radius" + std::to_string(static_cast<int>(c.radius.m_x)) + "x" +
-           std::to_string(static_cast<int>(c.radius.m_y)) +
-           (c.listedRightToLeft ? "_rightToLeft" : "_leftToRight");
-}
-
 INSTANTIATE_TEST_SUITE_P(Shapes, JointWalk,
-                         testing::Values(Case{Vector2(16, 32), true}, Case{Vector2(16, 32), false},
-                                         Case{Vector2(10, 30), true}, Case{Vector2(10, 30), false},
-                                         Case{Vector2(24, 12), true}, Case{Vector2(24, 12), false},
-                                         Case{Vector2(7, 13), true}, Case{Vector2(7, 13), false}),
-                         caseName);
+                         testing::Combine(testing::Values(Vector2(16, 32), Vector2(10, 30),
+                                                          Vector2(24, 12), Vector2(7, 13)),
+                                          testing::Bool()),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             const Vector2& radius = std::get<0>(info.param);
+                             return "radius" + std::to_string(int(radius.m_x)) + "x" +
+                                    std::to_string(int(radius.m_y)) +
+                                    (std::get<1>(info.param) ? "_rightToLeft" : "_leftToRight");
+                         });
 
 } // namespace

@@ -9,8 +9,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "CharacterWorld.h"
-#include "Outline.h"
+#include "CragmoorWorld.h"
 
 // The player's centre stands this far above a flat floor.
 constexpr double PLAYER_HALF_HEIGHT = 32;
@@ -40,6 +39,6 @@ class LevelPlay : public testing::Test {
         EXPECT_LT(deepestOverlap(outline, player.getPosition()), 0.01) << "tick " << tick;
     }
 
-    CharacterWorld world;
+    CragmoorWorld world;
     std::vector<Line2> outline;
 };

@@ -1,32 +1,29 @@
 // The player's pose, controls and animation, ticked directly in a world
 // without lines (it falls, which the pose does not mind) with keys fed
 // through the real SDL queue and its target placed by the test.
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "CharacterWorld.h"
+#include "CragmoorWorld.h"
 
 namespace {
 
-// A player whose joints the test can disturb, to see whether a tick moves
-// them back.
-class PosablePlayer : public E_Player {
-  public:
-    using E_Player::E_Player;
-    void displaceJoints() {
-        m_armPos = Vector2(99, 99);
-        m_headPos = Vector2(-99, -99);
-    }
-};
+using Frames = std::vector<std::pair<spriteEnum, double>>;
 
-// The joints of an upright player facing right with the given lean.
+// The joints of a player facing right with the given lean.
 Vector2 shoulderFor(double lean, double hipY = 15) {
     return Vector2(Degrees(lean + 98), 7.07) + Vector2(9, hipY);
 }
 Vector2 neckFor(double lean, double hipY = 15) {
     return Vector2(Degrees(lean + 83), 9.06) + Vector2(9, hipY);
+}
+
+void expectNear(const Vector2& actual, const Vector2& expected, const std::string& what) {
+    EXPECT_NEAR(actual.m_x, expected.m_x, 1e-9) << what;
+    EXPECT_NEAR(actual.m_y, expected.m_y, 1e-9) << what;
 }
 
 class Player : public testing::Test {
@@ -41,41 +38,12 @@ class Player : public testing::Test {
         player.gameTick();
     }
 
-    // The leg frame and its lean at the start of each of four frames of a
-    // cycle, aiming level to the right.
-    std::vector<std::pair<spriteEnum, double>> walkCycle() {
-        std::vector<std::pair<spriteEnum, double>> frames;
-        for (int i = 0; i < 12; ++i) {
-            tickAimingAt(Vector2(1000, 0));
-            if (i % 3 == 0)
-                frames.emplace_back(player.getLegFrames().m_currentSprites[0],
-                                    player.getBodyRotationOffset().m_degrees);
-        }
-        return frames;
-    }
-
-    CharacterWorld world;
+    CragmoorWorld world;
     E_Player& player;
     Pointer<Entity> cursorEntity;
 };
 
-void expectNear(const Vector2& actual, const Vector2& expected, const char* what) {
-    EXPECT_NEAR(actual.m_x, expected.m_x, 1e-9) << what;
-    EXPECT_NEAR(actual.m_y, expected.m_y, 1e-9) << what;
-}
-
-TEST_F(Player, NewPlayerStandsUprightWithPistolFacingRight) {
-    EXPECT_EQ(player.getPosition().m_center.m_x, 400);
-    EXPECT_EQ(player.getPosition().m_center.m_y, 0);
-    EXPECT_EQ(player.getPosition().m_radius.m_x, 16);
-    EXPECT_EQ(player.getPosition().m_radius.m_y, 32);
-    EXPECT_EQ(player.getHealth(), 100);
-    EXPECT_EQ(player.getTeam(), 0);
-    EXPECT_EQ(player.getSurfaceType(), SURFACE_BLOOD);
-    EXPECT_EQ(player.getWalkSpeed(), 4.0);
-    EXPECT_EQ(player.getAimType(), AIM_TARGET);
-    EXPECT_EQ(player.getAimPosition().m_y, 8);
-    EXPECT_TRUE(player.getFacingRight());
+TEST_F(Player, NewPlayerStandsWithPistolAndJointsOnTheBody) {
     EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
     EXPECT_EQ(player.getLegFrames().m_currentSprites[0], SP_PLAYlegS);
     EXPECT_EQ(player.getLegFrames().m_duration, FRAME_INFINITE_DURATION);
@@ -84,29 +52,62 @@ TEST_F(Player, NewPlayerStandsUprightWithPistolFacingRight) {
     // Head and arm are on the body from the start, not on the centre.
     expectNear(player.getArmPos(), shoulderFor(0), "shoulder");
     expectNear(player.getHeadPos(), neckFor(0), "neck");
-
     int soundLines = 0;
     for (const std::string& line : world.engine.logger->textsOf("debug"))
         soundLines += line.rfind("SoundChan ", 0) == 0 ? 1 : 0;
     EXPECT_EQ(soundLines, 1);
-}
 
-TEST_F(Player, TargetIsTheCursorAndOthersAimAtTheShoulder) {
     Pointer<E_AITargetable> target;
     player.getTarget(&target);
     ASSERT_FALSE(target.isNull());
     EXPECT_EQ(target->getType(), EN_CURSOR_GAME);
     tickAimingAt(Vector2(100, -100));
-    expectNear(player.getTargetPositionX(), player.getArmPos(), "target position");
+    expectNear(player.getTargetPositionX(), player.getArmPos(), "others aim at the shoulder");
 }
 
-TEST_F(Player, CrouchingSlowsLowersAndLeansForwardUntilReleased) {
+struct Aim {
+    const char* name;
+    Vector2 target;
+    bool crouch;
+    bool facingRight;
+    // NAN: not checked.
+    double body, arm, head;
+};
+
+TEST_F(Player, FacesLeansAndTurnsArmAndHeadTowardsTheTarget) {
+    const Aim aims[] = {
+        {"45 degrees up-right", Vector2(100, -100), false, true, 11.25, NAN, NAN},
+        {"45 degrees up-left", Vector2(-100, -100), false, false, 180 - 11.25, NAN, NAN},
+        {"exactly above", Vector2(0, -200), false, false, NAN, NAN, NAN},
+        {"straight down, right", Vector2(10, 1000), false, true, NAN, 270, -35.6},
+        {"straight down, left", Vector2(-10, 1000), false, false, NAN, 270, 215.6},
+        {"crouching, right", Vector2(1000, 0), true, true, -22, NAN, NAN},
+        {"crouching, left", Vector2(-1000, 0), true, false, 180 + 22, NAN, NAN},
+    };
+    for (const Aim& aim : aims) {
+        if (aim.crouch)
+            world.press(SDLK_s);
+        tickAimingAt(aim.target);
+        if (aim.crouch)
+            world.release(SDLK_s);
+        EXPECT_EQ(player.getFacingRight(), aim.facingRight) << aim.name;
+        const auto expectAngle = [&](const Degrees& angle, double expected, double tolerance) {
+            EXPECT_TRUE(std::isnan(expected) || std::abs(angle.m_degrees - expected) < tolerance)
+                << aim.name << ": " << angle.m_degrees << " instead of " << expected;
+        };
+        expectAngle(player.getBodyRotation(), aim.body, 1e-3);
+        // The arm turns fully towards the target, give or take the shoulder.
+        expectAngle(player.getArmRotation(), aim.arm, 0.2);
+        expectAngle(player.getHeadRotation(), aim.head, 1e-9);
+    }
+}
+
+TEST_F(Player, CrouchingSlowsAndLowersUntilReleased) {
     world.press(SDLK_s);
     tickAimingAt(Vector2(1000, 0));
     EXPECT_TRUE(player.getCrouching());
     EXPECT_EQ(player.getWalkSpeed(), 1.0);
     EXPECT_EQ(player.getAimPosition().m_y, 20);
-    EXPECT_NEAR(player.getBodyRotation().m_degrees, -22, 1e-9);
     expectNear(player.getArmPos(), shoulderFor(-22, 23), "crouched shoulder");
     expectNear(player.getHeadPos(), neckFor(-22, 23), "crouched neck");
     EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_CROUCH);
@@ -120,88 +121,58 @@ TEST_F(Player, CrouchingSlowsLowersAndLeansForwardUntilReleased) {
     EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
 }
 
-TEST_F(Player, CrouchingFacingLeftLeansTheOtherWay) {
-    world.press(SDLK_s);
-    tickAimingAt(Vector2(-1000, 0));
-    EXPECT_FALSE(player.getFacingRight());
-    EXPECT_NEAR(player.getBodyRotation().m_degrees, 180 + 22, 1e-3);
-}
+struct Cycle {
+    const char* name;
+    std::vector<SDLKey> keys;
+    double stepPerTick;
+    // The leg frame and its lean at the start of each of four frames.
+    Frames frames;
+};
 
-TEST_F(Player, CrouchWalkingPlaysTheCrouchCycle) {
-    world.press(SDLK_s);
-    world.press(SDLK_d);
-    tickAimingAt(Vector2(1000, 0));
-    EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_CROUCH_WALK);
-    EXPECT_EQ(player.getLegFrames().m_currentSprites[0], SP_PLAYlegD00);
-    EXPECT_EQ(player.getBodyRotationOffset().m_degrees, -5);
-    const double x = player.getPosition().m_center.m_x;
-    tickAimingAt(Vector2(1000, 0));
-    EXPECT_NEAR(player.getPosition().m_center.m_x - x, 1.0, 1e-6);
-}
-
-TEST_F(Player, TargetExactlyAboveMakesItFaceLeft) {
-    tickAimingAt(Vector2(0, -200));
-    EXPECT_FALSE(player.getFacingRight());
-}
-
-TEST_F(Player, BodyLeansAQuarterOfTheWayToTheTarget) {
-    tickAimingAt(Vector2(100, -100));
-    EXPECT_TRUE(player.getFacingRight());
-    EXPECT_NEAR(player.getBodyRotation().m_degrees, 11.25, 1e-3);
-    tickAimingAt(Vector2(-100, -100));
-    EXPECT_FALSE(player.getFacingRight());
-    EXPECT_NEAR(player.getBodyRotation().m_degrees, 180 - 11.25, 1e-3);
-}
-
-TEST_F(Player, AimingStraightDownFacingRightClampsTheHead) {
-    tickAimingAt(Vector2(10, 1000));
-    ASSERT_TRUE(player.getFacingRight());
-    EXPECT_NEAR(player.getArmRotation().m_degrees, 270, 0.2) << "the arm points at the target";
-    EXPECT_NEAR(player.getHeadRotation().m_degrees, -35.6, 1e-9);
-}
-
-TEST_F(Player, AimingStraightDownFacingLeftClampsTheHead) {
-    tickAimingAt(Vector2(-10, 1000));
-    ASSERT_FALSE(player.getFacingRight());
-    EXPECT_NEAR(player.getArmRotation().m_degrees, 270, 0.2) << "the arm points at the target";
-    EXPECT_NEAR(player.getHeadRotation().m_degrees, 215.6, 1e-9);
-}
-
-TEST_F(Player, WalkingTowardsTheTargetPlaysTheCycleForwards) {
-    world.press(SDLK_d);
-    const auto frames = walkCycle();
-    const std::vector<std::pair<spriteEnum, double>> expected = {
-        {SP_PLAYlegW00, -5}, {SP_PLAYlegW01, -10}, {SP_PLAYlegW02, -15}, {SP_PLAYlegW03, -10}};
-    EXPECT_EQ(frames, expected);
-}
-
-TEST_F(Player, WalkingAwayFromTheTargetPlaysTheCycleBackwards) {
-    world.press(SDLK_a);
-    const auto frames = walkCycle();
-    const std::vector<std::pair<spriteEnum, double>> expected = {
-        {SP_PLAYlegW00, 5}, {SP_PLAYlegW05, 0}, {SP_PLAYlegW04, 5}, {SP_PLAYlegW03, 10}};
-    EXPECT_EQ(frames, expected);
-    EXPECT_TRUE(player.getFacingRight());
-}
-
-TEST_F(Player, JointsStayPutWhileTheLeanIsUnchanged) {
-    PosablePlayer& posed = *new PosablePlayer(&world.map(), Vector2(3000, 0));
-    posed.setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));
-    const auto tickPosed = [&](const Vector2& offset) {
-        cursorEntity->setPosition(posed.getPosition().m_center + offset);
-        posed.gameTick();
+// Aiming level to the right: walking right is forwards, walking left
+// backwards (with the lean reversed), crouch-walking has its own cycle.
+TEST_F(Player, WalkKeysPlayTheirLegCycleForwardsOrBackwards) {
+    // clang-format off
+    const Cycle cycles[] = {
+        {"walking towards the target", {SDLK_d}, 4,
+         {{SP_PLAYlegW00, -5}, {SP_PLAYlegW01, -10}, {SP_PLAYlegW02, -15}, {SP_PLAYlegW03, -10}}},
+        {"walking away from the target", {SDLK_a}, -4,
+         {{SP_PLAYlegW00, 5}, {SP_PLAYlegW05, 0}, {SP_PLAYlegW04, 5}, {SP_PLAYlegW03, 10}}},
+        {"crouch-walking", {SDLK_s, SDLK_d}, 1,
+         {{SP_PLAYlegD00, -5}, {SP_PLAYlegD01, -10}, {SP_PLAYlegD02, -15}, {SP_PLAYlegD03, -20}}},
     };
-    // Level aim leaves the lean at the upright one it started with.
-    posed.displaceJoints();
-    tickPosed(Vector2(1000, 0));
-    EXPECT_EQ(posed.getArmPos().m_x, 99);
+    // clang-format on
+    for (const Cycle& cycle : cycles) {
+        for (const SDLKey key : cycle.keys)
+            world.press(key);
+        Frames frames;
+        for (int tick = 0; tick < 12; ++tick) {
+            const double x = player.getPosition().m_center.m_x;
+            tickAimingAt(Vector2(1000, 0));
+            EXPECT_NEAR(player.getPosition().m_center.m_x - x, cycle.stepPerTick, 1e-6)
+                << cycle.name;
+            if (tick % 3 == 0)
+                frames.emplace_back(player.getLegFrames().m_currentSprites[0],
+                                    player.getBodyRotationOffset().m_degrees);
+        }
+        EXPECT_EQ(frames, cycle.frames) << cycle.name;
+        EXPECT_TRUE(player.getFacingRight()) << cycle.name;
+        for (const SDLKey key : cycle.keys)
+            world.release(key);
+        tickAimingAt(Vector2(1000, 0));
+        EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
+    }
+}
 
-    tickPosed(Vector2(100, -100));
-    expectNear(posed.getArmPos(), shoulderFor(posed.getBodyRotation().m_degrees), "moved lean");
-    posed.displaceJoints();
-    tickPosed(Vector2(100, -100));
-    EXPECT_EQ(posed.getArmPos().m_x, 99);
-    EXPECT_EQ(posed.getHeadPos().m_y, -99);
+TEST_F(Player, ArrowKeysAreBoundToNothing) {
+    for (const SDLKey key : {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN})
+        world.press(key);
+    for (int tick = 0; tick < 10; ++tick)
+        tickAimingAt(Vector2(1000, 0));
+    EXPECT_EQ(player.getPosition().m_center.m_x, 400);
+    EXPECT_DOUBLE_EQ(player.getVelocity().m_y, 0.5 * 10) << "jumped";
+    EXPECT_FALSE(player.getCrouching());
+    EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
 }
 
 TEST_F(Player, AimingWithoutATargetKeepsFacingAndAngles) {

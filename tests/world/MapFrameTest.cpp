@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "CragmoorWorld.h"
 #include "Pixels.h"
-#include "WorldFixture.h"
 
 namespace {
 
@@ -17,21 +17,17 @@ Vector2 projectToView(const Vector2& world, const Vector2& viewPosition) {
                    240 + (world.m_y - viewPosition.m_y) * scale);
 }
 
-std::vector<unsigned char> frameWithViewAt(WorldFixture& world, const Vector2& viewPosition) {
+std::vector<unsigned char> frameWithViewAt(CragmoorWorld& world, const Vector2& viewPosition) {
     world.map().viewSetPosition(viewPosition);
     world.engine.video->preDraw();
     world.map().gameFrame();
-    const int width = world.engine.settings->getVIDEO_screenWidth();
-    const int height = world.engine.settings->getVIDEO_screenHeight();
-    std::vector<unsigned char> pixels(std::size_t(width) * height * 4);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    return world.readFrame();
 }
 
 } // namespace
 
 TEST(MapFrame, SkyFillsTheScreenAndTheMeshCoversItWhereTheLevelProjects) {
-    WorldFixture world("legitLevel.obj");
+    CragmoorWorld world(REAL_LEVEL);
     ASSERT_GT(world.map().getFaceCount(), 3000u);
     const int width = world.engine.settings->getVIDEO_screenWidth();
     const int height = world.engine.settings->getVIDEO_screenHeight();

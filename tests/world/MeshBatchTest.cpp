@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "WorldFixture.h"
+#include "CragmoorWorld.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr float EYE_DISTANCE = 1300.0f;
 
 class MeshBatch : public testing::Test {
   protected:
-    MeshBatch() : world("legitLevel.obj") {
+    MeshBatch() : world(REAL_LEVEL) {
         for (const MapController::Face3& face : world.map().getFaces()) {
             const GLuint list = glGenLists(1);
             glNewList(list, GL_COMPILE);
@@ -45,15 +45,10 @@ class MeshBatch : public testing::Test {
         draw();
         glDisable(GL_LIGHTING);
         EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "blending left off for what is drawn next";
-        glFinish();
-        const int width = world.engine.settings->getVIDEO_screenWidth();
-        const int height = world.engine.settings->getVIDEO_screenHeight();
-        std::vector<unsigned char> pixels(std::size_t(width) * height * 4);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+        return world.readFrame();
     }
 
-    WorldFixture world;
+    CragmoorWorld world;
     std::vector<GLuint> faceLists;
 };
 
