@@ -125,8 +125,8 @@ LevelLayout designLevel() {
     layout.islands.push_back(slab(600, 760, 314, 16, Material::Rock));
     layout.islands.push_back(slab(1480, 1620, 114, 16, Material::Rock));
     // Back out of the pit to the left.
-    layout.islands.push_back(slab(2660, 2740, 514, 16, Material::Rock));
-    layout.islands.push_back(slab(2580, 2650, 428, 16, Material::Rock));
+    layout.islands.push_back(slab(2680, 2760, 514, 16, Material::Rock));
+    layout.islands.push_back(slab(2600, 2660, 428, 16, Material::Rock));
     // Back up from the lower ground to the island, zigzagging.
     layout.islands.push_back(slab(4280, 4360, 674, 16, Material::Rock));
     layout.islands.push_back(slab(4160, 4240, 588, 16, Material::Rock));
