@@ -10,7 +10,7 @@
 //   3400-3528 a gap to jump; falling in lands in a cave under the island that
 //             leads out into the lower ground
 //   3528-4100 the island at 400, then a drop to the lower ground at 760, and
-//             back up four thin ledges in two columns
+//             back up a staircase of four thin ledges
 //   4500-4900 a tunnel through a rock mass, its ceiling 88 above the floor
 //   5180-5620 three brick platforms, 70 apart in height, up to
 //   5700      a brick wall 280 high (too high to jump) topped by a plateau
@@ -127,11 +127,12 @@ LevelLayout designLevel() {
     // Back out of the pit to the left.
     layout.islands.push_back(slab(2680, 2760, 514, 16, Material::Rock));
     layout.islands.push_back(slab(2600, 2660, 428, 16, Material::Rock));
-    // Back up from the lower ground to the island, zigzagging.
-    layout.islands.push_back(slab(4280, 4360, 674, 16, Material::Rock));
-    layout.islands.push_back(slab(4160, 4240, 588, 16, Material::Rock));
-    layout.islands.push_back(slab(4280, 4360, 502, 16, Material::Rock));
-    layout.islands.push_back(slab(4160, 4240, 416, 16, Material::Rock));
+    // Back up from the lower ground to the island, a staircase of ledges
+    // none of which lies above another, so no jump meets a ledge's underside.
+    layout.islands.push_back(slab(4380, 4460, 674, 16, Material::Rock));
+    layout.islands.push_back(slab(4290, 4360, 588, 16, Material::Rock));
+    layout.islands.push_back(slab(4200, 4270, 502, 16, Material::Rock));
+    layout.islands.push_back(slab(4140, 4200, 416, 16, Material::Rock));
     // The climb to the top of the brick wall: each step 70 higher.
     layout.islands.push_back(slab(5180, 5300, 690, 24, Material::Brick));
     layout.islands.push_back(slab(5360, 5460, 620, 24, Material::Brick));
