@@ -75,13 +75,18 @@ struct Graph {
     std::vector<std::uint32_t> successors; // kActionCount per node
 };
 
+// Holding no key, a player at rest stays in the same state.
+bool atRest(const Graph& graph, std::uint32_t node) {
+    return graph.successors[node * kActionCount] == node;
+}
+
+// Where the player comes to rest holding no key: on floor, or on a slope too
+// steep to walk.
 std::uint32_t findLanding(const ReachMap& reach, const Graph& graph) {
     std::uint32_t node = 0;
     for (std::size_t tick = 0; tick < reach.nodes.size(); ++tick) {
-        if (reach.nodes[node].standing)
-            return node;
         const std::uint32_t next = graph.successors[node * kActionCount];
-        if (next == kNoNode)
+        if (next == node || next == kNoNode)
             break;
         node = next;
     }
@@ -108,7 +113,7 @@ std::vector<bool> nodesLeadingHome(const ReachMap& reach, const Graph& graph) {
     const Vector2& landing = reach.nodes[reach.landing].centre;
     for (std::uint32_t i = 0; i < n; ++i) {
         const ReachNode& node = reach.nodes[i];
-        if (node.standing && std::abs(node.centre.m_x - landing.m_x) <= kHomeReach &&
+        if (atRest(graph, i) && std::abs(node.centre.m_x - landing.m_x) <= kHomeReach &&
             std::abs(node.centre.m_y - landing.m_y) <= kHomeReach) {
             home[i] = true;
             queue.push_back(i);
