@@ -39,13 +39,13 @@ std::uint64_t field(double value, double step, int bits) {
     return static_cast<std::uint64_t>(std::clamp(rounded, 0LL, (1LL << bits) - 1));
 }
 
-std::uint64_t stateKey(const WalkerState& s, std::uint8_t keys, bool standing) {
+std::uint64_t stateKey(const Vector2& centre, const Vector2& velocity,
+                       E_CharacterGround::ControlState control, std::uint8_t keys, bool standing) {
     const double position = standing ? kPositionStep : kAirPositionStep;
     const double speed = standing ? kSpeedStep : kAirSpeedStep;
-    return field(s.centre.m_x, position, 16) | field(s.centre.m_y, position, 16) << 16 |
-           field(s.velocity.m_x, speed, 10) << 32 | field(s.velocity.m_y, speed, 10) << 42 |
-           static_cast<std::uint64_t>(standing) << 55 |
-           static_cast<std::uint64_t>(s.control) << 52 |
+    return field(centre.m_x, position, 16) | field(centre.m_y, position, 16) << 16 |
+           field(velocity.m_x, speed, 10) << 32 | field(velocity.m_y, speed, 10) << 42 |
+           static_cast<std::uint64_t>(standing) << 55 | static_cast<std::uint64_t>(control) << 52 |
            static_cast<std::uint64_t>(keys & kKeyJump) << 54;
 }
 
@@ -65,10 +65,11 @@ bool worthTrying(const WalkerState& s, std::uint8_t before, std::uint8_t keys) {
     return !holds || s.cached[4] >= 0;
 }
 
-bool movedOn(const WalkerState& from, const WalkerState& to) {
-    return from.centre.m_x != to.centre.m_x || from.centre.m_y != to.centre.m_y ||
-           from.velocity.m_x != to.velocity.m_x || from.velocity.m_y != to.velocity.m_y ||
-           from.control != to.control;
+bool movedOn(const WalkerState& from, const ReachWalker& to) {
+    const Vector2& centre = to.getPosition().m_center;
+    return from.centre.m_x != centre.m_x || from.centre.m_y != centre.m_y ||
+           from.velocity.m_x != to.getVelocity().m_x || from.velocity.m_y != to.getVelocity().m_y ||
+           from.control != to.getControlState();
 }
 
 struct Graph {
@@ -191,7 +192,7 @@ ReachMap exploreReach(const std::vector<Line2>& lines) {
     std::vector<std::pair<std::uint32_t, WalkerState>> layer, nextLayer;
     const WalkerState start = walker.save();
     reach.nodes.push_back({start.centre, 0, 0, false, false});
-    known.emplace(stateKey(start, 0, false), 0);
+    known.emplace(stateKey(start.centre, start.velocity, start.control, 0, false), 0);
     layer.emplace_back(0, start);
 
     while (!layer.empty()) {
@@ -203,25 +204,26 @@ ReachMap exploreReach(const std::vector<Line2>& lines) {
                     continue;
                 walker.restore(state);
                 walker.step(kActions[a], before);
-                WalkerState after = walker.save();
+                const Vector2& centre = walker.getPosition().m_center;
                 const bool standing = walker.standing();
                 const auto newIndex = static_cast<std::uint32_t>(reach.nodes.size());
                 auto [found, isNew] =
-                    known.emplace(stateKey(after, kActions[a], standing), newIndex);
+                    known.emplace(stateKey(centre, walker.getVelocity(), walker.getControlState(),
+                                           kActions[a], standing),
+                                  newIndex);
                 // A slow movement that rounds to the state it came from would
                 // stall there: it becomes the state of its rounding instead.
-                if (!isNew && found->second == index && movedOn(state, after)) {
+                if (!isNew && found->second == index && movedOn(state, walker)) {
                     found->second = newIndex;
                     isNew = true;
                 }
                 graph.successors[index * kActionCount + a] = found->second;
                 if (!isNew)
                     continue;
-                ReachNode node{after.centre, index, kActions[a], standing,
-                               outsideWorld(after.centre)};
+                const ReachNode node{centre, index, kActions[a], standing, outsideWorld(centre)};
                 reach.nodes.push_back(node);
                 if (!node.lost)
-                    nextLayer.emplace_back(found->second, std::move(after));
+                    nextLayer.emplace_back(found->second, walker.save());
             }
         }
         layer.swap(nextLayer);
