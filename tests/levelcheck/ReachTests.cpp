@@ -4,6 +4,7 @@
 // and free-standing slabs; the player starts at the game's start (400, 0).
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,10 @@ struct ReachCase {
     // Where the first trap is entered from, when there is one: its x range.
     double entryFrom = 0, entryTo = 0;
 };
+
+void PrintTo(const ReachCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Reach : public testing::TestWithParam<ReachCase> {};
 
