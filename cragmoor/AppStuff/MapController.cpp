@@ -235,10 +235,12 @@ void MapController::getCollisionLines(std::vector<Line2>* dest, const Box2& box)
 void MapController::set2Dmode() {
     if (m_2Dmode)
         return;
-    m_mapStateController->getApplicationStateController()
-        ->getApplicationController()
-        ->getVideoSystem()
-        ->set2Dmode();
+    // A map made without a window (one that only moves characters) has no
+    // projection to set.
+    if (VideoSystem* video = m_mapStateController->getApplicationStateController()
+                                 ->getApplicationController()
+                                 ->getVideoSystem())
+        video->set2Dmode();
     m_2Dmode = true;
 }
 

@@ -68,6 +68,10 @@ class MapController {
     MapController& operator=(const MapController&) = delete;
 
     void loadMap(const char* path);
+    // Only the level's collision lines: no mesh, texture, entity or GL call,
+    // so that movement can run without a window (the level checker explores
+    // levels this way).
+    void loadOutline(const std::vector<Line2>& lines);
 
     MapStateController* getMapStateController() const { return m_mapStateController; }
     EntityEnumeration* getEntityEnumeration() const { return m_entityEnumeration.get(); }
@@ -122,6 +126,7 @@ class MapController {
     std::size_t getLevelMeshListCount() const { return m_meshBatches.size(); }
 
   private:
+    void makeChunks();
     template <class Visit> void forEachCollisionLine(const Box2& box, Visit&& visit);
     void buildLevel(const LevelData& level);
     void compileLevelMesh();

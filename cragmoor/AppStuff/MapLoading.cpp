@@ -15,6 +15,7 @@
 #include "Entities/Characters/E_CursorGame.h"
 #include "Entities/Characters/E_Player.h"
 #include "Entities/Characters/EntityHandle.h"
+#include "Entities/Characters/PlayerPlacement.h"
 #include "Entities/E_NONE.h"
 #include "Logger.h"
 #include "ObjLevelReader.h"
@@ -31,9 +32,6 @@ void widen(Vector3& low, Vector3& high, const Vector3& p) {
     low = Vector3(std::min(low.m_x, p.m_x), std::min(low.m_y, p.m_y), std::min(low.m_z, p.m_z));
     high = Vector3(std::max(high.m_x, p.m_x), std::max(high.m_y, p.m_y), std::max(high.m_z, p.m_z));
 }
-
-// Where the player enters the level: above the floor of the first run.
-const Vector2 PLAYER_START(400, 0);
 } // namespace
 
 void MapController::Vertex3::glCommands() const {
@@ -117,12 +115,22 @@ void reportEmptyLevel(const char* path, const LevelData& level, Logger& logger) 
 }
 } // namespace
 
-void MapController::loadMap(const char* path) {
-    m_viewPosition = Vector2(320, 240);
+void MapController::makeChunks() {
     m_levelWidth = m_levelHeight = LEVEL_SIZE;
     m_levelChunksPerRow = (LEVEL_SIZE + LEVEL_CHUNK_SIZE - 1) / LEVEL_CHUNK_SIZE;
     m_levelChunksNum = m_levelChunksPerRow * m_levelChunksPerRow;
     m_levelChunks.assign(m_levelChunksNum, LevelChunk());
+}
+
+void MapController::loadOutline(const std::vector<Line2>& lines) {
+    makeChunks();
+    for (const Line2& line : lines)
+        new CollisionLine(this, line);
+}
+
+void MapController::loadMap(const char* path) {
+    m_viewPosition = Vector2(320, 240);
+    makeChunks();
 
     Logger& logger = *m_mapStateController->getApplicationStateController()
                           ->getApplicationController()

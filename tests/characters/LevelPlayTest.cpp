@@ -55,7 +55,7 @@ TEST_F(LevelPlay, JumpRisesNinetyFiveOrLessWhenLetGoEarly) {
 }
 
 TEST_F(LevelPlay, CannotWalkUpTheSteepSlopeOutOfThePit) {
-    E_Player& inPit = spawnPlayer(Vector2(2700, 500));
+    E_Player& inPit = spawnPlayer(Vector2(2780, 500));
     world.ticks(30);
     ASSERT_NEAR(centreOf(inPit).m_y, PIT_FLOOR - PLAYER_HALF_HEIGHT, 0.05);
     world.press(SDLK_a);

@@ -135,6 +135,17 @@ TEST_F(Materials, AMaterialOfOnlyAColourGetsAPictureOfIt) {
     EXPECT_EQ(report.materialCounts.fromColour, 1u);
 }
 
+TEST_F(Materials, FacesWithoutAnyMaterialShareOnePlainDefault) {
+    write("bare.obj", "v 0 -1 -1\nv 1 -1 1\nv 1 -2 1\nv 0 -2 1\nf 1 2 3\nf 1 3 4\n");
+    const LevelData level = convert("bare.obj");
+    ASSERT_EQ(level.materials.size(), 1u);
+    for (const LevelFace& face : level.faces)
+        EXPECT_EQ(face.material, 0);
+    EXPECT_TRUE(existsInResources(level.materials[0].texturePath));
+    EXPECT_EQ(report.materialCounts.facesGivenDefault, 2u);
+    EXPECT_EQ(warnings(), "");
+}
+
 TEST_F(Materials, NamesWithSpacesBecomeOneWordAndStayApart) {
     write("a.tga", tinyTga(1, 2, 3));
     write("b.tga", tinyTga(4, 5, 6));

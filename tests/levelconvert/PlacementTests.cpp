@@ -59,6 +59,22 @@ TEST_F(Placing, FitScalesTheWidthAndHangsTheTopBelowThePlayersStart) {
     expectAt(level.positions[0], 0, 100, -200);
     expectAt(level.positions[2], 800, 100, 200);
     EXPECT_DOUBLE_EQ(report.scale, 25.0);
+    EXPECT_STREQ(report.fittedBy, "width");
+}
+
+TEST_F(Placing, FitKeepsATallModelInsideTheWorldByItsHeight) {
+    // 4 wide and 40 high: 8000 wide would make it 80,000 high.
+    PlacementOptions options;
+    options.fitWidth = 8000;
+    const LevelData level = place(options, "v -1 0 -1\nv 3 0 1\nv 3 40 1\nf 1 2 3\n");
+    double lowest = 0, widest = 0;
+    for (const Vector3& p : level.positions) {
+        lowest = std::max(lowest, p.m_y);
+        widest = std::max(widest, p.m_x);
+    }
+    EXPECT_DOUBLE_EQ(lowest, 9000);
+    EXPECT_LT(widest, 8000);
+    EXPECT_STREQ(report.fittedBy, "height");
 }
 
 TEST_F(Placing, FitRefusesAModelWithoutWidth) {

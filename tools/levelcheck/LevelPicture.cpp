@@ -188,6 +188,9 @@ LevelPicture drawLevelPicture(const std::vector<Line2>& lines, const PlayerLandi
     const int height = static_cast<int>(std::ceil((r.bottom - r.top) * scale));
     LevelPicture picture{Canvas(width, height, kOutsideWorld), Vector2(r.left, r.top), scale, 0};
     drawWorld(picture);
+    if (options.underLines) {
+        options.underLines(picture);
+    }
     if (landing.lands) {
         drawFall(picture, landing);
     }

@@ -3,6 +3,7 @@
 // ellipse and where it lands, the world's edge and a scale bar.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "LineKinds.h"
 #include "PlayerLanding.h"
 #include "Util/Shapes.h"
+
+struct LevelPicture;
 
 struct PictureRegion {
     Vector2 from; // world units, corners in any order
@@ -21,6 +24,8 @@ struct PictureOptions {
     std::optional<PictureRegion> region;
     // Pixels along the region's longer side.
     int longestSide = 2400;
+    // Drawn over the world's ground, under the lines.
+    std::function<void(LevelPicture&)> underLines;
 };
 
 struct LevelPicture {

@@ -4,13 +4,13 @@
 
 #include <vector>
 
+#include "Entities/Characters/PlayerPlacement.h"
 #include "Util/Shapes.h"
 #include "Util/Vector2.h"
 
-// The game's values (the map's start point and the player's ellipse); a
-// level is made for them, so the checker states them once more here.
-inline const Vector2 kPlayerStart(400, 0);
-inline const Vector2 kPlayerRadius(16, 32);
+// The game's own start point and ellipse: a level is made for them.
+inline const Vector2& kPlayerStart = PLAYER_START;
+inline const Vector2& kPlayerRadius = PLAYER_RADIUS;
 
 struct PlayerLanding {
     // False when nothing below the start stops the fall.

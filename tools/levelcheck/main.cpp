@@ -4,17 +4,20 @@
 // the game accepts.
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "LevelPicture.h"
 #include "LevelReport.h"
 #include "PngFile.h"
+#include "ReachReport.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: levelcheck <file.obj> [--picture <out.png> [--from X Y --to X Y] [--size PIXELS]]\n"
+    "usage: levelcheck <file.obj> [--reach] [--route X Y]\n"
+    "                  [--picture <out.png> [--from X Y --to X Y] [--size PIXELS]]\n"
     "\n"
     "Reads a cragmoor level as the game does and prints its counts, its extent\n"
     "in world units, where the player lands from its start at (400, 0), and\n"
@@ -30,6 +33,16 @@ const char* const kUsage =
     "in world units. --from and --to choose a part of the level (world units,\n"
     "y downwards); --size sets the picture's longer side (default 2400).\n"
     "\n"
+    "--reach explores the level from the start with the game's own movement\n"
+    "(every key a player can hold, every tick) and reports the stretches of\n"
+    "floor a player can stand on and how much of each is reached, the furthest\n"
+    "places reached, and every trap: places from which the start can no longer\n"
+    "be reached, with the place it is entered from. With --picture it draws\n"
+    "what is reached (cyan), floor never reached (white) and traps (magenta,\n"
+    "their entries as yellow crosses) over the outline. --route X Y (implies\n"
+    "--reach) prints the keys from the start to the reached place nearest to\n"
+    "(X, Y) as a play-through leg. A trap makes the status 2.\n"
+    "\n"
     "Exit status: 0 clean, 1 error (the file cannot be read or the game would\n"
     "stop loading it, or the picture cannot be written), 2 warnings only.\n";
 
@@ -37,6 +50,8 @@ struct Arguments {
     std::string level;
     std::string picture;
     PictureOptions options;
+    bool reach = false;
+    std::optional<Vector2> route;
 };
 
 bool readNumber(int& i, int argc, char** argv, double& value) {
@@ -58,7 +73,16 @@ bool parseArguments(int argc, char** argv, Arguments& out) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         double size = 0;
-        if (arg == "--picture" && i + 1 < argc) {
+        if (arg == "--reach") {
+            out.reach = true;
+        } else if (arg == "--route") {
+            Vector2 target;
+            if (!readPoint(i, argc, argv, target)) {
+                return false;
+            }
+            out.route = target;
+            out.reach = true;
+        } else if (arg == "--picture" && i + 1 < argc) {
             out.picture = argv[++i];
         } else if (arg == "--from") {
             from = readPoint(i, argc, argv, region.from);
@@ -90,9 +114,17 @@ bool parseArguments(int argc, char** argv, Arguments& out) {
     return !out.level.empty();
 }
 
-int writePicture(const Arguments& arguments, const CheckedLevel& checked) {
-    const LevelPicture picture =
-        drawLevelPicture(checked.level->collisionLines, checked.landing, arguments.options);
+int writePicture(const Arguments& arguments, const CheckedLevel& checked, const ReachMap* reach,
+                 const ReachSummary* summary) {
+    PictureOptions options = arguments.options;
+    if (reach != nullptr) {
+        options.underLines = [reach](LevelPicture& p) { drawReachUnderLines(p, *reach); };
+    }
+    LevelPicture picture =
+        drawLevelPicture(checked.level->collisionLines, checked.landing, options);
+    if (reach != nullptr) {
+        drawReachOverLines(picture, *reach, *summary);
+    }
     try {
         writePng(arguments.picture, picture.canvas);
     } catch (const std::runtime_error& error) {
@@ -103,6 +135,27 @@ int writePicture(const Arguments& arguments, const CheckedLevel& checked) {
                 arguments.picture.c_str(), picture.canvas.width(), picture.canvas.height(),
                 picture.scale, picture.scaleBarUnits);
     return checked.status;
+}
+
+int explore(const Arguments& arguments, const CheckedLevel& checked) {
+    const std::vector<Line2>& lines = checked.level->collisionLines;
+    const ReachMap reach = exploreReach(lines);
+    const ReachSummary summary = summarizeReach(lines, reach);
+    std::fputs(reachReport(reach, summary).c_str(), stdout);
+    if (arguments.route) {
+        const std::uint32_t place = nearestPlace(reach, *arguments.route);
+        std::printf("\n# from the start to (%.2f, %.2f), the reached place nearest to (%g, %g)\n",
+                    reach.nodes[place].centre.m_x, reach.nodes[place].centre.m_y,
+                    arguments.route->m_x, arguments.route->m_y);
+        std::fputs(routeScript(reach, place, "route").c_str(), stdout);
+    }
+    const int status = arguments.picture.empty()
+                           ? checked.status
+                           : writePicture(arguments, checked, &reach, &summary);
+    if (status == kClean && !reach.traps.empty()) {
+        return kWarningsOnly;
+    }
+    return status;
 }
 
 } // namespace
@@ -118,8 +171,14 @@ int main(int argc, char** argv) {
         return kError;
     }
     const CheckedLevel checked = checkLevel(arguments.level.c_str());
-    if (!checked.level || arguments.picture.empty()) {
+    if (!checked.level) {
         return checked.status;
     }
-    return writePicture(arguments, checked);
+    if (arguments.reach) {
+        return explore(arguments, checked);
+    }
+    if (arguments.picture.empty()) {
+        return checked.status;
+    }
+    return writePicture(arguments, checked, nullptr, nullptr);
 }

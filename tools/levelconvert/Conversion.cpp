@@ -89,6 +89,7 @@ ConversionReport convertLevel(const ConversionOptions& options) {
     report.materialCounts = mapping.counts;
     report.scale = placement.scale();
     report.offset = placement.offset();
+    report.fittedBy = placement.fittedBy;
     measure(mesh, report);
     warnOutsideWorld(report, scene.warnings, options.output);
     report.warnings = std::move(scene.warnings);

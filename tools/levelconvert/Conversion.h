@@ -28,6 +28,8 @@ struct ConversionReport {
     MaterialCounts materialCounts;
     double scale = 1;
     Point3 offset;
+    // "width" or "height" after --fit: which extent decided the scale.
+    const char* fittedBy = nullptr;
     // File units, after placement.
     Point3 low, high;
     std::vector<ExportNote> warnings;

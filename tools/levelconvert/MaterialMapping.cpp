@@ -20,6 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kColourPictureSide = 8;
+// The default material's colour: light enough to show the level's shading.
+const Point3 kDefaultColour{0.75, 0.75, 0.75};
 
 // What the game's "%s" and the search path take in a name.
 std::string plainName(std::string_view name) {
@@ -79,11 +81,31 @@ class Mapper {
             }
             mapping.materials.push_back(material);
         }
+        giveDefault(mapping, names);
         mapping.counts.imagesCopied = m_copied.size();
         return mapping;
     }
 
   private:
+    void giveDefault(MaterialMapping& mapping, std::set<std::string>& names) {
+        const auto index = static_cast<std::int32_t>(m_scene.usedMaterials.size());
+        for (ExportPolygon& polygon : m_scene.polygons) {
+            if (polygon.material < 0) {
+                polygon.material = index;
+                ++mapping.counts.facesGivenDefault;
+            }
+        }
+        if (mapping.counts.facesGivenDefault == 0) {
+            return;
+        }
+        GameMaterial material;
+        material.name = unusedName(kDefaultMaterialName, names);
+        material.texture = writeColour(material.name, kDefaultColour);
+        m_scene.usedMaterials.push_back(material.name);
+        m_scene.usedMaterialLines.push_back(0);
+        mapping.materials.push_back(material);
+    }
+
     const ExportMaterial* find(const std::string& name) const {
         for (const ExportMaterial& material : m_scene.materials) {
             if (material.name == name) {

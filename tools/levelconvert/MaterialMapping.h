@@ -19,6 +19,8 @@ struct MaterialCounts {
     std::size_t fromDiffuse = 0; // image from "map_Kd", there being no "map_Ka"
     std::size_t fromColour = 0;  // no image: a plain picture of the "Kd" colour
     std::size_t imagesCopied = 0;
+    // Faces that came without any material and were given the plain default.
+    std::size_t facesGivenDefault = 0;
 };
 
 struct MaterialMapping {
@@ -27,9 +29,14 @@ struct MaterialMapping {
     MaterialCounts counts;
 };
 
+// The material faces without any get: a plain light grey picture, so that
+// the game draws them shaded like the rest instead of warning about each.
+inline const char* const kDefaultMaterialName = "default";
+
 // Decides the names, and copies (or, for a plain colour, writes) each image
 // into resourcesFolder, prefixing its name with levelName so that it cannot
 // be mistaken for one of the archive's. Missing and undecodable images and
-// undefined materials go to scene.warnings.
+// undefined materials go to scene.warnings. Faces without a material are
+// given the default one, added to scene.usedMaterials.
 MaterialMapping mapMaterials(ExportScene& scene, const std::string& resourcesFolder,
                              const std::string& levelName);

@@ -15,7 +15,8 @@ struct PlacementOptions {
     // Turns a z-up export y-up: (x, y, z) becomes (x, z, -y), a rotation,
     // so faces keep their outside.
     bool swapYZ = false;
-    // World units the model's x extent is scaled to; replaces scale and offset.
+    // World units the model's x extent is scaled to, or less when the model would
+    // otherwise reach below the world; replaces scale and offset.
     std::optional<double> fitWidth;
 };
 
@@ -32,6 +33,9 @@ class Placement {
     Point3 direction(const Point3& d) const { return turned(d); }
     double scale() const { return m_scale; }
     const Point3& offset() const { return m_offset; }
+    // For a fitted model, the extent that decided the scale: "width" or
+    // "height"; null otherwise.
+    const char* fittedBy = nullptr;
 
   private:
     Point3 turned(const Point3& p) const { return m_swapYZ ? Point3{p.x, p.z, -p.y} : p; }
@@ -46,6 +50,8 @@ constexpr double kWorldPerFileUnit = 8.0;
 // Where --fit puts the model's highest point: world y 100, below the player's
 // start at (400, 0).
 constexpr double kFitTopWorldY = 100.0;
+// The world's side: a fitted model stays within it.
+constexpr double kFitWorldSize = 9000.0;
 
 // The placement the options ask for over these positions. Throws
 // std::invalid_argument when --fit meets a model without width.

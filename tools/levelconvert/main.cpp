@@ -42,7 +42,9 @@ const char* const kUsage =
     "  --fit W         scale uniformly so that the model's x extent is W world\n"
     "                  units, then move it so that it starts at world x 0 and its\n"
     "                  highest point lies at world y 100, below the player's start\n"
-    "                  at (400, 0); replaces --scale and --offset\n"
+    "                  at (400, 0); replaces --scale and --offset. A model too\n"
+    "                  tall for that is scaled to the world's height instead:\n"
+    "                  the tighter of the two decides (the report says which)\n"
     "The world is 9000 x 9000 world units: x 0 .. 9000, y 0 .. 9000 downwards.\n"
     "\n"
     "It reports what it changed, then checks the result as levelcheck does.\n"
@@ -119,6 +121,8 @@ void printChanges(const ConversionReport& r) {
     printCount("material names without spaces", r.materialCounts.renamed);
     printCount("materials mapped from map_Kd", r.materialCounts.fromDiffuse);
     printCount("materials mapped from a Kd colour", r.materialCounts.fromColour);
+    printCount("faces without a material given \"default\" (plain grey)",
+               r.materialCounts.facesGivenDefault);
     printCount("images copied", r.materialCounts.imagesCopied, " (into " + r.resourcesFolder + ")");
 }
 
@@ -142,6 +146,12 @@ void printReport(const ConversionOptions& options, const ConversionReport& r) {
                 r.triangles, r.materials);
     std::printf("  placed    scale %g, offset (%g, %g, %g) file units\n", r.scale, r.offset.x,
                 r.offset.y, r.offset.z);
+    if (r.fittedBy != nullptr) {
+        std::printf("            fitted by its %s%s\n", r.fittedBy,
+                    std::string(r.fittedBy) == "height"
+                        ? " (the width asked for would reach below the 9000 x 9000 world)"
+                        : "");
+    }
     if (r.low.x <= r.high.x) {
         std::printf("            world x %.2f .. %.2f, y %.2f .. %.2f, z %.2f .. %.2f\n",
                     8 * r.low.x + 0.0, 8 * r.high.x + 0.0, -8 * r.high.y + 0.0, -8 * r.low.y + 0.0,

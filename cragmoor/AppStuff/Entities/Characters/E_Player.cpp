@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
+#include "Entities/Characters/PlayerPlacement.h"
 #include "Entities/Characters/WorldAccess.h"
 #include "Logger.h"
 #include "ResourceManager.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-const Vector2 PLAYER_RADIUS(16, 32);
 constexpr double PLAYER_HEALTH = 100.0;
 constexpr int PLAYER_TEAM = 0;
 
