@@ -97,11 +97,9 @@ TEST_F(Fonts, BlanksTabsAndMissingGlyphsAdvanceByLineHeightQuarters) {
 TEST_F(Fonts, GlyphsAboveByteValuesAreSkippedNotFolded) {
     // Red on the left of the page, green on the right: 'A' is drawn from the
     // red half, U+0141 (whose low byte is 'A') from the green half.
-    Image page(64, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 64; ++x)
-            page.at(x, y) = x < 32 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
-    folder.write("halves.tga", encodeTga(page));
+    folder.write("halves.tga", paintedTga(64, 16, [](int x, int) {
+                     return x < 32 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
+                 }));
     BmfontDescription description = smallFont();
     description.pageNames = {"halves.tga"};
     description.chars = {glyph('A', 0), glyph(321, 48), glyph(0x24CA, 40)};

@@ -15,14 +15,11 @@ const Rgb RED = {255, 0, 0}, GREEN = {0, 255, 0}, BLUE = {0, 0, 255}, WHITE = {2
 
 // 16 x 32, one colour per quadrant, so mirroring and rotation show.
 Bytes quadrantTga() {
-    Image image(16, 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool left = x < 8, top = y < 16;
-            image.at(x, y) = top ? (left ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255})
-                                 : (left ? Rgba{0, 0, 255, 255} : Rgba{255, 255, 255, 255});
-        }
-    return encodeTga(image);
+    return paintedTga(16, 32, [](int x, int y) {
+        const Rgba corners[2][2] = {{{255, 0, 0, 255}, {0, 255, 0, 255}},
+                                    {{0, 0, 255, 255}, {255, 255, 255, 255}}};
+        return corners[y / 16][x / 8];
+    });
 }
 
 } // namespace
@@ -69,13 +66,10 @@ TEST_F(TextureSprite, PicturesAreStretchedToPowersOfTwoTopRowAtTheTop) {
 }
 
 TEST_F(TextureSprite, OneTexelShortOfFullAlphaMakesATextureTranslucent) {
-    Image translucent(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            translucent.at(x, y) = Rgba{200, 100, 50, 255};
-    translucent.at(15, 0) = Rgba{200, 100, 50, 254};
     folder.write("opaque.tga", solidTga(16, 16, Rgba{200, 100, 50, 255}));
-    folder.write("translucent.tga", encodeTga(translucent));
+    folder.write("translucent.tga", paintedTga(16, 16, [](int x, int y) {
+                     return Rgba{200, 100, 50, std::uint8_t(x == 15 && y == 0 ? 254 : 255)};
+                 }));
     Texture solid(engine.controller.get()), seeThrough(engine.controller.get());
     solid.load("opaque.tga", GL_CLAMP, GL_CLAMP);
     seeThrough.load("translucent.tga", GL_CLAMP, GL_CLAMP);
@@ -101,25 +95,19 @@ TEST_F(TextureSprite, LoadingTwiceKeepsTheFirstTexture) {
 // positive rotation turns it counter-clockwise on screen (its top faces
 // left, 32 wide and 16 tall).
 TEST_F(TextureSprite, SpriteIsDrawnAboutItsAnchorMirroredAndTurned) {
+    struct Probe {
+        double x, y;
+        Rgb colour;
+    };
     const struct {
         const char* name;
         float xScale, rotation;
-        std::vector<std::pair<std::pair<double, double>, Rgb>> pixels;
+        std::vector<Probe> probes;
     } rows[] = {
-        {"plain",
-         1,
-         0,
-         {{{96, 92}, RED},
-          {{104, 92}, GREEN},
-          {{96, 108}, BLUE},
-          {{104, 108}, WHITE},
-          {{90, 100}, BLACK},
-          {{100, 118}, BLACK}}},
-        {"mirrored", -1, 0, {{{96, 92}, GREEN}, {{104, 92}, RED}, {{96, 108}, WHITE}}},
-        {"turned",
-         1,
-         90,
-         {{{92, 104}, RED}, {{92, 96}, GREEN}, {{108, 104}, BLUE}, {{108, 96}, WHITE}}},
+        {"plain", 1, 0, {{96, 92, RED}, {104, 92, GREEN}, {96, 108, BLUE}, {104, 108, WHITE}}},
+        {"plain, around it", 1, 0, {{90, 100, BLACK}, {100, 118, BLACK}}},
+        {"mirrored", -1, 0, {{96, 92, GREEN}, {104, 92, RED}, {96, 108, WHITE}}},
+        {"turned", 1, 90, {{92, 104, RED}, {92, 96, GREEN}, {108, 104, BLUE}, {108, 96, WHITE}}},
     };
     folder.write("Paddle.tga", quadrantTga());
     Pointer<Sprite> sprite;
@@ -128,8 +116,8 @@ TEST_F(TextureSprite, SpriteIsDrawnAboutItsAnchorMirroredAndTurned) {
         SCOPED_TRACE(row.name);
         clearScreen();
         sprite->draw(100, 100, row.xScale, 1, row.rotation, 1, 1, 1, 1);
-        for (const auto& [at, colour] : row.pixels)
-            EXPECT_EQ(viewPixel(at.first, at.second), colour) << at.first << "," << at.second;
+        for (const Probe& p : row.probes)
+            EXPECT_EQ(viewPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
     }
 }
 
