@@ -10,6 +10,13 @@
 #include "ObjLevelReader.h"
 
 struct BuiltLevel {
+    // Builds, writes and reads the level; the scratch run directory stays the
+    // working directory of the test program until the level is destroyed.
+    BuiltLevel();
+    ~BuiltLevel();
+    BuiltLevel(const BuiltLevel&) = delete;
+    BuiltLevel& operator=(const BuiltLevel&) = delete;
+
     MemorySink sink;
     std::string runDirectory;
     LevelData data;
