@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 
 #include "BmfontTestReader.h"
 #include "DecodedImage.h"
@@ -15,95 +16,69 @@ namespace {
 class FontTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (s_sink == nullptr) {
-            s_sink = new MemorySink;
-            buildFont(*s_sink);
-        }
+        static MemorySink built;
+        buildFont(built);
+        s_sink = &built;
     }
 
-    static const Bytes& file(const std::string& name) {
-        static const Bytes none;
-        const auto found = s_sink->archive.find(name);
-        if (found == s_sink->archive.end()) {
-            ADD_FAILURE() << name << " is not in the archive";
-            return none;
-        }
-        return found->second;
-    }
+    static const Bytes& file(const std::string& name) { return s_sink->archive.at(name); }
 
+    // The reader throws unless the file is "BMF" version 3 with every block
+    // whole.
     static ParsedBmfont font() { return parseBmfont(file("FN_12.fnt")); }
 
     static const ParsedChar& glyph(const ParsedBmfont& font, char c) {
-        const auto found = std::find_if(font.chars.begin(), font.chars.end(),
-                                        [c](const ParsedChar& g) { return g.id == Byte(c); });
-        if (found == font.chars.end()) {
+        const auto found = std::find_if(font.chars.begin(), font.chars.end(), [c](auto& g) {
+            return g.id == static_cast<unsigned char>(c);
+        });
+        if (found == font.chars.end())
             throw std::runtime_error(std::string("no glyph for ") + c);
-        }
         return *found;
     }
 
   private:
-    static std::uint32_t Byte(char c) { return static_cast<unsigned char>(c); }
-    static inline MemorySink* s_sink = nullptr;
+    static inline const MemorySink* s_sink = nullptr;
 };
 
 } // namespace
 
-TEST_F(FontTest, IsVersion3WithInfoCommonPagesCharsAndKerningInOrder) {
-    const Bytes& bytes = file("FN_12.fnt");
-    ASSERT_GE(bytes.size(), 4u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[1], 'M');
-    EXPECT_EQ(bytes[2], 'F');
-    EXPECT_EQ(bytes[3], 3);
-    EXPECT_EQ(font().blockTypes, (std::vector<std::uint8_t>{1, 2, 3, 4, 5}));
-}
-
-TEST_F(FontTest, CoversPrintableAsciiOnceEach) {
+TEST_F(FontTest, HasInfoCommonPagesCharsAndKerningInOrderCoveringPrintableAsciiOnceEach) {
+    const ParsedBmfont f = font();
+    EXPECT_EQ(f.blockTypes, (std::vector<std::uint8_t>{1, 2, 3, 4, 5}));
     std::multiset<std::uint32_t> ids;
-    for (const ParsedChar& c : font().chars) {
+    for (const ParsedChar& c : f.chars)
         ids.insert(c.id);
-    }
-    for (std::uint32_t id = 32; id <= 126; ++id) {
+    for (std::uint32_t id = 32; id <= 126; ++id)
         EXPECT_EQ(ids.count(id), 1u) << "character " << id;
-    }
     EXPECT_EQ(ids.size(), 95u);
+    ASSERT_FALSE(f.kernings.empty());
+    for (const ParsedKerning& k : f.kernings) {
+        EXPECT_TRUE(ids.count(k.first) && ids.count(k.second)) << k.first << " " << k.second;
+        EXPECT_NE(k.amount, 0);
+    }
 }
 
-TEST_F(FontTest, OnePageWhoseImageIsInTheArchiveAtTheStatedSize) {
+// One page, in the archive at the stated size: white, with coverage in alpha
+// only inside the glyph rectangles, which lie on the page.
+TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     const ParsedBmfont f = font();
     ASSERT_EQ(f.pages, 1);
-    ASSERT_EQ(f.pageNames.size(), 1u);
-    EXPECT_EQ(f.pageNames[0], "FN_12_0.tga");
+    ASSERT_EQ(f.pageNames, std::vector<std::string>{"FN_12_0.tga"});
     const auto page = DecodedImage::decode(file(f.pageNames[0]));
     ASSERT_TRUE(page);
-    EXPECT_EQ(page->width(), f.scaleW);
-    EXPECT_EQ(page->height(), f.scaleH);
-}
-
-TEST_F(FontTest, GlyphRectanglesLieInsideThePageAndOnIt) {
-    const ParsedBmfont f = font();
-    for (const ParsedChar& c : f.chars) {
-        EXPECT_EQ(c.page, 0) << c.id;
-        EXPECT_LE(c.x + c.width, f.scaleW) << c.id;
-        EXPECT_LE(c.y + c.height, f.scaleH) << c.id;
-    }
-}
-
-TEST_F(FontTest, GlyphsAreWhiteWithCoverageInAlphaAndNothingBetweenThem) {
-    const ParsedBmfont f = font();
-    const auto page = DecodedImage::decode(file(f.pageNames.at(0)));
-    ASSERT_TRUE(page);
+    ASSERT_EQ(page->width(), f.scaleW);
+    ASSERT_EQ(page->height(), f.scaleH);
     std::vector<bool> inGlyph(static_cast<std::size_t>(f.scaleW * f.scaleH), false);
     for (const ParsedChar& c : f.chars) {
-        for (int y = c.y; y < c.y + c.height; ++y) {
-            for (int x = c.x; x < c.x + c.width; ++x) {
+        ASSERT_EQ(c.page, 0) << c.id;
+        ASSERT_LE(c.x + c.width, f.scaleW) << c.id;
+        ASSERT_LE(c.y + c.height, f.scaleH) << c.id;
+        for (int y = c.y; y < c.y + c.height; ++y)
+            for (int x = c.x; x < c.x + c.width; ++x)
                 inGlyph[static_cast<std::size_t>(y * f.scaleW + x)] = true;
-            }
-        }
     }
     int covered = 0;
-    for (int y = 0; y < f.scaleH; ++y) {
+    for (int y = 0; y < f.scaleH; ++y)
         for (int x = 0; x < f.scaleW; ++x) {
             const Texel t = page->at(x, y);
             EXPECT_EQ(t.r + t.g + t.b, 3 * 255) << x << "," << y;
@@ -112,15 +87,12 @@ TEST_F(FontTest, GlyphsAreWhiteWithCoverageInAlphaAndNothingBetweenThem) {
                 EXPECT_TRUE(inGlyph[static_cast<std::size_t>(y * f.scaleW + x)]) << x << "," << y;
             }
         }
-    }
     EXPECT_GT(covered, 300);
     const ParsedChar& w = glyph(f, 'W');
     int solid = 0;
-    for (int y = w.y; y < w.y + w.height; ++y) {
-        for (int x = w.x; x < w.x + w.width; ++x) {
+    for (int y = w.y; y < w.y + w.height; ++y)
+        for (int x = w.x; x < w.x + w.width; ++x)
             solid += page->at(x, y).a >= 200;
-        }
-    }
     EXPECT_GT(solid, 8);
 }
 
@@ -136,19 +108,6 @@ TEST_F(FontTest, MetricsSuitTwelvePixelText) {
     EXPECT_LE(m.yOffset + m.height, f.base + 1); // capitals sit on the baseline
     const ParsedChar& g = glyph(f, 'g');
     EXPECT_GT(g.yOffset + g.height, f.base); // descenders go below it
-    const ParsedChar& space = glyph(f, ' ');
-    EXPECT_GT(space.xAdvance, 0);
+    EXPECT_GT(glyph(f, ' ').xAdvance, 0);
     EXPECT_GT(glyph(f, 'W').xAdvance, glyph(f, 'i').xAdvance);
-}
-
-TEST_F(FontTest, KerningPairsNameAsciiCharacters) {
-    const ParsedBmfont f = font();
-    ASSERT_FALSE(f.kernings.empty());
-    for (const ParsedKerning& k : f.kernings) {
-        EXPECT_GE(k.first, 32u);
-        EXPECT_LE(k.first, 126u);
-        EXPECT_GE(k.second, 32u);
-        EXPECT_LE(k.second, 126u);
-        EXPECT_NE(k.amount, 0);
-    }
 }

@@ -37,16 +37,10 @@ TEST(BmfontWriter, SmallFontReadsBackFieldForField) {
     EXPECT_EQ(parsed.pages, 2);
     EXPECT_EQ(parsed.pageNames, (std::vector<std::string>{"a_0.tga", "a_1.tga"}));
     ASSERT_EQ(parsed.chars.size(), 2u);
-    const ParsedChar& second = parsed.chars[1];
-    EXPECT_EQ(second.id, 321u);
-    EXPECT_EQ(second.x, 7);
-    EXPECT_EQ(second.y, 8);
-    EXPECT_EQ(second.width, 9);
-    EXPECT_EQ(second.height, 10);
-    EXPECT_EQ(second.xOffset, 2);
-    EXPECT_EQ(second.yOffset, -3);
-    EXPECT_EQ(second.xAdvance, 11);
-    EXPECT_EQ(second.page, 1);
+    const ParsedChar& c = parsed.chars[1];
+    EXPECT_EQ(std::vector<int>({int(c.id), c.x, c.y, c.width, c.height, c.xOffset, c.yOffset,
+                                c.xAdvance, c.page}),
+              std::vector<int>({321, 7, 8, 9, 10, 2, -3, 11, 1}));
     ASSERT_EQ(parsed.kernings.size(), 1u);
     EXPECT_EQ(parsed.kernings[0].amount, -2);
 }
@@ -63,19 +57,15 @@ TEST(BmfontWriter, BlockSizesAreWhatTheGamesReaderDividesBy) {
     EXPECT_EQ(u32At(35 + infoSize + pagesSize), 2 * 20); // two 20-byte records
 }
 
-TEST(BmfontWriter, RefusesPageNamesOfDifferentLengths) {
+TEST(BmfontWriter, RefusesNoPagesOrPageNamesOfDifferentLengths) {
     BmfontDescription font = twoPageFont();
     font.pageNames = {"a_0.tga", "a_10.tga"};
     EXPECT_THROW(encodeBmfont(font), std::invalid_argument);
-}
-
-TEST(BmfontWriter, RefusesAFontWithoutPages) {
-    BmfontDescription font = twoPageFont();
     font.pageNames.clear();
     EXPECT_THROW(encodeBmfont(font), std::invalid_argument);
 }
 
-TEST(GlyphPacker, PlacesDoNotOverlapAndKeepTheGap) {
+TEST(GlyphPacker, PlacesDoNotOverlapAndKeepTheGapOrSaySoWhenTheyDoNotFit) {
     const std::vector<PackSize> sizes = {{5, 9}, {7, 3}, {2, 12}, {10, 10}, {4, 4}, {6, 9}};
     const auto places = packShelves(sizes, {24, 40}, 1);
     ASSERT_TRUE(places);
@@ -92,9 +82,6 @@ TEST(GlyphPacker, PlacesDoNotOverlapAndKeepTheGap) {
             EXPECT_TRUE(apart) << a << " and " << b;
         }
     }
-}
-
-TEST(GlyphPacker, SaysSoWhenGlyphsDoNotFit) {
     EXPECT_FALSE(packShelves({{10, 10}, {10, 10}, {10, 10}}, {24, 12}, 1));
     EXPECT_FALSE(packShelves({{30, 2}}, {24, 12}, 1));
 }

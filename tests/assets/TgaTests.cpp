@@ -6,46 +6,29 @@
 #include "DecodedImage.h"
 #include "Tga.h"
 
-namespace {
-
-Image twoRowPicture() {
-    Image image(3, 2);
-    image.at(0, 0) = {255, 0, 0, 255};
-    image.at(1, 0) = {0, 255, 0, 255};
-    image.at(2, 0) = {0, 0, 255, 255};
-    image.at(0, 1) = {10, 20, 30, 0};
-    image.at(1, 1) = {40, 50, 60, 77};
-    image.at(2, 1) = {70, 80, 90, 200};
-    return image;
-}
-
-} // namespace
-
-TEST(TgaWriter, TopRowComesLastFromDevilWithLowerLeftOrigin) {
-    const auto decoded = DecodedImage::decode(encodeTga(twoRowPicture()));
+TEST(TgaWriter, ColoursAndAlphaSurviveExactlyWithTheTopRowLastFromDevil) {
+    Image original(3, 2);
+    const Rgba pixels[] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255},
+                           {10, 20, 30, 0},  {40, 50, 60, 77}, {70, 80, 90, 200}};
+    for (int i = 0; i < 6; ++i)
+        original.at(i % 3, i / 3) = pixels[i];
+    const auto decoded = DecodedImage::decode(encodeTga(original));
     ASSERT_TRUE(decoded);
     ASSERT_EQ(decoded->width(), 3);
     ASSERT_EQ(decoded->height(), 2);
-    const std::vector<Texel>& rows = decoded->bottomRowFirst();
-    EXPECT_EQ(rows[0].r, 10);  // the picture's bottom-left pixel comes first
-    EXPECT_EQ(rows[3].r, 255); // the top-left pixel starts the second row
-    EXPECT_EQ(rows[5].b, 255);
-}
-
-TEST(TgaWriter, ColoursAndAlphaSurviveExactly) {
-    const Image original = twoRowPicture();
-    const auto decoded = DecodedImage::decode(encodeTga(original));
-    ASSERT_TRUE(decoded);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x) {
-            const Rgba& want = original.at(x, y);
-            const Texel got = decoded->at(x, y);
-            EXPECT_EQ(got.r, want.r) << x << "," << y;
-            EXPECT_EQ(got.g, want.g) << x << "," << y;
-            EXPECT_EQ(got.b, want.b) << x << "," << y;
-            EXPECT_EQ(got.a, want.a) << x << "," << y;
-        }
+    for (int i = 0; i < 6; ++i) {
+        const Rgba& want = pixels[i];
+        const Texel got = decoded->at(i % 3, i / 3);
+        EXPECT_EQ((std::vector<int>{got.r, got.g, got.b, got.a}),
+                  (std::vector<int>{want.r, want.g, want.b, want.a}))
+            << "pixel " << i % 3 << "," << i / 3;
     }
+    // With DevIL's lower-left origin the picture's bottom-left pixel comes
+    // first and the top-left one starts the second row.
+    const std::vector<Texel>& rows = decoded->bottomRowFirst();
+    EXPECT_EQ(rows[0].r, 10);
+    EXPECT_EQ(rows[3].r, 255);
+    EXPECT_EQ(rows[5].b, 255);
 }
 
 TEST(TgaWriter, RefusesAnEmptyImage) {

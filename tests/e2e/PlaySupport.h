@@ -1,6 +1,7 @@
 // What the play tests of both programs share: pixels of a kind counted in a
-// rectangle, the diagnostics a clean run prints, and a session with the real
-// program that checks the crosshair, the arrow cursor and the clean quit.
+// rectangle, and one session with the real program (started once, since a
+// start is the slow part) that checks its window, the crosshair, the arrow
+// cursor and the clean quit. Every wait polls screenshots against a deadline.
 #pragma once
 
 #include <algorithm>
@@ -27,28 +28,9 @@ inline int countIn(const Screenshot& shot, int left, int top, int right, int bot
     return count;
 }
 
-// A clean run prints the resource manager's two start-up refusals, then
-// debug lines only, one of them the music's channel.
-inline void expectOnlyCleanRunDiagnostics(const std::string& standardError) {
-    std::istringstream lines(standardError);
-    std::string line;
-    ASSERT_TRUE(std::getline(lines, line));
-    EXPECT_EQ(line,
-              " *** ERROR: reloadTextures() can't execute until ResourceManager is initialized.");
-    ASSERT_TRUE(std::getline(lines, line));
-    EXPECT_EQ(line,
-              " *** ERROR: reloadSounds() can't execute until ResourceManager is initialized.");
-    int soundLines = 0;
-    while (std::getline(lines, line)) {
-        EXPECT_EQ(line.rfind(" DEBUG: ", 0), 0u) << line;
-        soundLines += line.rfind(" DEBUG: SoundChan ", 0) == 0 ? 1 : 0;
-    }
-    EXPECT_EQ(soundLines, 1);
-}
-
 // One real program played on the test display: started in the run directory,
-// its window found by caption, the pointer parked at `restingPointer`; at the
-// end the walk keys are let go and F10 ends it.
+// its window found by caption and checked for its size, the pointer parked
+// at `restingPointer`; at the end the walk keys are let go and F10 ends it.
 class PlaySession : public testing::Test {
   protected:
     struct Point {
@@ -56,9 +38,10 @@ class PlaySession : public testing::Test {
         int y;
     };
 
-    PlaySession(const std::string& program, std::string caption, int width, Point restingPointer)
+    PlaySession(const std::string& program, std::string caption, int width, int height,
+                Point restingPointer)
         : game(std::string(RUN_DIR) + "/" + program, RUN_DIR), m_caption(std::move(caption)),
-          m_width(width), m_restingPointer(restingPointer) {}
+          m_width(width), m_height(height), m_restingPointer(restingPointer) {}
     ~PlaySession() override {
         // A test that failed half-way leaves keys up and the game ended.
         runCommand("xdotool keyup a keyup d");
@@ -71,7 +54,11 @@ class PlaySession : public testing::Test {
 
     void SetUp() override {
         window = game.waitForWindow(m_caption, std::chrono::seconds(30));
-        ASSERT_TRUE(window) << game.standardError();
+        ASSERT_TRUE(window) << "no window captioned \"" << m_caption << "\"\n"
+                            << game.standardError();
+        const WindowGeometry geometry = windowGeometry(*window);
+        ASSERT_EQ(geometry.width, m_width);
+        ASSERT_EQ(geometry.height, m_height);
         focusWindow(*window);
         moveMouse(m_restingPointer.x, m_restingPointer.y);
     }
@@ -93,10 +80,10 @@ class PlaySession : public testing::Test {
         }
         return std::nullopt;
     }
-
     // The crosshair (white within `half` of the pointer) goes where the
     // pointer goes and leaves where it was.
     void expectCrosshairFollowsTheMouse(Point from, Point to, int half, int least) {
+        SCOPED_TRACE("crosshair");
         const auto crosshairAt = [half, least](Point p) {
             return [p, half, least](const Screenshot& s) {
                 return countIn(s, p.x - half, p.y - half, p.x + half, p.y + half, isWhite) > least;
@@ -114,6 +101,7 @@ class PlaySession : public testing::Test {
     // it. The arrow reaches below the crosshair, from `below` to `reach`
     // under the pointer and `wide` to its right.
     void expectEscapeTogglesTheArrow(Point at, int below, int reach, int wide, int least) {
+        SCOPED_TRACE("arrow");
         moveMouse(at.x, at.y);
         const auto arrowPixels = [=](const Screenshot& s) {
             return countIn(s, at.x, at.y + below, at.x + wide, at.y + reach, isWhite);
@@ -127,12 +115,26 @@ class PlaySession : public testing::Test {
             << "the arrow stayed after the second Escape";
     }
 
-    // F10 ends the program with status 0 and only the clean run's lines.
+    // F10 ends the program with status 0. A clean run prints the resource
+    // manager's two start-up refusals, then debug lines only, one of them
+    // the music's channel.
     void expectF10QuitsCleanly() {
         pressKey("F10");
         EXPECT_EQ(game.waitForExit(std::chrono::seconds(30)), std::optional<int>(0));
         window.reset();
-        expectOnlyCleanRunDiagnostics(game.standardError());
+        std::istringstream lines(game.standardError());
+        std::string line;
+        for (const char* refused : {"reloadTextures()", "reloadSounds()"}) {
+            ASSERT_TRUE(std::getline(lines, line));
+            EXPECT_EQ(line, std::string(" *** ERROR: ") + refused +
+                                " can't execute until ResourceManager is initialized.");
+        }
+        int soundLines = 0;
+        while (std::getline(lines, line)) {
+            EXPECT_EQ(line.rfind(" DEBUG: ", 0), 0u) << line;
+            soundLines += line.rfind(" DEBUG: SoundChan ", 0) == 0 ? 1 : 0;
+        }
+        EXPECT_EQ(soundLines, 1);
     }
 
     RunningProgram game;
@@ -141,5 +143,6 @@ class PlaySession : public testing::Test {
   private:
     std::string m_caption;
     int m_width;
+    int m_height;
     Point m_restingPointer;
 };

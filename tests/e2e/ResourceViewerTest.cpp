@@ -1,23 +1,18 @@
 // The resource viewer started from the run directory: its screenshot shows
-// art in the grid cells and the font's heading.
+// art in every grid cell and the font's heading, and F10 ends it.
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <string>
 
-#include "X11Driver.h"
-
-using namespace std::chrono_literals;
+#include "PlaySupport.h"
 
 namespace {
 
-const int WINDOW_SCALE_NUM = 5, WINDOW_SCALE_DEN = 4; // 800 x 600 over 640 x 480
 const int COLUMNS = 8, CELLS = 42;
 const int CELL_WIDTH = 80, CELL_HEIGHT = 76, GRID_TOP = 28;
 
+// The 640 x 480 view is stretched over the 800 x 600 window.
 int toWindow(int view) {
-    return view * WINDOW_SCALE_NUM / WINDOW_SCALE_DEN;
+    return view * 5 / 4;
 }
 
 bool isArt(const unsigned char* p) {
@@ -28,11 +23,8 @@ bool isArt(const unsigned char* p) {
 }
 
 bool regionHasArt(const Screenshot& shot, int left, int top, int right, int bottom) {
-    for (int y = toWindow(top); y < toWindow(bottom); ++y)
-        for (int x = toWindow(left); x < toWindow(right); ++x)
-            if (isArt(shot.at(x, y)))
-                return true;
-    return false;
+    return countIn(shot, toWindow(left), toWindow(top), toWindow(right), toWindow(bottom), isArt) >
+           0;
 }
 
 int cellsWithArt(const Screenshot& shot) {
@@ -41,29 +33,26 @@ int cellsWithArt(const Screenshot& shot) {
         const int left = (cell % COLUMNS) * CELL_WIDTH;
         const int top = GRID_TOP + (cell / COLUMNS) * CELL_HEIGHT;
         // Above the label line, where only the sprite can be.
-        if (regionHasArt(shot, left + 4, top + 4, left + CELL_WIDTH - 4, top + CELL_HEIGHT - 20))
-            ++count;
+        count +=
+            regionHasArt(shot, left + 4, top + 4, left + CELL_WIDTH - 4, top + CELL_HEIGHT - 20);
     }
     return count;
 }
 
+class ResourceViewer : public PlaySession {
+  protected:
+    ResourceViewer() : PlaySession("resource_viewer", "Resource viewer", 800, 600, {790, 590}) {}
+};
+
 } // namespace
 
-TEST(ResourceViewer, ShowsEverySpriteInAGridWithTheFont) {
-    RunningProgram viewer(std::string(RUN_DIR) + "/resource_viewer", RUN_DIR);
-    const std::optional<std::string> window = viewer.waitForWindow("Resource viewer", 30s);
-    ASSERT_TRUE(window) << viewer.standardError();
-    // Poll until the grid is drawn: the first frames may still be empty.
-    int best = 0;
-    Screenshot shot;
-    const auto until = std::chrono::steady_clock::now() + 20s;
-    while (best < CELLS && std::chrono::steady_clock::now() < until) {
-        shot = takeScreenshot(*window);
-        best = std::max(best, cellsWithArt(shot));
-    }
-    EXPECT_EQ(best, CELLS);
-    EXPECT_TRUE(regionHasArt(shot, 4, 4, 200, 20)) << "the heading is printed with the font";
-    focusWindow(*window);
+TEST_F(ResourceViewer, ShowsEverySpriteInAGridWithTheFont) {
+    // The first frames may still be empty.
+    const std::optional<Screenshot> grid =
+        waitFor([](const Screenshot& s) { return cellsWithArt(s) == CELLS; });
+    ASSERT_TRUE(grid) << "not every cell shows its sprite";
+    EXPECT_TRUE(regionHasArt(*grid, 4, 4, 200, 20)) << "the heading is printed with the font";
     pressKey("F10");
-    EXPECT_EQ(viewer.waitForExit(30s), std::optional<int>(0));
+    EXPECT_EQ(game.waitForExit(std::chrono::seconds(30)), std::optional<int>(0));
+    window.reset();
 }

@@ -5,248 +5,230 @@
 // jumps 95 high and about 155 far).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "BuiltLevel.h"
+#include "PlayerLanding.h"
 
 namespace {
 
 constexpr double kShared = 0.01; // world units between end points that meet
 constexpr double kProbe = 0.5;   // world units off a line's midpoint
 
-bool near(Point2 a, Point2 b) {
-    return std::abs(a.x - b.x) <= kShared && std::abs(a.y - b.y) <= kShared;
+const std::vector<Line2>& lines() {
+    return builtLevel().data.collisionLines;
 }
 
-bool isFloor(const CutLine& line) {
-    return line.frontNormal().y < -0.99;
+bool near(const Vector2& a, const Vector2& b) {
+    return std::abs(a.m_x - b.m_x) <= kShared && std::abs(a.m_y - b.m_y) <= kShared;
 }
-bool isCeiling(const CutLine& line) {
-    return line.frontNormal().y > 0.99;
+// The side of a line the open air is on.
+Vector2 frontNormal(const Line2& line) {
+    return (line.m_b - line.m_a).rNormal().normalize();
+}
+Vector2 midpoint(const Line2& line) {
+    return (line.m_a + line.m_b) / 2;
+}
+bool isFloor(const Line2& line) {
+    return kindOf(line) == LineKind::Floor;
+}
+double leftX(const Line2& line) {
+    return std::min(line.m_a.m_x, line.m_b.m_x);
+}
+double rightX(const Line2& line) {
+    return std::max(line.m_a.m_x, line.m_b.m_x);
 }
 
-// Steepness in degrees of a line that faces upwards (0 = flat floor).
-double slopeOf(const CutLine& line) {
-    const Point2 n = line.frontNormal();
-    return std::acos(std::min(1.0, -n.y)) * 180.0 / 3.14159265358979323846;
+// Even-odd count of the lines crossed by a ray from p towards +x.
+bool insideSolid(const Vector2& p) {
+    bool inside = false;
+    for (const Line2& l : lines()) {
+        const Vector2 a = l.m_a, b = l.m_b;
+        if ((a.m_y > p.m_y) != (b.m_y > p.m_y) &&
+            p.m_x < (b.m_x - a.m_x) * (p.m_y - a.m_y) / (b.m_y - a.m_y) + a.m_x)
+            inside = !inside;
+    }
+    return inside;
 }
 
-double leftX(const CutLine& line) {
-    return std::min(line.a.x, line.b.x);
+// The first line met going straight down from p, and the height it is met at.
+std::optional<Line2> firstLineBelow(const Vector2& p, double* hitY) {
+    std::optional<Line2> best;
+    *hitY = INFINITY;
+    for (const Line2& l : lines()) {
+        if (l.m_a.m_x == l.m_b.m_x || p.m_x < leftX(l) || p.m_x > rightX(l))
+            continue;
+        const double y =
+            l.m_a.m_y + (l.m_b.m_y - l.m_a.m_y) * (p.m_x - l.m_a.m_x) / (l.m_b.m_x - l.m_a.m_x);
+        if (y > p.m_y && y < *hitY) {
+            *hitY = y;
+            best = l;
+        }
+    }
+    return best;
 }
-double rightX(const CutLine& line) {
-    return std::max(line.a.x, line.b.x);
+
+// The collision lines grouped into their closed outlines.
+std::vector<std::vector<Line2>> outlines() {
+    std::vector<int> group(lines().size(), -1);
+    int groups = 0;
+    for (std::size_t seed = 0; seed < lines().size(); ++seed) {
+        if (group[seed] >= 0)
+            continue;
+        std::vector<std::size_t> pending{seed};
+        group[seed] = groups;
+        while (!pending.empty()) {
+            const Line2 line = lines()[pending.back()];
+            pending.pop_back();
+            for (std::size_t other = 0; other < lines().size(); ++other)
+                if (group[other] < 0 &&
+                    (near(lines()[other].m_a, line.m_b) || near(lines()[other].m_b, line.m_a))) {
+                    group[other] = groups;
+                    pending.push_back(other);
+                }
+        }
+        ++groups;
+    }
+    std::vector<std::vector<Line2>> result(static_cast<std::size_t>(groups));
+    for (std::size_t i = 0; i < lines().size(); ++i)
+        result[static_cast<std::size_t>(group[i])].push_back(lines()[i]);
+    return result;
 }
 
 } // namespace
 
-TEST(LevelOutline, HasCollisionLines) {
-    EXPECT_GT(builtLevel().lines.size(), 200u);
-}
-
-TEST(LevelOutline, EveryLineEndsWhereTheNextBegins) {
-    const auto& lines = builtLevel().lines;
-    for (const CutLine& line : lines) {
+TEST(LevelOutline, EveryLineJoinsItsNeighboursAndFacesOpenAirWithSolidBehind) {
+    ASSERT_GT(lines().size(), 200u);
+    for (const Line2& line : lines()) {
         bool continued = false, preceded = false;
-        for (const CutLine& other : lines) {
-            continued = continued || (&other != &line && near(other.a, line.b));
-            preceded = preceded || (&other != &line && near(other.b, line.a));
+        for (const Line2& other : lines()) {
+            continued = continued || (&other != &line && near(other.m_a, line.m_b));
+            preceded = preceded || (&other != &line && near(other.m_b, line.m_a));
         }
-        ASSERT_TRUE(continued) << "nothing continues the line ending at " << line.b.x << ", "
-                               << line.b.y;
-        ASSERT_TRUE(preceded) << "nothing leads to the line starting at " << line.a.x << ", "
-                              << line.a.y;
+        const Vector2 m = midpoint(line), n = frontNormal(line);
+        SCOPED_TRACE(testing::Message() << "line at " << m.m_x << ", " << m.m_y);
+        ASSERT_TRUE(continued && preceded) << "the outline is open there";
+        ASSERT_GT(line.m_a.length(line.m_b), 1.0);
+        EXPECT_FALSE(insideSolid(m + n * kProbe)) << "solid in front";
+        EXPECT_TRUE(insideSolid(m - n * kProbe)) << "air behind";
     }
 }
 
-TEST(LevelOutline, EveryLineFacesOpenAirWithSolidBehind) {
-    const auto& lines = builtLevel().lines;
-    for (const CutLine& line : lines) {
-        ASSERT_GT(line.length(), 1.0);
-        const Point2 m = line.midpoint(), n = line.frontNormal();
-        EXPECT_FALSE(insideSolid(lines, {m.x + n.x * kProbe, m.y + n.y * kProbe}))
-            << "solid in front of the line at " << m.x << ", " << m.y;
-        EXPECT_TRUE(insideSolid(lines, {m.x - n.x * kProbe, m.y - n.y * kProbe}))
-            << "air behind the line at " << m.x << ", " << m.y;
-    }
-}
-
-TEST(LevelOutline, StartPointIsInOpenAirAboveAFloor) {
-    const auto& lines = builtLevel().lines;
-    const Point2 start{400, 0};
-    for (double dx : {-16.0, 0.0, 16.0}) {
-        EXPECT_FALSE(insideSolid(lines, {start.x + dx, start.y}));
-    }
+TEST(LevelOutline, PlayerStartsInOpenAirAndLandsOnTheFloorBelow) {
+    for (double dx : {-16.0, 0.0, 16.0})
+        EXPECT_FALSE(insideSolid(kPlayerStart + Vector2(dx, 0)));
+    const PlayerLanding landing = findPlayerLanding(lines());
+    ASSERT_TRUE(landing.lands);
     double floorY = 0;
-    const auto floor = firstLineBelow(lines, start, &floorY);
-    ASSERT_TRUE(floor.has_value());
-    EXPECT_TRUE(isFloor(*floor));
+    const auto floor = firstLineBelow(kPlayerStart, &floorY);
+    ASSERT_TRUE(floor && isFloor(*floor));
     EXPECT_GE(floorY, 300.0);
     EXPECT_LE(floorY, 400.0);
+    EXPECT_NEAR(landing.centre.m_y + kPlayerRadius.m_y, floorY, 1.0);
 }
 
-TEST(LevelOutline, HasWalkableSlopesUpAndDown) {
-    bool risingRight = false, fallingRight = false;
-    for (const CutLine& line : builtLevel().lines) {
-        const double direction = contactDirection(line);
-        if (slopeOf(line) < 15 || direction < 225 || direction > 315) {
-            continue;
-        }
-        risingRight = risingRight || line.frontNormal().x < 0;
-        fallingRight = fallingRight || line.frontNormal().x > 0;
+TEST(LevelOutline, HasWalkableSlopesUpAndDownAndOneTooSteep) {
+    bool risingRight = false, fallingRight = false, steep = false;
+    for (const Line2& line : lines()) {
+        // Walkable slopes of 15 degrees and more, steep ones short of 75.
+        const Vector2 n = frontNormal(line);
+        const bool walkable = kindOf(line) == LineKind::WalkableSlope && std::abs(n.m_x) > 0.26;
+        risingRight = risingRight || (walkable && n.m_x < 0);
+        fallingRight = fallingRight || (walkable && n.m_x > 0);
+        steep = steep || (kindOf(line) == LineKind::SteepSlope && std::abs(n.m_y) > 0.26);
     }
     EXPECT_TRUE(risingRight);
     EXPECT_TRUE(fallingRight);
-}
-
-TEST(LevelOutline, HasASlopeTooSteepToClimb) {
-    bool steep = false;
-    for (const CutLine& line : builtLevel().lines) {
-        const double direction = contactDirection(line);
-        const bool outsideWalkable = direction < 215 || direction > 325;
-        steep = steep || (line.frontNormal().y < 0 && outsideWalkable && slopeOf(line) < 75);
-    }
     EXPECT_TRUE(steep);
 }
 
 TEST(LevelOutline, HasAGapNarrowerThanAJumpAtFloorHeight) {
-    const auto& lines = builtLevel().lines;
     bool gap = false;
-    for (const CutLine& left : lines) {
-        for (const CutLine& right : lines) {
-            if (!isFloor(left) || !isFloor(right) || std::abs(left.a.y - right.a.y) > 0.5) {
-                continue;
-            }
+    for (const Line2& left : lines())
+        for (const Line2& right : lines()) {
             const double width = leftX(right) - rightX(left);
-            if (width < 64 || width > 150) {
+            if (!isFloor(left) || !isFloor(right) || std::abs(left.m_a.m_y - right.m_a.m_y) > 0.5 ||
+                width < 64 || width > 150)
                 continue;
-            }
             // Nothing to stand on for at least a jump's height below the middle.
             double below = 0;
-            firstLineBelow(lines, {(rightX(left) + leftX(right)) / 2, left.a.y}, &below);
-            gap = gap || below - left.a.y > 95;
+            firstLineBelow({(rightX(left) + leftX(right)) / 2, left.m_a.m_y}, &below);
+            gap = gap || below - left.m_a.m_y > 95;
         }
-    }
     EXPECT_TRUE(gap);
 }
 
 TEST(LevelOutline, HasALowCeilingTheCharacterFitsUnder) {
-    const auto& lines = builtLevel().lines;
     bool lowCeiling = false;
-    for (const CutLine& ceiling : lines) {
-        if (!isCeiling(ceiling) || ceiling.length() < 16) {
+    for (const Line2& ceiling : lines()) {
+        if (frontNormal(ceiling).m_y < 0.99 || ceiling.m_a.length(ceiling.m_b) < 16)
             continue;
-        }
         double floorY = 0;
-        const auto floor = firstLineBelow(lines, ceiling.midpoint(), &floorY);
-        const double clearance = floorY - ceiling.a.y;
+        const auto floor = firstLineBelow(midpoint(ceiling), &floorY);
+        const double clearance = floorY - ceiling.m_a.m_y;
         lowCeiling = lowCeiling || (floor && isFloor(*floor) && clearance > 64 && clearance < 100);
     }
     EXPECT_TRUE(lowCeiling);
 }
 
 TEST(LevelOutline, HasAWallTooHighToJump) {
-    const auto& lines = builtLevel().lines;
     bool tallWall = false;
-    for (const CutLine& line : lines) {
-        if (std::abs(line.frontNormal().x) < 0.99) {
+    for (const Line2& line : lines()) {
+        if (kindOf(line) != LineKind::Wall)
             continue;
-        }
         double height = 0;
-        for (const CutLine& other : lines) {
-            if (std::abs(other.a.x - line.a.x) < kShared &&
-                std::abs(other.b.x - line.a.x) < kShared) {
-                height += other.length();
-            }
-        }
+        for (const Line2& other : lines())
+            if (std::abs(other.m_a.m_x - line.m_a.m_x) < kShared &&
+                std::abs(other.m_b.m_x - line.m_a.m_x) < kShared)
+                height += other.m_a.length(other.m_b);
         tallWall = tallWall || height > 200;
     }
     EXPECT_TRUE(tallWall);
 }
 
 TEST(LevelOutline, IsClosedByWallsAtBothEnds) {
-    const auto& lines = builtLevel().lines;
     double leftmost = INFINITY, rightmost = -INFINITY;
-    for (const CutLine& line : lines) {
+    for (const Line2& line : lines())
         if (isFloor(line)) {
             leftmost = std::min(leftmost, leftX(line));
             rightmost = std::max(rightmost, rightX(line));
         }
-    }
     // Going sideways from the first and last floors at head height meets a wall.
     for (const auto& [x, step] : {std::pair{leftmost + 20, -1.0}, std::pair{rightmost - 20, 1.0}}) {
         double floorY = 0;
-        firstLineBelow(lines, {x, 0}, &floorY);
+        firstLineBelow({x, 0}, &floorY);
         bool walled = false;
-        for (double probe = x; probe > 0 && probe < 9000 && !walled; probe += step * 4) {
-            walled = insideSolid(lines, {probe, floorY - 40});
-        }
+        for (double probe = x; probe > 0 && probe < 9000 && !walled; probe += step * 4)
+            walled = insideSolid({probe, floorY - 40});
         EXPECT_TRUE(walled) << "open end beside x " << x;
     }
 }
 
-namespace {
-
-// The collision lines grouped into their closed outlines.
-std::vector<std::vector<CutLine>> outlinesOf(const std::vector<CutLine>& lines) {
-    std::vector<int> group(lines.size(), -1);
-    int groups = 0;
-    for (std::size_t seed = 0; seed < lines.size(); ++seed) {
-        if (group[seed] >= 0) {
-            continue;
-        }
-        std::vector<std::size_t> pending{seed};
-        group[seed] = groups;
-        while (!pending.empty()) {
-            const CutLine line = lines[pending.back()];
-            pending.pop_back();
-            for (std::size_t other = 0; other < lines.size(); ++other) {
-                if (group[other] < 0 &&
-                    (near(lines[other].a, line.b) || near(lines[other].b, line.a))) {
-                    group[other] = groups;
-                    pending.push_back(other);
-                }
-            }
-        }
-        ++groups;
-    }
-    std::vector<std::vector<CutLine>> outlines(static_cast<std::size_t>(groups));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        outlines[static_cast<std::size_t>(group[i])].push_back(lines[i]);
-    }
-    return outlines;
-}
-
-} // namespace
-
 TEST(LevelOutline, EveryFreeStandingTopIsWithinAJumpOfAnotherFloor) {
-    const auto outlines = outlinesOf(builtLevel().lines);
-    ASSERT_GT(outlines.size(), 1u);
-    for (std::size_t i = 0; i < outlines.size(); ++i) {
+    const auto all = outlines();
+    ASSERT_GT(all.size(), 1u);
+    for (std::size_t i = 0; i < all.size(); ++i) {
         double top = INFINITY, left = INFINITY, right = -INFINITY;
-        for (const CutLine& line : outlines[i]) {
-            if (isFloor(line)) {
-                top = std::min(top, line.a.y);
-            }
-        }
-        if (top < 1 || top == INFINITY) {
+        for (const Line2& line : all[i])
+            if (isFloor(line))
+                top = std::min(top, line.m_a.m_y);
+        if (top < 1 || top == INFINITY)
             continue; // hangs from the top of the world: nothing to stand on
-        }
-        for (const CutLine& line : outlines[i]) {
-            if (isFloor(line) && std::abs(line.a.y - top) < 1) {
+        for (const Line2& line : all[i])
+            if (isFloor(line) && std::abs(line.m_a.m_y - top) < 1) {
                 left = std::min(left, leftX(line));
                 right = std::max(right, rightX(line));
             }
-        }
         bool reachable = false;
-        for (std::size_t j = 0; j < outlines.size() && !reachable; ++j) {
-            for (const CutLine& floor : outlines[j]) {
-                const double rise = std::max(floor.a.y, floor.b.y) - top;
+        for (std::size_t j = 0; j < all.size() && !reachable; ++j)
+            for (const Line2& floor : all[j]) {
+                const double rise = std::max(floor.m_a.m_y, floor.m_b.m_y) - top;
                 const double apart = std::max({0.0, leftX(floor) - right, left - rightX(floor)});
                 reachable = reachable ||
                             (j != i && isFloor(floor) && rise >= -1 && rise < 90 && apart < 150);
             }
-        }
         EXPECT_TRUE(reachable) << "no floor within a jump of the top at " << left << ".." << right
                                << ", " << top;
     }

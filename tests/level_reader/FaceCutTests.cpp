@@ -2,6 +2,7 @@
 // a line, where it lies, and which way it faces.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "LevelFaceCut.h"
@@ -14,59 +15,48 @@ void expectPoint(const Vector2& p, double x, double y) {
     EXPECT_DOUBLE_EQ(p.m_y, y);
 }
 
-TEST(GetPoint, EdgeParallelToThePlaneHasNoCrossing) {
-    Vector2 p;
-    EXPECT_FALSE(getPoint({0, 0, 0}, {5, 5, 0}, &p));
-    EXPECT_FALSE(getPoint({0, 0, 3}, {5, 5, 3}, &p));
-}
-
-TEST(GetPoint, CrossingCountsOnlyBetweenTheEnds) {
-    Vector2 p;
-    EXPECT_TRUE(getPoint({0, 0, -2}, {4, 8, 6}, &p));
-    expectPoint(p, 1, 2);
-    EXPECT_FALSE(getPoint({0, 0, 2}, {4, 8, 6}, &p));
-    EXPECT_TRUE(getPoint({3, 1, 0}, {4, 8, 6}, &p));
-    expectPoint(p, 3, 1);
-}
-
-TEST(CutFace, FaceInThePlaneGivesNoLine) {
-    EXPECT_FALSE(cutFace({0, 0, 0}, {10, 0, 0}, {0, 10, 0}).has_value());
-}
-
-TEST(CutFace, FaceOffThePlaneGivesNoLine) {
-    EXPECT_FALSE(cutFace({0, 0, 1}, {10, 0, 2}, {0, 10, 3}).has_value());
-}
-
-TEST(CutFace, CornerTouchingThePlaneGivesZeroLengthLineThere) {
-    const auto line = cutFace({4, 6, 0}, {10, 0, 8}, {0, 10, 8});
-    ASSERT_TRUE(line.has_value());
-    expectPoint(line->m_a, 4, 6);
-    expectPoint(line->m_b, 4, 6);
+TEST(GetPoint, CrossingCountsOnlyBetweenTheEndsOfAnEdgeNotAlongThePlane) {
+    const struct {
+        Vector3 a, b;
+        std::optional<Vector2> crossing;
+    } rows[] = {
+        {{0, 0, 0}, {5, 5, 0}, std::nullopt},   {{0, 0, 3}, {5, 5, 3}, std::nullopt},
+        {{0, 0, -2}, {4, 8, 6}, Vector2(1, 2)}, {{0, 0, 2}, {4, 8, 6}, std::nullopt},
+        {{3, 1, 0}, {4, 8, 6}, Vector2(3, 1)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "edge from z " << row.a.m_z << " to " << row.b.m_z);
+        Vector2 p;
+        ASSERT_EQ(getPoint(row.a, row.b, &p), row.crossing.has_value());
+        if (row.crossing)
+            expectPoint(p, row.crossing->m_x, row.crossing->m_y);
+    }
 }
 
 // Scaled z of -8, 8 and 8 with x 0, 0 and 16: the two edges from the first
-// corner cross the plane halfway.
-TEST(CutFace, FaceAcrossThePlaneGivesTheLineBetweenItsCrossings) {
-    const Vector3 a{0, 0, -8}, b{0, 16, 8}, c{16, 0, 8};
-    const auto line = cutFace(a, b, c);
-    ASSERT_TRUE(line.has_value());
-    expectPoint(line->m_a, 8, 0);
-    expectPoint(line->m_b, 0, 8);
-}
-
-TEST(CutFace, OppositeWindingReversesTheLine) {
-    const Vector3 a{0, 0, -8}, b{0, 16, 8}, c{16, 0, 8};
-    const auto line = cutFace(a, c, b);
-    ASSERT_TRUE(line.has_value());
-    expectPoint(line->m_a, 0, 8);
-    expectPoint(line->m_b, 8, 0);
-}
-
-TEST(CutFace, CornerOnThePlaneGivesLineToTheOppositeCrossing) {
-    const auto line = cutFace({2, 2, 0}, {0, 10, -4}, {10, 10, 4});
-    ASSERT_TRUE(line.has_value());
-    expectPoint(line->m_a, 2, 2);
-    expectPoint(line->m_b, 5, 10);
+// corner cross the plane halfway; the opposite winding reverses the line.
+TEST(CutFace, FacesGiveTheLineBetweenTheirCrossingsOrNone) {
+    const struct {
+        const char* name;
+        Vector3 a, b, c;
+        std::optional<Line2> line;
+    } rows[] = {
+        {"in the plane", {0, 0, 0}, {10, 0, 0}, {0, 10, 0}, std::nullopt},
+        {"off the plane", {0, 0, 1}, {10, 0, 2}, {0, 10, 3}, std::nullopt},
+        {"corner touching", {4, 6, 0}, {10, 0, 8}, {0, 10, 8}, Line2({4, 6}, {4, 6})},
+        {"across", {0, 0, -8}, {0, 16, 8}, {16, 0, 8}, Line2({8, 0}, {0, 8})},
+        {"across, wound the other way", {0, 0, -8}, {16, 0, 8}, {0, 16, 8}, Line2({0, 8}, {8, 0})},
+        {"corner on the plane", {2, 2, 0}, {0, 10, -4}, {10, 10, 4}, Line2({2, 2}, {5, 10})},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto line = cutFace(row.a, row.b, row.c);
+        ASSERT_EQ(line.has_value(), row.line.has_value());
+        if (line) {
+            expectPoint(line->m_a, row.line->m_a.m_x, row.line->m_a.m_y);
+            expectPoint(line->m_b, row.line->m_b.m_x, row.line->m_b.m_y);
+        }
+    }
 }
 
 // Whatever the face, the line's front side looks away from the face's

@@ -7,46 +7,39 @@
 
 namespace {
 
-std::string withFace(const std::string& face) {
-    return std::string(kThreeCorners) + face + "\n";
-}
-
-TEST_F(LevelReaderTest, IndexZeroIsRejectedForEachList) {
-    EXPECT_EQ(fatalErrorOf(withFace("f 0/1/1 2/1/1 3/1/1")),
-              "Error in file format -- f: position index 0 out of range on line 6 of level.obj "
-              "(3 read so far; indices count from 1)");
-    EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/0/1 3/1/1")),
-              "Error in file format -- f: texture coordinate index 0 out of range on line 6 of "
-              "level.obj (1 read so far; indices count from 1)");
-    EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/1/1 3/1/0")),
-              "Error in file format -- f: normal index 0 out of range on line 6 of level.obj "
-              "(1 read so far; indices count from 1)");
-}
-
-TEST_F(LevelReaderTest, RelativeIndicesAreRejected) {
-    EXPECT_EQ(fatalErrorOf(withFace("f -3/-1/-1 -2/-1/-1 -1/-1/-1")),
-              "Error in file format -- f: negative (relative) indices are not read");
-}
-
-TEST_F(LevelReaderTest, IndexBeyondTheListsReadSoFarIsRejected) {
-    EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/2/1 3/1/1")),
-              "Error in file format -- f: texture coordinate index 2 out of range on line 6 of "
-              "level.obj (1 read so far)");
-    // A corner defined only after the face does not count.
-    EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/1/1 4/1/1") + "v  0 0 0\n"),
-              "Error in file format -- f: position index 4 out of range on line 6 of level.obj "
-              "(3 read so far)");
-    EXPECT_EQ(failedAt.line, 6u);
+TEST_F(LevelReaderTest, FaceIndexOutsideTheListsReadSoFarEndsLoadingNamingIt) {
+    const std::string at = " out of range on line 6 of level.obj ";
+    const struct {
+        const char* face;
+        std::string message;
+    } rows[] = {
+        {"f 0/1/1 2/1/1 3/1/1\n",
+         "position index 0" + at + "(3 read so far; indices count from 1)"},
+        {"f 1/1/1 2/0/1 3/1/1\n",
+         "texture coordinate index 0" + at + "(1 read so far; indices count from 1)"},
+        {"f 1/1/1 2/1/1 3/1/0\n", "normal index 0" + at + "(1 read so far; indices count from 1)"},
+        {"f 1/1/1 2/2/1 3/1/1\n", "texture coordinate index 2" + at + "(1 read so far)"},
+        // A corner defined only after the face does not count.
+        {"f 1/1/1 2/1/1 4/1/1\nv  0 0 0\n", "position index 4" + at + "(3 read so far)"},
+        {"f -3/-1/-1 -2/-1/-1 -1/-1/-1\n", "negative (relative) indices are not read"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.face);
+        EXPECT_EQ(fatalErrorOf(kThreeCorners + std::string(row.face)),
+                  "Error in file format -- f: " + row.message);
+        EXPECT_EQ(failedAt.line, 6u);
+    }
 }
 
 TEST_F(LevelReaderTest, HugeIndexIsRejectedWithoutOverflowing) {
-    const std::string message = fatalErrorOf(withFace("f 1/1/1 2/1/1 99999999999999999999999/1/1"));
+    const std::string message =
+        fatalErrorOf(kThreeCorners + std::string("f 1/1/1 2/1/1 99999999999999999999999/1/1\n"));
     EXPECT_EQ(message.rfind("Error in file format -- f: position index ", 0), 0u) << message;
     EXPECT_NE(message.find("out of range on line 6"), std::string::npos) << message;
 }
 
 TEST_F(LevelReaderTest, LastCornersOfTheListsAreAccepted) {
-    const LevelData level = read(withFace("f 3/1/1 2/1/1 1/1/1"));
+    const LevelData level = read(kThreeCorners + std::string("f 3/1/1 2/1/1 1/1/1\n"));
     ASSERT_EQ(level.faces.size(), 1u);
     EXPECT_EQ(level.faces[0].position[0], 2u);
 }

@@ -14,6 +14,27 @@ std::string positionOfLength(std::size_t length) {
     return line;
 }
 
+TEST_F(LevelReaderTest, LinesUpTo255CharactersAreReadAndALongerOneEndsTheFile) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t positions;
+    } rows[] = {
+        {"255 characters", positionOfLength(255) + "\nv  4 5 6\n", 2},
+        {"256 characters", positionOfLength(256) + "\nv  4 5 6\n", 0},
+        {"255 without a line end", "v  1 1 1\n" + positionOfLength(255), 2},
+        {"256 without a line end", "v  1 1 1\n" + positionOfLength(256), 1},
+        {"leading white space does not count", std::string(300, ' ') + positionOfLength(255), 1},
+        {"a NUL first passes the line over", std::string("\0v  1 2 3\nv  4 5 6\n", 19), 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LevelData level = read(row.text);
+        EXPECT_EQ(level.positions.size(), row.positions);
+        EXPECT_TRUE(level.ignored.empty());
+    }
+}
+
 TEST_F(LevelReaderTest, OverlongLineEndsReadingWithoutError) {
     const std::string longComment = "# " + std::string(298, 'x');
     const LevelData level = read("v  1 1 1\n" + longComment + "\nv  2 2 2\nf broken\n");
@@ -24,28 +45,11 @@ TEST_F(LevelReaderTest, OverlongLineEndsReadingWithoutError) {
     EXPECT_EQ(level.cutShort[0].text.size(), 255u);
 }
 
-TEST_F(LevelReaderTest, LineOf255CharactersIsTheLongestRead) {
-    EXPECT_EQ(read(positionOfLength(255) + "\nv  4 5 6\n").positions.size(), 2u);
-    EXPECT_EQ(read(positionOfLength(256) + "\nv  4 5 6\n").positions.size(), 0u);
-}
-
-TEST_F(LevelReaderTest, LastLineNeedsNoLineEnd) {
-    EXPECT_EQ(read("v  1 1 1\n" + positionOfLength(255)).positions.size(), 2u);
-    EXPECT_EQ(read("v  1 1 1\n" + positionOfLength(256)).positions.size(), 1u);
-}
-
-TEST_F(LevelReaderTest, LeadingWhiteSpaceDoesNotCountTowardsTheLimit) {
-    EXPECT_EQ(read(std::string(300, ' ') + positionOfLength(255) + "\n").positions.size(), 1u);
-}
-
-TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkipped) {
+TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkippedButCounted) {
     const LevelData level = read("\n\n   \t v  1 1 1\r\n\r\n  vt 0.5 0.5 0\r\n");
     EXPECT_EQ(level.positions.size(), 1u);
     ASSERT_EQ(level.texCoords.size(), 1u);
     EXPECT_EQ(level.texCoords[0].m_y, 0.5);
-}
-
-TEST_F(LevelReaderTest, LineNumbersCountEveryLineOfTheFile) {
     EXPECT_EQ(fatalErrorOf("\n\n# comment\n\n   v  1 2\n"),
               "Error in file format -- v: needs three numbers");
     EXPECT_EQ(failedAt.line, 5u);
@@ -54,9 +58,6 @@ TEST_F(LevelReaderTest, LineNumbersCountEveryLineOfTheFile) {
 TEST_F(LevelReaderTest, NulCharacterEndsTheStatement) {
     EXPECT_EQ(fatalErrorOf(std::string("v  1 2\0 3\n", 10)),
               "Error in file format -- v: needs three numbers");
-    const LevelData level = read(std::string("\0v  1 2 3\nv  4 5 6\n", 19));
-    EXPECT_EQ(level.positions.size(), 1u);
-    EXPECT_TRUE(level.ignored.empty());
 }
 
 } // namespace

@@ -4,34 +4,29 @@
 // are read from a plain folder on the search path (a seek past the end of a
 // file behaves the same there as in the archive, since the reader checks
 // the length itself).
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <physfs.h>
 #include <string>
 
 #include "BmfontWriter.h"
-#include "Pixels.h"
+#include "ResourceFixture.h"
 #include "ResourceTestImages.h"
 #include "Resources/Font.h"
-#include "TestEngine.h"
-#include "VirtualFolder.h"
 
 namespace {
 
 const int LINE_HEIGHT = 18;
-const int GLYPH_SIZE = 8;
-const int ADVANCE = 10;
 
+// An 8 x 8 glyph advancing by 10.
 BmfontChar glyph(std::uint32_t id, std::uint16_t x) {
     BmfontChar c;
     c.id = id;
     c.x = x;
-    c.width = c.height = GLYPH_SIZE;
-    c.xAdvance = ADVANCE;
+    c.width = c.height = 8;
+    c.xAdvance = 10;
     return c;
 }
 
-// Glyphs for a, b and ^ as solid squares on one white page.
+// Glyphs for a, b and ^ as solid squares on one white page; id 321 is no
+// byte.
 BmfontDescription smallFont() {
     BmfontDescription font;
     font.faceName = "Test";
@@ -47,66 +42,36 @@ BmfontDescription smallFont() {
     return font;
 }
 
-// Where each block of an encoded font starts, header first.
-std::vector<std::size_t> blockStarts(const Bytes& file) {
-    std::vector<std::size_t> starts{0};
-    std::size_t at = 4;
-    while (at + 5 <= file.size()) {
-        starts.push_back(at);
-        const std::uint32_t size = file[at + 1] | (file[at + 2] << 8) | (file[at + 3] << 16) |
-                                   (std::uint32_t(file[at + 4]) << 24);
-        at += 5 + size;
-    }
-    return starts;
-}
-
 } // namespace
 
-class Fonts : public testing::Test {
+class Fonts : public ResourceTest {
   protected:
     Fonts() { folder.write("glyphs.tga", solidTga(64, 16, {255, 255, 255, 255})); }
 
     std::string loadError(const Bytes& file) {
         folder.write("damaged.fnt", file);
-        Font font(engine.controller.get());
-        try {
-            font.load("damaged.fnt");
-        } catch (const std::runtime_error& error) {
-            return error.what();
-        }
-        return font.getLoaded() ? "(loaded)" : "(not loaded)";
+        Font damaged(engine.controller.get());
+        const std::string message = fatalMessageOf([&] { damaged.load("damaged.fnt"); });
+        return message != "(no error)" ? message
+               : damaged.getLoaded()   ? "(loaded)"
+                                       : "(not loaded)";
     }
     Font& loadSmallFont() {
         folder.write("small.fnt", encodeBmfont(smallFont()));
         font.load("small.fnt");
         return font;
     }
-    Rgb viewPixel(double x, double y) const {
-        const double scale = engine.settings->getVIDEO_screenWidth() / 640.0;
-        return pixelAt(static_cast<int>(x * scale), static_cast<int>(y * scale),
-                       engine.settings->getVIDEO_screenHeight());
-    }
     bool lit(double x, double y) const { return viewPixel(x, y) != Rgb{0, 0, 0}; }
-    void clearScreen() {
-        glClearColor(0, 0, 0, 1);
-        engine.video->preDraw();
-        engine.video->set2Dmode();
-    }
 
-    TestEngine engine;
-    VirtualFolder folder;
     Font font{engine.controller.get()};
 };
 
 TEST_F(Fonts, OurGameFontLoadsFromTheArchive) {
-    ASSERT_TRUE(PHYSFS_mount(ARCHIVE_PATH, nullptr, 1));
-    Font game(engine.controller.get());
-    game.load("FN_12.fnt");
-    PHYSFS_unmount(ARCHIVE_PATH);
-    EXPECT_TRUE(game.getLoaded());
-    EXPECT_GE(game.getCharHeight(), 12u);
+    font.load("FN_12.fnt");
+    EXPECT_TRUE(font.getLoaded());
+    EXPECT_GE(font.getCharHeight(), 12u);
     for (unsigned char c = 33; c < 127; ++c)
-        EXPECT_GT(game.getCharWidth(c), 0) << "character " << c;
+        EXPECT_GT(font.getCharWidth(c), 0) << "character " << c;
 }
 
 TEST_F(Fonts, BlanksTabsAndMissingGlyphsAdvanceByLineHeightQuarters) {
@@ -120,16 +85,21 @@ TEST_F(Fonts, BlanksTabsAndMissingGlyphsAdvanceByLineHeightQuarters) {
     EXPECT_EQ(f.getLineWidth("ab\nb", &end), 20);
     EXPECT_EQ(*end, '\n');
     EXPECT_EQ(f.getLineWidth("A", nullptr), 4) << "id 321 is no byte: 'A' has no glyph";
+    float width = 0, height = 0;
+    f.getPrintDimensions(&width, &height, "ab\nb\n");
+    EXPECT_EQ(width, 20);
+    EXPECT_EQ(height, 3 * LINE_HEIGHT) << "every line counts, the empty last one too";
+    f.getPrintDimensions(&width, &height, "");
+    EXPECT_EQ(width, 0);
+    EXPECT_EQ(height, LINE_HEIGHT);
 }
 
 TEST_F(Fonts, GlyphsAboveByteValuesAreSkippedNotFolded) {
     // Red on the left of the page, green on the right: 'A' is drawn from the
     // red half, U+0141 (whose low byte is 'A') from the green half.
-    Image page(64, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 64; ++x)
-            page.at(x, y) = x < 32 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
-    folder.write("halves.tga", encodeTga(page));
+    folder.write("halves.tga", paintedTga(64, 16, [](int x, int) {
+                     return x < 32 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
+                 }));
     BmfontDescription description = smallFont();
     description.pageNames = {"halves.tga"};
     description.chars = {glyph('A', 0), glyph(321, 48), glyph(0x24CA, 40)};
@@ -142,58 +112,53 @@ TEST_F(Fonts, GlyphsAboveByteValuesAreSkippedNotFolded) {
               "Font file halves.fnt: 2 glyphs above 255 skipped");
 }
 
-TEST_F(Fonts, PrintDimensionsCountEveryLine) {
+// "ab" over "b", each glyph 8 wide and advancing 10, lines 18 apart.
+TEST_F(Fonts, AlignedLinesEachLineUpOnTheirPoint) {
+    const struct {
+        const char* name;
+        Font::hAlign h;
+        Font::vAlign v;
+        double x, y;
+        std::vector<std::pair<double, double>> litAt, darkAt;
+    } rows[] = {
+        {"right: each line ends at x",
+         Font::FN_H_RIGHT,
+         Font::FN_V_TOP,
+         300,
+         100,
+         {{284, 104}, {294, 104}, {294, 122}},
+         {{284, 122}, {302, 104}}},
+        {"centred, bottom: lines centre on x, the block ends at y",
+         Font::FN_H_CENTER,
+         Font::FN_V_BOTTOM,
+         300,
+         136,
+         {{294, 104}, {304, 104}, {299, 122}},
+         {{292, 122}}},
+    };
     Font& f = loadSmallFont();
-    float width = 0, height = 0;
-    f.getPrintDimensions(&width, &height, "ab\nb\n");
-    EXPECT_EQ(width, 20);
-    EXPECT_EQ(height, 3 * LINE_HEIGHT);
-    f.getPrintDimensions(&width, &height, "");
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(height, LINE_HEIGHT);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clearScreen();
+        f.setHAlign(row.h);
+        f.setVAlign(row.v);
+        f.print(row.x, row.y, "ab\nb");
+        for (const auto& [x, y] : row.litAt)
+            EXPECT_TRUE(lit(x, y)) << x << "," << y;
+        for (const auto& [x, y] : row.darkAt)
+            EXPECT_FALSE(lit(x, y)) << x << "," << y;
+    }
 }
 
-TEST_F(Fonts, RightAlignedLinesEachEndAtX) {
+TEST_F(Fonts, ColourCodesTurnTheRestOfTheTextTheirColour) {
     Font& f = loadSmallFont();
     clearScreen();
-    f.setHAlign(Font::FN_H_RIGHT);
-    f.print(300, 100, "ab\nb");
-    EXPECT_TRUE(lit(284, 104));  // a of the first line: 280..288
-    EXPECT_TRUE(lit(294, 104));  // b: 290..298
-    EXPECT_TRUE(lit(294, 122));  // b of the second line: 290..298
-    EXPECT_FALSE(lit(284, 122)); // the shorter line does not start at the left
-    EXPECT_FALSE(lit(302, 104));
-}
-
-TEST_F(Fonts, CentredLinesEachCentreOnX) {
-    Font& f = loadSmallFont();
-    clearScreen();
-    f.setHAlign(Font::FN_H_CENTER);
-    f.setVAlign(Font::FN_V_BOTTOM);
-    f.print(300, 136, "ab\nb");
-    // Two lines of 18 end at y 136: the block starts at y 100.
-    EXPECT_TRUE(lit(294, 104)); // a: 290..298
-    EXPECT_TRUE(lit(304, 104)); // b: 300..308
-    EXPECT_TRUE(lit(299, 122)); // second line's b: 295..303
-    EXPECT_FALSE(lit(292, 122));
-}
-
-TEST_F(Fonts, ColourCodeTurnsTheRestOfTheTextItsColour) {
-    Font& f = loadSmallFont();
-    clearScreen();
-    f.print(100, 200, "a^1b");
+    f.print(100, 200, "a^1b^9a");
     EXPECT_EQ(viewPixel(104, 204), (Rgb{255, 255, 255}));
     EXPECT_EQ(viewPixel(114, 204), (Rgb{255, 0, 0}));
-}
-
-TEST_F(Fonts, ColourCodeNineIsHalfGrey) {
-    Font& f = loadSmallFont();
-    clearScreen();
-    f.print(100, 200, "^9a");
-    const Rgb grey = viewPixel(104, 204);
-    for (int channel : grey) {
-        EXPECT_GE(channel, 126);
-        EXPECT_LE(channel, 129);
+    for (int channel : viewPixel(124, 204)) {
+        EXPECT_GE(channel, 126) << "^9 is half grey";
+        EXPECT_LE(channel, 129) << "^9 is half grey";
     }
 }
 
@@ -220,11 +185,15 @@ TEST_F(Fonts, DamagedHeadersAreRejected) {
 
 TEST_F(Fonts, FileCutInsideABlockFailsToReadOrSeek) {
     const Bytes whole = encodeBmfont(smallFont());
-    const std::vector<std::size_t> starts = blockStarts(whole);
+    // Where each block starts, the header first.
+    std::vector<std::size_t> starts{0};
+    for (std::size_t at = 4; at + 5 <= whole.size();
+         at += 5 + (whole[at + 1] | (whole[at + 2] << 8) | (whole[at + 3] << 16) |
+                    (std::size_t(whole[at + 4]) << 24)))
+        starts.push_back(at);
     ASSERT_EQ(starts.size(), 6u) << "header, info, common, pages, chars, kerning";
     for (std::size_t block = 0; block < 5; ++block) {
-        const std::size_t end = block + 1 < starts.size() ? starts[block + 1] : whole.size();
-        const Bytes cut(whole.begin(), whole.begin() + (starts[block] + end) / 2);
+        const Bytes cut(whole.begin(), whole.begin() + (starts[block] + starts[block + 1]) / 2);
         const std::string message = loadError(cut);
         EXPECT_TRUE(message == "Font file damaged.fnt failed to read" ||
                     message == "Font file damaged.fnt failed to seek")
@@ -233,10 +202,4 @@ TEST_F(Fonts, FileCutInsideABlockFailsToReadOrSeek) {
     const Bytes kerningCut(whole.begin(), whole.end() - 3);
     EXPECT_EQ(loadError(kerningCut), "(loaded)") << "the kerning block is not read";
     EXPECT_EQ(loadError(Bytes()), "Font file damaged.fnt failed to read");
-}
-
-TEST_F(Fonts, MissingFileIsFatal) {
-    Font missing(engine.controller.get());
-    EXPECT_THROW(missing.load("nothere.fnt"), std::runtime_error);
-    EXPECT_EQ(engine.logger->lines.back().text, "Font file nothere.fnt not found");
 }

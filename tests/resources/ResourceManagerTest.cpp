@@ -1,30 +1,15 @@
 // The resource manager's request path and registries, and the catalogue's
 // rows, against the real archive the asset builder wrote.
-#include <gtest/gtest.h>
-#include <physfs.h>
-#include <string>
-
-#include "GameArchive.h"
 #include "ProgramProfile.h"
-#include "ResourceTestImages.h"
+#include "ResourceFixture.h"
 #include "Resources/Font.h"
 #include "Resources/Sound.h"
 #include "Resources/Sprite.h"
 #include "Resources/Texture.h"
-#include "TestEngine.h"
-#include "VirtualFolder.h"
 
-namespace {} // namespace
+using Resources = ResourceTest;
 
-class Resources : public testing::Test {
-  protected:
-    ResourceManager& resources() { return *engine.controller->getResourceManager(); }
-
-    GameArchive archive;
-    TestEngine engine;
-};
-
-TEST_F(Resources, SameValueGivesTheSameObject) {
+TEST_F(Resources, SameValueGivesTheSameLoadedObject) {
     Pointer<Texture> first, second;
     resources().getTexture(TX_Ball, &first);
     resources().getTexture(TX_Ball, &second);
@@ -46,7 +31,7 @@ TEST_F(Resources, NoneValuesRegisterEmptyObjectsWithoutReadingFiles) {
     EXPECT_EQ(&*texture, &*textureAgain);
     EXPECT_FALSE(texture->getLoaded() || sprite->getLoaded() || sound->getLoaded() ||
                  font->getLoaded());
-    EXPECT_TRUE(engine.logger->errors().size() == 2) << "only the two start-up refusals";
+    EXPECT_EQ(engine.logger->errors().size(), 2u) << "only the two start-up refusals";
 }
 
 TEST_F(Resources, EveryCataloguedSpriteLoadsFromTheArchive) {
@@ -60,26 +45,21 @@ TEST_F(Resources, EveryCataloguedSpriteLoadsFromTheArchive) {
     }
 }
 
-TEST_F(Resources, ReleasedResourceIsRevivedByKeyWithoutLoading) {
-    Pointer<Texture> handle;
-    resources().getTexture(TX_Paddle, &handle);
-    const Texture* first = &*handle;
-    const GLuint name = handle->getTexture();
-    handle.nullify();
-    resources().getTexture(TX_Paddle, &handle);
-    EXPECT_EQ(&*handle, first);
-    EXPECT_EQ(handle->getTexture(), name);
-}
-
-TEST_F(Resources, ReleasedResourceIsEvictedWhenItsSlotIsReused) {
+// A released resource stays in its slot, found again by its value, until a
+// new resource takes the slot (the oldest released first) and deletes it.
+TEST_F(Resources, ReleasedResourceIsRevivedByKeyUntilItsSlotIsReused) {
     Pointer<Texture> paddle, ball;
     resources().getTexture(TX_Paddle, &paddle);
-    const GLuint paddleName = paddle->getTexture();
+    const Texture* first = &*paddle;
+    const GLuint name = paddle->getTexture();
     paddle.nullify();
-    // The released slot is the oldest: the next new texture takes it, and
-    // the paddle's texture is deleted with its OpenGL name.
+    resources().getTexture(TX_Paddle, &paddle);
+    EXPECT_EQ(&*paddle, first);
+    EXPECT_EQ(paddle->getTexture(), name);
+
+    paddle.nullify();
     resources().getTexture(TX_Ball, &ball);
-    EXPECT_FALSE(glIsTexture(paddleName));
+    EXPECT_FALSE(glIsTexture(name));
     resources().getTexture(TX_Paddle, &paddle);
     EXPECT_TRUE(paddle->getLoaded());
     EXPECT_NE(&*paddle, &*ball);
@@ -92,30 +72,32 @@ TEST_F(Resources, UnloadedTexturesStayRegisteredAndReloadingIsFatal) {
     resources().getTexture(TX_VexLogo, &again);
     EXPECT_EQ(&*handle, &*again);
     EXPECT_FALSE(again->getLoaded());
-    try {
-        resources().reloadTextures();
-        ADD_FAILURE() << "reloading a registered texture must be fatal";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Unsupported operation.  Textures can't be reloaded.");
-    }
-}
-
-TEST_F(Resources, SpritesAndFontsCannotBeReloaded) {
+    EXPECT_EQ(fatalMessageOf([&] { resources().reloadTextures(); }),
+              "Unsupported operation.  Textures can't be reloaded.");
     Sprite sprite(engine.controller.get());
     Font font(engine.controller.get());
-    EXPECT_THROW(sprite.reload(), std::runtime_error);
-    EXPECT_EQ(engine.logger->lines.back().text,
+    EXPECT_EQ(fatalMessageOf([&] { sprite.reload(); }),
               "Unsupported operation. Sprites can't be reloaded.");
-    EXPECT_THROW(font.reload(), std::runtime_error);
-    EXPECT_EQ(engine.logger->lines.back().text, "Unsupported operation.  Fonts can't be reloaded.");
+    EXPECT_EQ(fatalMessageOf([&] { font.reload(); }),
+              "Unsupported operation.  Fonts can't be reloaded.");
 }
 
-TEST_F(Resources, SecondInitializeIsRefused) {
+TEST_F(Resources, MissingFilesAreFatalNamingTheFile) {
+    Texture texture(engine.controller.get());
+    Font font(engine.controller.get());
+    Sound sound(engine.controller.get());
+    EXPECT_EQ(fatalMessageOf([&] { texture.load("nothere.tga", GL_CLAMP, GL_CLAMP); }),
+              "Texture file nothere.tga not found");
+    EXPECT_EQ(fatalMessageOf([&] { font.load("nothere.fnt"); }), "Font file nothere.fnt not found");
+    EXPECT_EQ(fatalMessageOf([&] { sound.load("nothere.wav", false, nullptr); }),
+              "Sound file nothere.wav not found");
+    EXPECT_FALSE(texture.getLoaded() || font.getLoaded() || sound.getLoaded());
+}
+
+TEST_F(Resources, EveryServiceRefusesBeforeInitializeAndInitializeRefusesTwice) {
     resources().initialize();
     EXPECT_EQ(engine.logger->errors().back(), "ResourceManager is already initialized");
-}
 
-TEST_F(Resources, EveryServiceRefusesBeforeInitialize) {
     ResourceManager fresh(engine.controller.get());
     Pointer<Texture> texture;
     Pointer<Sprite> sprite;

@@ -5,25 +5,24 @@
 #include "Image.h"
 #include "Tga.h"
 
-// Top row red, bottom row blue, everything else green, all opaque.
-inline Bytes bandedTga(int width, int height) {
+// A picture whose every pixel `colourAt(x, y)` gives, top row first.
+template <class ColourAt> Bytes paintedTga(int width, int height, ColourAt colourAt) {
     Image image(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            Rgba& p = image.at(x, y);
-            p = {0, 255, 0, 255};
-            if (y == 0)
-                p = {255, 0, 0, 255};
-            if (y == height - 1)
-                p = {0, 0, 255, 255};
-        }
+        for (int x = 0; x < width; ++x)
+            image.at(x, y) = colourAt(x, y);
     return encodeTga(image);
 }
 
 inline Bytes solidTga(int width, int height, Rgba colour) {
-    Image image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.at(x, y) = colour;
-    return encodeTga(image);
+    return paintedTga(width, height, [colour](int, int) { return colour; });
+}
+
+// Top row red, bottom row blue, everything else green, all opaque.
+inline Bytes bandedTga(int width, int height) {
+    return paintedTga(width, height, [height](int, int y) {
+        return y == 0            ? Rgba{255, 0, 0, 255}
+               : y == height - 1 ? Rgba{0, 0, 255, 255}
+                                 : Rgba{0, 255, 0, 255};
+    });
 }

@@ -1,131 +1,75 @@
 // Textures and sprites with a real OpenGL context: power-of-two stretching,
 // the picture's orientation, where a sprite lands when drawn, and the
-// messages for files that are missing or not images.
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <stdexcept>
+// messages for files that are not images or claim sizes nothing can hold.
 #include <string>
 
-#include "Pixels.h"
+#include "ResourceFixture.h"
 #include "ResourceTestImages.h"
 #include "Resources/Sprite.h"
 #include "Resources/Texture.h"
-#include "TestEngine.h"
-#include "VirtualFolder.h"
 
 namespace {
 
-const Rgb RED = {255, 0, 0}, GREEN = {0, 255, 0}, BLUE = {0, 0, 255}, WHITE = {255, 255, 255};
+const Rgb RED = {255, 0, 0}, GREEN = {0, 255, 0}, BLUE = {0, 0, 255}, WHITE = {255, 255, 255},
+          BLACK = {0, 0, 0};
 
 // 16 x 32, one colour per quadrant, so mirroring and rotation show.
 Bytes quadrantTga() {
-    Image image(16, 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool left = x < 8, top = y < 16;
-            image.at(x, y) = top ? (left ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255})
-                                 : (left ? Rgba{0, 0, 255, 255} : Rgba{255, 255, 255, 255});
-        }
-    return encodeTga(image);
-}
-
-std::string fatalMessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::runtime_error& error) {
-        return error.what();
-    }
-    return "(no error)";
+    return paintedTga(16, 32, [](int x, int y) {
+        const Rgba corners[2][2] = {{{255, 0, 0, 255}, {0, 255, 0, 255}},
+                                    {{0, 0, 255, 255}, {255, 255, 255, 255}}};
+        return corners[y / 16][x / 8];
+    });
 }
 
 } // namespace
 
-class TextureSprite : public testing::Test {
-  protected:
-    // A view point in window pixels (the window is larger than the view).
-    Rgb viewPixel(double x, double y) const {
-        const double scale = engine.settings->getVIDEO_screenWidth() / 640.0;
-        return pixelAt(static_cast<int>(x * scale), static_cast<int>(y * scale),
-                       engine.settings->getVIDEO_screenHeight());
+using TextureSprite = ResourceTest;
+
+// The texture keeps the picture's own size for drawing, and its top row at
+// texture coordinate t = 1.
+TEST_F(TextureSprite, PicturesAreStretchedToPowersOfTwoTopRowAtTheTop) {
+    const struct {
+        int width, height, textureSide;
+        bool bandsKept;
+    } rows[] = {{20, 30, 32, false}, {20, 32, 32, true}, {64, 64, 64, true}};
+    for (const auto& row : rows) {
+        const std::string name = std::to_string(row.width) + "x" + std::to_string(row.height);
+        SCOPED_TRACE(name);
+        folder.write(name + ".tga", bandedTga(row.width, row.height));
+        Texture texture(engine.controller.get());
+        texture.load((name + ".tga").c_str(), GL_CLAMP, GL_CLAMP);
+        EXPECT_TRUE(texture.getLoaded());
+        EXPECT_EQ(texture.getWidth(), row.width);
+        EXPECT_EQ(texture.getHeight(), row.height);
+        const int side = row.textureSide;
+        GLint width = 0, height = 0;
+        glBindTexture(GL_TEXTURE_2D, texture.getTexture());
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        ASSERT_EQ(width, side);
+        ASSERT_EQ(height, side);
+        if (!row.bandsKept)
+            continue;
+        std::vector<unsigned char> texels(std::size_t(side * side * 4));
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        const auto texel = [&](int x, int row) {
+            const unsigned char* p = &texels[std::size_t(row * side + x) * 4];
+            return Rgb{p[0], p[1], p[2]};
+        };
+        for (int x : {0, side / 2, side - 1}) {
+            EXPECT_EQ(texel(x, side - 1), RED) << x;
+            EXPECT_EQ(texel(x, side / 2), GREEN) << x;
+            EXPECT_EQ(texel(x, 0), BLUE) << x;
+        }
     }
-    void drawPaddle(float xScale, float rotation) {
-        folder.write("Paddle.tga", quadrantTga());
-        Pointer<Sprite> sprite;
-        engine.controller->getResourceManager()->getSprite(SP_Paddle, &sprite);
-        glClearColor(0, 0, 0, 1);
-        engine.video->preDraw();
-        engine.video->set2Dmode();
-        sprite->draw(100, 100, xScale, 1, rotation, 1, 1, 1, 1);
-    }
-
-    TestEngine engine;
-    VirtualFolder folder;
-};
-
-TEST_F(TextureSprite, OddSizedImageIsStretchedToPowersOfTwo) {
-    folder.write("odd.tga", bandedTga(20, 30));
-    Texture texture(engine.controller.get());
-    texture.load("odd.tga", GL_CLAMP, GL_CLAMP);
-    EXPECT_TRUE(texture.getLoaded());
-    EXPECT_EQ(texture.getWidth(), 20);
-    EXPECT_EQ(texture.getHeight(), 30);
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, texture.getTexture());
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    EXPECT_EQ(width, 32);
-    EXPECT_EQ(height, 32);
-}
-
-TEST_F(TextureSprite, OneSideNeedingStretchIsStretchedWhole) {
-    // 20 x 32: only the width is no power of two.
-    folder.write("narrow.tga", bandedTga(20, 32));
-    Texture texture(engine.controller.get());
-    texture.load("narrow.tga", GL_CLAMP, GL_CLAMP);
-    EXPECT_EQ(texture.getWidth(), 20);
-    EXPECT_EQ(texture.getHeight(), 32);
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, texture.getTexture());
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    ASSERT_EQ(width, 32);
-    ASSERT_EQ(height, 32);
-    std::vector<unsigned char> texels(32 * 32 * 4);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    const auto texel = [&](int x, int row) {
-        const unsigned char* p = &texels[std::size_t(row * 32 + x) * 4];
-        return Rgb{p[0], p[1], p[2]};
-    };
-    for (int x : {0, 16, 31}) {
-        EXPECT_EQ(texel(x, 31), RED) << x;
-        EXPECT_EQ(texel(x, 16), GREEN) << x;
-        EXPECT_EQ(texel(x, 0), BLUE) << x;
-    }
-}
-
-TEST_F(TextureSprite, PicturesTopRowIsAtTextureCoordinateOne) {
-    folder.write("banded.tga", bandedTga(64, 64));
-    Texture texture(engine.controller.get());
-    texture.load("banded.tga", GL_CLAMP, GL_CLAMP);
-    std::vector<unsigned char> texels(64 * 64 * 4);
-    glBindTexture(GL_TEXTURE_2D, texture.getTexture());
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    const auto texelRow = [&](int row) {
-        const unsigned char* p = &texels[std::size_t(row) * 64 * 4];
-        return Rgb{p[0], p[1], p[2]};
-    };
-    EXPECT_EQ(texelRow(63), RED) << "t = 1 must hold the picture's top row";
-    EXPECT_EQ(texelRow(0), BLUE);
 }
 
 TEST_F(TextureSprite, OneTexelShortOfFullAlphaMakesATextureTranslucent) {
-    Image translucent(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            translucent.at(x, y) = Rgba{200, 100, 50, 255};
-    translucent.at(15, 0) = Rgba{200, 100, 50, 254};
     folder.write("opaque.tga", solidTga(16, 16, Rgba{200, 100, 50, 255}));
-    folder.write("translucent.tga", encodeTga(translucent));
+    folder.write("translucent.tga", paintedTga(16, 16, [](int x, int y) {
+                     return Rgba{200, 100, 50, std::uint8_t(x == 15 && y == 0 ? 254 : 255)};
+                 }));
     Texture solid(engine.controller.get()), seeThrough(engine.controller.get());
     solid.load("opaque.tga", GL_CLAMP, GL_CLAMP);
     seeThrough.load("translucent.tga", GL_CLAMP, GL_CLAMP);
@@ -146,78 +90,61 @@ TEST_F(TextureSprite, LoadingTwiceKeepsTheFirstTexture) {
     texture.unload();
 }
 
-TEST_F(TextureSprite, SpriteAnchorLandsOnTheDrawingPosition) {
-    drawPaddle(1, 0);
-    // Offsets (8, 16) at (100, 100): the image spans x 92..108, y 84..116.
-    EXPECT_EQ(viewPixel(96, 92), RED);
-    EXPECT_EQ(viewPixel(104, 92), GREEN);
-    EXPECT_EQ(viewPixel(96, 108), BLUE);
-    EXPECT_EQ(viewPixel(104, 108), WHITE);
-    EXPECT_EQ(viewPixel(90, 100), (Rgb{0, 0, 0}));
-    EXPECT_EQ(viewPixel(100, 118), (Rgb{0, 0, 0}));
+// The paddle's anchor (8, 16) drawn at (100, 100): unscaled the picture spans
+// x 92..108 and y 84..116; a negative scale mirrors it about the anchor; a
+// positive rotation turns it counter-clockwise on screen (its top faces
+// left, 32 wide and 16 tall).
+TEST_F(TextureSprite, SpriteIsDrawnAboutItsAnchorMirroredAndTurned) {
+    struct Probe {
+        double x, y;
+        Rgb colour;
+    };
+    const struct {
+        const char* name;
+        float xScale, rotation;
+        std::vector<Probe> probes;
+    } rows[] = {
+        {"plain", 1, 0, {{96, 92, RED}, {104, 92, GREEN}, {96, 108, BLUE}, {104, 108, WHITE}}},
+        {"plain, around it", 1, 0, {{90, 100, BLACK}, {100, 118, BLACK}}},
+        {"mirrored", -1, 0, {{96, 92, GREEN}, {104, 92, RED}, {96, 108, WHITE}}},
+        {"turned", 1, 90, {{92, 104, RED}, {92, 96, GREEN}, {108, 104, BLUE}, {108, 96, WHITE}}},
+    };
+    folder.write("Paddle.tga", quadrantTga());
+    Pointer<Sprite> sprite;
+    resources().getSprite(SP_Paddle, &sprite);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clearScreen();
+        sprite->draw(100, 100, row.xScale, 1, row.rotation, 1, 1, 1, 1);
+        for (const Probe& p : row.probes)
+            EXPECT_EQ(viewPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
 }
 
-TEST_F(TextureSprite, NegativeScaleMirrorsAboutTheAnchor) {
-    drawPaddle(-1, 0);
-    EXPECT_EQ(viewPixel(96, 92), GREEN);
-    EXPECT_EQ(viewPixel(104, 92), RED);
-    EXPECT_EQ(viewPixel(96, 108), WHITE);
-}
-
-TEST_F(TextureSprite, PositiveRotationTurnsCounterClockwiseOnScreen) {
-    drawPaddle(1, 90);
-    // The picture's top now faces left: 32 wide and 16 tall about (100, 100).
-    EXPECT_EQ(viewPixel(92, 104), RED);
-    EXPECT_EQ(viewPixel(92, 96), GREEN);
-    EXPECT_EQ(viewPixel(108, 104), BLUE);
-    EXPECT_EQ(viewPixel(108, 96), WHITE);
-}
-
-TEST_F(TextureSprite, SpritesOfOneTextureShareItAndCountReferences) {
+TEST_F(TextureSprite, SpritesOfOneTextureShareIt) {
     folder.write("spCursorCrosshair.tga", bandedTga(16, 16));
-    ResourceManager* resources = engine.controller->getResourceManager();
     Pointer<Sprite> crosshair, again;
-    resources->getSprite(SP_CursorCrosshair, &crosshair);
-    resources->getSprite(SP_CursorCrosshair, &again);
+    resources().getSprite(SP_CursorCrosshair, &crosshair);
+    resources().getSprite(SP_CursorCrosshair, &again);
     EXPECT_EQ(&*crosshair, &*again);
     Pointer<Texture> fromSprite, fromManager;
     crosshair->getTexture(&fromSprite);
-    resources->getTexture(TX_CursorCrosshair, &fromManager);
+    resources().getTexture(TX_CursorCrosshair, &fromManager);
     EXPECT_EQ(&*fromSprite, &*fromManager);
     crosshair->getTexture(nullptr);
 }
 
-TEST_F(TextureSprite, BadImageFilesEndWithTheirMessage) {
-    folder.writeText("junk.tga", "this is not an image at all");
+// Junk, a cut file, and sizes the data or the context cannot hold end with
+// the same message; the widest picture the context holds loads.
+TEST_F(TextureSprite, BadImagesAndSizesNothingCanHoldAreRefused) {
     Bytes truncated = bandedTga(32, 32);
     truncated.resize(40);
-    folder.write("truncated.tga", truncated);
-    Texture missing(engine.controller.get()), junk(engine.controller.get()),
-        cut(engine.controller.get());
-    EXPECT_EQ(fatalMessageOf([&] { missing.load("nothere.tga", GL_CLAMP, GL_CLAMP); }),
-              "Texture file nothere.tga not found");
-    EXPECT_EQ(fatalMessageOf([&] { junk.load("junk.tga", GL_CLAMP, GL_CLAMP); }),
-              "Error loading image junk.tga");
-    EXPECT_EQ(fatalMessageOf([&] { cut.load("truncated.tga", GL_CLAMP, GL_CLAMP); }),
-              "Error loading image truncated.tga");
-    EXPECT_FALSE(missing.getLoaded() || junk.getLoaded() || cut.getLoaded());
-}
-
-TEST_F(TextureSprite, DeclaredSizesTheDataOrTheContextCannotHoldAreRefused) {
     // 69 bytes of run-length true colour claiming 22627 x 26435 pixels.
     Bytes crash = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x63, 0x58, 0x43, 0x67, 24, 0};
     for (int packet = 0; packet < 12; ++packet)
         crash.insert(crash.end(), {0xff, 0x10, 0x20, 0x30});
     crash.insert(crash.end(), {0x81, 0x40, 0x50});
-    ASSERT_EQ(crash.size(), 69u);
-    folder.write("crash.tga", crash);
-
-    // A whole picture one texel wider than the context allows: one row of
-    // run packets of 128 pixels.
-    GLint maxSide = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-    ASSERT_GE(maxSide, 64);
-    ASSERT_LT(maxSide, 32768);
+    // A picture of one row of run packets of 128 pixels.
     const auto strip = [](int width) {
         Bytes file = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         file.insert(file.end(), {static_cast<std::uint8_t>(width & 0xff),
@@ -229,15 +156,22 @@ TEST_F(TextureSprite, DeclaredSizesTheDataOrTheContextCannotHoldAreRefused) {
         }
         return file;
     };
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    ASSERT_GE(maxSide, 64);
+    ASSERT_LT(maxSide, 32768);
+    folder.writeText("junk.tga", "this is not an image at all");
+    folder.write("truncated.tga", truncated);
+    folder.write("crash.tga", crash);
     folder.write("wide.tga", strip(maxSide + 1));
+    for (const char* file : {"junk.tga", "truncated.tga", "crash.tga", "wide.tga"}) {
+        Texture texture(engine.controller.get());
+        EXPECT_EQ(fatalMessageOf([&] { texture.load(file, GL_CLAMP, GL_CLAMP); }),
+                  std::string("Error loading image ") + file);
+        EXPECT_FALSE(texture.getLoaded()) << file;
+    }
     folder.write("widest.tga", strip(maxSide));
-
-    Texture crashing(engine.controller.get()), wide(engine.controller.get()),
-        widest(engine.controller.get());
-    EXPECT_EQ(fatalMessageOf([&] { crashing.load("crash.tga", GL_CLAMP, GL_CLAMP); }),
-              "Error loading image crash.tga");
-    EXPECT_EQ(fatalMessageOf([&] { wide.load("wide.tga", GL_CLAMP, GL_CLAMP); }),
-              "Error loading image wide.tga");
+    Texture widest(engine.controller.get());
     widest.load("widest.tga", GL_CLAMP, GL_CLAMP);
     EXPECT_TRUE(widest.getLoaded());
     EXPECT_EQ(widest.getWidth(), maxSide);
