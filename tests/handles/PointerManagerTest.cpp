@@ -13,26 +13,28 @@ class Handles : public ::testing::Test {
   protected:
     Tracked* make(int id) { return new Tracked(id, &deletions); }
     TrackedChild* makeChild(int id) { return new TrackedChild(id, &deletions); }
+    template <class T = Tracked> Pointer<T> add(int id) {
+        Pointer<T> handle;
+        registry.pointerAdd(new T(id, &deletions), &handle);
+        return handle;
+    }
 
     int deletions = 0;
     InspectableManager<Tracked> registry{10};
 };
 
 TEST_F(Handles, CopiesCountAndTheLastReleaseOnlyQueuesTheSlot) {
-    Tracked* first = make(1);
     {
-        Pointer<Tracked> handle;
-        registry.pointerAdd(first, &handle);
+        Pointer<Tracked> handle = add(1);
         Pointer<Tracked> copy(handle);
         EXPECT_EQ(registry.referencesOf(0), 2u);
         EXPECT_EQ(copy->m_id, 1);
     }
     EXPECT_EQ(registry.referencesOf(0), 0u);
     EXPECT_EQ(deletions, 0) << "releasing the last handle must not delete";
-    EXPECT_EQ(registry.objectIn(0), first);
+    EXPECT_EQ(registry.objectIn(0)->m_id, 1);
 
-    Pointer<Tracked> next;
-    registry.pointerAdd(make(2), &next);
+    Pointer<Tracked> next = add(2);
     EXPECT_EQ(registry.slotCount(), 1u);
     EXPECT_EQ(deletions, 1) << "reusing the slot deletes its old object";
     EXPECT_EQ(next->m_id, 2);
@@ -40,15 +42,11 @@ TEST_F(Handles, CopiesCountAndTheLastReleaseOnlyQueuesTheSlot) {
 }
 
 TEST_F(Handles, ReleasedSlotsAreReusedOldestReleaseFirstBeforeTheTableGrows) {
-    Pointer<Tracked> old[3];
-    for (int i = 0; i < 3; ++i)
-        registry.pointerAdd(make(i), &old[i]);
+    Pointer<Tracked> old[3] = {add(0), add(1), add(2)};
     old[2].nullify();
     old[0].nullify();
     old[1].nullify();
-    Pointer<Tracked> fresh[4];
-    for (int i = 0; i < 4; ++i)
-        registry.pointerAdd(make(10 + i), &fresh[i]);
+    Pointer<Tracked> fresh[4] = {add(10), add(11), add(12), add(13)};
     EXPECT_EQ(registry.objectIn(2)->m_id, 10);
     EXPECT_EQ(registry.objectIn(0)->m_id, 11);
     EXPECT_EQ(registry.objectIn(1)->m_id, 12);
@@ -57,12 +55,8 @@ TEST_F(Handles, ReleasedSlotsAreReusedOldestReleaseFirstBeforeTheTableGrows) {
 }
 
 TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
-    Pointer<Tracked> handle;
-    registry.pointerAdd(make(1), &handle);
-    Pointer<Tracked> copy = handle;
-    Pointer<TrackedChild> child;
-    registry.pointerAdd(makeChild(2), &child);
-
+    Pointer<Tracked> handle = add(1), copy = handle;
+    Pointer<TrackedChild> child = add<TrackedChild>(2);
     child.destroy();
     EXPECT_TRUE(child.isNull());
     EXPECT_EQ(deletions, 1);
@@ -75,93 +69,69 @@ TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
 
     handle.nullify();
     copy.nullify();
-    Pointer<Tracked> next;
-    registry.pointerAdd(make(3), &next);
+    Pointer<Tracked> next = add(3);
     EXPECT_EQ(registry.slotCount(), 2u) << "slot 0 is reused";
     EXPECT_EQ(deletions, 2) << "a destroyed object must not be deleted again on reuse";
     EXPECT_FALSE(next.isNull());
 }
 
-// A handle that already names a slot of the registry lets go of it first,
-// so that slot is the one reused: for handles of the registry's type and of
-// a derived type alike.
-TEST_F(Handles, AddIntoAHandleOfTheSameRegistryReusesTheSlotItHeld) {
-    Pointer<Tracked> base[2];
-    Pointer<TrackedChild> child;
-    registry.pointerAdd(make(0), &base[0]);
-    registry.pointerAdd(makeChild(1), &child);
-    registry.pointerAdd(make(2), &base[1]);
-
-    registry.pointerAdd(make(99), &base[1]);
-    EXPECT_EQ(registry.slotCount(), 3u);
-    EXPECT_EQ(deletions, 1);
-    EXPECT_EQ(base[1]->m_id, 99);
-    EXPECT_EQ(registry.referencesOf(2), 1u);
-
+// A handle that already names a slot lets go of it first: in this registry
+// that slot is the one reused, whether the handle has the registry's type
+// or a derived one.
+TEST_F(Handles, AddIntoAHandleReleasesWhatItHeld) {
+    InspectableManager<Tracked> other(10);
+    Pointer<Tracked> first = add(0);
+    Pointer<TrackedChild> child = add<TrackedChild>(1);
+    Pointer<Tracked> last = add(2);
+    registry.pointerAdd(make(99), &last);
     TrackedChild* replacement = makeChild(98);
     registry.pointerAdd(replacement, &child);
     EXPECT_EQ(registry.slotCount(), 3u);
     EXPECT_EQ(deletions, 2);
+    EXPECT_EQ(last->m_id, 99);
+    EXPECT_EQ(registry.referencesOf(2), 1u);
     EXPECT_EQ(child.operator->(), replacement);
     EXPECT_EQ(registry.referencesOf(1), 1u);
-}
 
-TEST_F(Handles, AddIntoAHandleOfAnotherRegistryReleasesItThere) {
-    InspectableManager<Tracked> other(10);
-    Pointer<Tracked> handle;
-    other.pointerAdd(make(1), &handle);
-    registry.pointerAdd(make(2), &handle);
-    EXPECT_EQ(other.referencesOf(0), 0u);
-    EXPECT_EQ(registry.referencesOf(0), 1u);
-    EXPECT_EQ(handle->m_id, 2);
+    other.pointerAdd(make(3), &first);
+    EXPECT_EQ(registry.referencesOf(0), 0u);
+    EXPECT_EQ(other.referencesOf(0), 1u);
+    EXPECT_EQ(first->m_id, 3);
 }
 
 TEST_F(Handles, ObjectsAddedWithoutAHandleAreNeverReused) {
     registry.pointerAdd(make(1), nullptr);
     registry.pointerAdd(makeChild(2), static_cast<Pointer<TrackedChild>*>(nullptr));
-    Pointer<Tracked> handle;
-    registry.pointerAdd(make(3), &handle);
+    Pointer<Tracked> handle = add(3);
     EXPECT_EQ(registry.slotCount(), 3u);
     EXPECT_EQ(registry.referencesOf(0), 0u);
     EXPECT_EQ(registry.referencesOf(1), 0u);
     EXPECT_EQ(deletions, 0);
 }
 
-TEST_F(Handles, AssignmentMovesTheReferenceAndAnEqualHandleChangesNoCount) {
-    Pointer<Tracked> a, b;
-    registry.pointerAdd(make(1), &a);
-    registry.pointerAdd(make(2), &b);
-    Pointer<Tracked> c = a;
+TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
+    Pointer<Tracked> a = add(1), b = add(2), c = a;
     Pointer<Tracked>& alias = c;
     c = alias;
     c = a;
-    EXPECT_EQ(registry.referencesOf(0), 2u);
-
+    EXPECT_EQ(registry.referencesOf(0), 2u) << "an equal handle changes no count";
     c = b;
     EXPECT_EQ(registry.referencesOf(0), 1u);
     EXPECT_EQ(registry.referencesOf(1), 2u);
     EXPECT_EQ(c->m_id, 2);
     c = Pointer<Tracked>();
     EXPECT_EQ(registry.referencesOf(1), 1u);
-    EXPECT_TRUE(c.isNull());
-}
 
-TEST_F(Handles, EqualityComparesSlotAndRegistryAndEmptyHandlesIgnoreReleases) {
-    Pointer<Tracked> emptyA, emptyB;
-    emptyA.nullify();
-    emptyA.destroy();
-    EXPECT_TRUE(emptyA.isNull());
-    EXPECT_TRUE(emptyA == emptyB);
-
-    Pointer<Tracked> slot0;
-    registry.pointerAdd(make(1), &slot0);
-    EXPECT_TRUE(emptyA != slot0) << "an empty handle has index 0 but no registry";
+    c.nullify();
+    c.destroy();
+    EXPECT_TRUE(c.isNull()) << "an empty handle ignores releases";
+    EXPECT_TRUE(c == Pointer<Tracked>());
+    EXPECT_TRUE(c != a) << "an empty handle has index 0 but no registry";
     InspectableManager<Tracked> other(10);
     Pointer<Tracked> otherSlot0;
-    other.pointerAdd(make(2), &otherSlot0);
-    EXPECT_NE(slot0, otherSlot0);
-    EXPECT_EQ(slot0, Pointer<Tracked>(slot0));
-    EXPECT_EQ(deletions, 0);
+    other.pointerAdd(make(3), &otherSlot0);
+    EXPECT_NE(a, otherSlot0);
+    EXPECT_EQ(a, Pointer<Tracked>(a));
 }
 
 // TrackedChild's Tracked part does not start at its address, so these
@@ -173,16 +143,13 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
     EXPECT_EQ(&*handle, child);
     EXPECT_EQ(handle->childValue(), 70);
     {
-        Pointer<TrackedChild> copy = handle;
-        Pointer<TrackedChild> assigned;
+        Pointer<TrackedChild> copy = handle, assigned;
         assigned = copy;
         EXPECT_EQ(registry.referencesOf(0), 3u);
         EXPECT_TRUE(assigned == handle);
     }
     handle.nullify();
-    EXPECT_EQ(registry.referencesOf(0), 0u);
-    Pointer<Tracked> next;
-    registry.pointerAdd(make(2), &next);
+    Pointer<Tracked> next = add(2);
     EXPECT_EQ(registry.slotCount(), 1u) << "the derived handle's release queued the slot";
 
     // Handles of base types into a registry of the derived type.
@@ -211,24 +178,10 @@ TEST_F(Handles, ReleasingAZeroCountThrowsUnderflowAndBadIndexesAreOutOfRange) {
     EXPECT_THROW(registry.releaseOnce(7), std::out_of_range);
 }
 
-TEST_F(Handles, ASlotRevivedWhileItWaitsInTheQueueIsSkippedNotReused) {
-    Pointer<Tracked> handle;
-    registry.pointerAdd(make(1), &handle);
-    handle.nullify();
-    registry.takeReference(0);
-    Pointer<Tracked> next;
-    registry.pointerAdd(make(2), &next);
-    EXPECT_EQ(registry.slotCount(), 2u);
-    EXPECT_EQ(deletions, 0);
-    registry.releaseOnce(0);
-}
-
 // The game's cursor fetched its sprite on every draw and let it go after:
 // each frame queued the same slot again and the queue grew without end.
 TEST_F(Handles, ASlotReleasedAgainWhileItWaitsInTheReleaseQueueIsNotQueuedTwice) {
-    Pointer<Tracked> kept, churned;
-    registry.pointerAdd(make(1), &kept);
-    registry.pointerAdd(make(2), &churned);
+    Pointer<Tracked> kept = add(1), churned = add(2);
     churned.nullify();
     for (int frame = 0; frame < 1000; ++frame) {
         registry.takeReference(1);
@@ -236,16 +189,17 @@ TEST_F(Handles, ASlotReleasedAgainWhileItWaitsInTheReleaseQueueIsNotQueuedTwice)
     }
     EXPECT_EQ(registry.queuedSlots(), 1u);
 
-    // The queue still hands the slot out, once, and then grows the table.
-    Pointer<Tracked> first, second;
-    registry.pointerAdd(make(3), &first);
-    registry.pointerAdd(make(4), &second);
-    EXPECT_EQ(registry.objectIn(1)->m_id, 3);
+    // Revived while it waits, the slot is skipped, not reused.
+    registry.takeReference(1);
+    Pointer<Tracked> appended = add(3);
     EXPECT_EQ(registry.slotCount(), 3u);
     EXPECT_EQ(registry.queuedSlots(), 0u);
-    // Popped, revived and released again, the slot queues anew.
-    first.nullify();
+    EXPECT_EQ(deletions, 0);
+    // Taken off the queue, it queues anew when released again.
+    registry.releaseOnce(1);
     EXPECT_EQ(registry.queuedSlots(), 1u);
+    Pointer<Tracked> reused = add(4);
+    EXPECT_EQ(registry.objectIn(1)->m_id, 4);
 }
 
 // An object whose destructor releases a handle into its own registry, as
