@@ -23,22 +23,26 @@ TEST_F(Debris, FallsFasterEachTickUpToSixteenAndStaticDebrisSleepsAtOnce) {
     EXPECT_EQ(still->getY(), 100);
 }
 
-// Each resting on a floor with its right edge against a wall, sliding into
-// it.
+// Each resting on a floor, sliding into a wall: against it, or two units
+// short of it.
 TEST_F(Debris, BouncesOffWallsAtSevenTenthsOfItsSpeedOrStopsWhenSlow) {
-    world.floor(0, 640, 200);
-    world.wall(120, 184);
+    for (double y : {200, 300, 400}) {
+        world.floor(0, 640, y);
+        world.wall(120, y - 16);
+    }
     world.wall(60, 184);
-    world.floor(0, 640, 300);
-    world.wall(120, 284);
     E_Shotgun* fast = world.shotgun(112.1, 196.1);
     E_Shotgun* slow = world.shotgun(112.1, 296.1);
+    E_Shotgun* twoShort = world.shotgun(110.1, 396.1);
     fast->setXSpeed(3.0);
     slow->setXSpeed(0.05);
+    twoShort->setXSpeed(3.0);
     world.tick();
     EXPECT_EQ(fast->getX(), 112.1) << "bounced on its first sub-step, no further";
     EXPECT_DOUBLE_EQ(fast->getXSpeed(), -2.1);
     EXPECT_EQ(slow->getXSpeed(), 0);
+    EXPECT_NEAR(twoShort->getX(), 112.05, 0.051) << "stopped at the wall";
+    EXPECT_DOUBLE_EQ(twoShort->getXSpeed(), -2.1);
     for (int tick = 0; tick < 30 && fast->getXSpeed() < 0; ++tick)
         world.tick();
     EXPECT_NEAR(fast->getXSpeed(), 1.47, 1e-12) << "and back off the wall on the left";

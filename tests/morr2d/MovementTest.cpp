@@ -46,6 +46,7 @@ const Situation SITUATIONS[] = {
     {"climbs no rise of 1.45 on the ground", true, true, 4, {{0.05, -1.45}}, 0, 0, 0, 0.0},
     {"is lifted over a ledge of 1.35 in the air", false, true, 4, {{0.05, -1.35}}, 1, 4, 1.3, {}},
     {"is not lifted over one of 1.45 in the air", false, true, 4, {{0.05, -1.45}}, 0, 0, 0, {}},
+    {"keeps its height in the air with nothing ahead", false, true, 4, {}, 4, 4, 0, {}},
 };
 
 using Jumping = Morr2dEmpty;
@@ -101,6 +102,26 @@ TEST_P(Walking, OneTickOfEachSituation) {
             EXPECT_DOUBLE_EQ(walker.getXSpeed(), *row.speedAfter * direction);
         }
     }
+}
+
+// The ground under a walker stepping down a 45-degree tile lies exactly on
+// the diagonal a sub-step below it; the walker must not lose the ground
+// there and fall down the slope in hops.
+TEST_P(Walking, DownAFortyFiveDegreeTileWithoutLeavingTheGround) {
+    const WallType falling = GetParam() == RIGHT ? WT_WALL_UDT : WT_WALL_DUT;
+    world.wall(mirrored(0, 16), 100);
+    world.wall(mirrored(16, 16), 100, falling);
+    for (double x = 16; x < 64; x += 16)
+        world.wall(mirrored(x, 16), 116);
+    auto* walker = new Walker(&world.map(), mirrored(4, 8), 84);
+    walker->setWalkSpeed(4);
+    walker->setControls(GetParam() == LEFT, GetParam() == RIGHT, false, false);
+    for (int tick = 0; tick < 8; ++tick) {
+        world.tick();
+        EXPECT_TRUE(walker->getOnGround()) << "tick " << tick << " at x " << walker->getX();
+        EXPECT_EQ(walker->getYSpeed(), 0) << "tick " << tick;
+    }
+    EXPECT_NEAR(walker->getY(), 100, 1e-6) << "down on the lower floor";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWays, Walking, testing::Values(RIGHT, LEFT),
