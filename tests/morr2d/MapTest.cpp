@@ -51,18 +51,16 @@ TEST_F(Map, ChunkLookupsClampIntoTheLevelAndGoRowByRow) {
     }
 }
 
+// The view's centre keeps half the 640 x 480 view inside the level.
 TEST_F(Map, ViewStaysInsideTheLevel) {
     MapController& map = world.map();
-    map.viewSetX(0);
-    EXPECT_EQ(map.viewGetX(), 320);
-    map.viewSetX(900);
-    EXPECT_EQ(map.viewGetX(), 679);
-    map.viewSetY(100);
-    EXPECT_EQ(map.viewGetY(), 240);
-    map.viewSetY(5000);
-    EXPECT_EQ(map.viewGetY(), 759);
-    map.viewSetX(500);
-    map.viewSetY(400);
+    const double rows[][4] = {{0, 100, 320, 240}, {900, 5000, 679, 759}, {500, 400, 500, 400}};
+    for (const auto& [x, y, keptX, keptY] : rows) {
+        map.viewSetX(x);
+        map.viewSetY(y);
+        EXPECT_EQ(map.viewGetX(), keptX) << x;
+        EXPECT_EQ(map.viewGetY(), keptY) << y;
+    }
     EXPECT_EQ(map.viewGetLeft(), 180);
     EXPECT_EQ(map.viewGetTop(), 160);
 }
@@ -97,7 +95,7 @@ TEST_F(Map, EntitiesAreListedInTheChunksTheirBoxesTouch) {
     EXPECT_TRUE(map.getChunk(2).m_entities.empty());
 }
 
-TEST_F(Map, SettersRefileOnlyWhenAChunkIndexChanges) {
+TEST_F(Map, SettersRefileOnlyWhenAChunkIndexChangesAndFromTheBoxLastFiled) {
     MapController& map = world.map();
     const auto lastIn = [&](unsigned chunk) { return &*map.getChunk(chunk).m_entities.back(); };
     auto* box = new CountingBox(&map, 100, 230, 0, 0, 16, 16);
@@ -127,18 +125,16 @@ TEST_F(Map, SettersRefileOnlyWhenAChunkIndexChanges) {
     leaving->setX(245);
     EXPECT_EQ(world.chunksListing(*leaving), (Chunks{1}));
     EXPECT_EQ(lastIn(1), leaving);
-}
 
-// Lowering the top edge across a row, then moving: the last position and
-// the last edges describe no box the entity was ever filed under. It must
-// still end up listed exactly in the chunks of its box.
-TEST_F(Map, EdgeChangeThenMoveKeepsTheChunkListsRight) {
-    auto* box = new CountingBox(&world.map(), 100, 230, 0, 0, 16, 30);
-    box->setBboxU(12);
-    box->setXY(100, 200);
-    box->setBboxU(0);
-    box->setXY(400, 200);
-    EXPECT_EQ(world.chunksListing(*box), (Chunks{1}));
+    // Lowering the top edge across a row, then moving: the last position
+    // and the last edges describe no box the entity was ever filed under.
+    // It must still end up listed exactly in the chunks of its box.
+    auto* tall = new CountingBox(&map, 100, 230, 0, 0, 16, 30);
+    tall->setBboxU(12);
+    tall->setXY(100, 200);
+    tall->setBboxU(0);
+    tall->setXY(400, 200);
+    EXPECT_EQ(world.chunksListing(*tall), (Chunks{1}));
 }
 
 TEST_F(Map, ActiveListHoldsEachEntityOnceAndTheTickPassSkipsNone) {
