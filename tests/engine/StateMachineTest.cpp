@@ -21,28 +21,25 @@ class StateMachine : public testing::Test {
     TestEngine engine;
 };
 
-TEST_F(StateMachine, FirstTickStartsTheGameWithTheMap) {
+// The first of three ticks polls the quit and the pause key: quit is
+// requested, the layer shows and the game starts, and the later ticks still
+// run (their polls clear the pressed flags the first one saw). That the
+// quit then ends the loop is DefaultMenuKeys' test.
+TEST_F(StateMachine, FirstTickStartsTheGameAndAQuitKeyInItStillRunsTheOthers) {
     startLoop();
     EXPECT_EQ(engine.state->getApplicationState(), State::APPST_PREGAME_SPLASH);
     EXPECT_EQ(engine.state->getMapStateController(), nullptr);
-    tick();
+    engine.tapKey(SDLK_F10);
+    engine.tapKey(SDLK_ESCAPE);
+    EXPECT_EQ(engine.controller->runPass(2.5), 3);
     EXPECT_EQ(engine.state->getApplicationState(), State::APPST_MAP);
     ASSERT_NE(engine.state->getMapStateController(), nullptr);
     EXPECT_TRUE(engine.state->getMapStateController()->getInitialized());
+    EXPECT_TRUE(layerVisible()) << "the pause key works before a map exists";
+    EXPECT_FALSE(engine.events->getKeyStatePressed(SDLK_F10));
 }
 
-TEST_F(StateMachine, PauseKeyTogglesTheLayerEvenBeforeAMapExists) {
-    startLoop();
-    engine.tapKey(SDLK_ESCAPE);
-    engine.events->pollEvents();
-    engine.state->gameTick();
-    EXPECT_TRUE(layerVisible());
-    engine.tapKey(SDLK_ESCAPE);
-    tick();
-    EXPECT_FALSE(layerVisible());
-}
-
-TEST_F(StateMachine, MenuKeyInTheSameTickMasksThePauseKey) {
+TEST_F(StateMachine, PauseKeyTogglesOncePerPressUnlessAMenuKeyMasksIt) {
     startLoop();
     for (SDLKey menuKey : {SDLK_F1, SDLK_F2, SDLK_F3, SDLK_F4, SDLK_F5, SDLK_F6}) {
         engine.tapKey(SDLK_ESCAPE);
@@ -50,43 +47,23 @@ TEST_F(StateMachine, MenuKeyInTheSameTickMasksThePauseKey) {
         tick();
         EXPECT_FALSE(layerVisible()) << "menu key " << menuKey;
     }
-    engine.tapKey(SDLK_ESCAPE);
-    tick();
-    EXPECT_TRUE(layerVisible());
-}
-
-TEST_F(StateMachine, HeldPauseKeyTogglesOnlyOnce) {
-    startLoop();
     engine.pushKey(SDLK_ESCAPE, true);
     tick();
     tick();
     tick();
-    EXPECT_TRUE(layerVisible());
+    EXPECT_TRUE(layerVisible()) << "held: toggled once";
+    engine.pushKey(SDLK_ESCAPE, false);
+    engine.tapKey(SDLK_ESCAPE);
+    tick();
+    EXPECT_FALSE(layerVisible());
 }
 
-TEST_F(StateMachine, TickWithoutAStateIsReportedAndChangesNothing) {
+TEST_F(StateMachine, FrameBeforeInitDrawsNothingAndATickWithoutAStateIsReported) {
+    const std::size_t linesBefore = engine.logger->lines.size();
+    engine.state->gameFrame();
+    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
     engine.state->init();
     tick();
     EXPECT_EQ(engine.state->getApplicationState(), State::APPST_NOTHING);
     EXPECT_EQ(engine.logger->errors().back(), "Ended up inside an invalid application state");
-}
-
-TEST_F(StateMachine, FrameBeforeInitDrawsNothingAndLogsNothing) {
-    const std::size_t linesBefore = engine.logger->lines.size();
-    engine.state->gameFrame();
-    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
-}
-
-TEST_F(StateMachine, QuitKeyInTheFirstOfThreeTicksStillRunsTheOthers) {
-    startLoop();
-    engine.tapKey(SDLK_F10);
-    engine.tapKey(SDLK_ESCAPE);
-    // The first tick polls both keys: quit is requested, the layer shows and
-    // the game starts. The later ticks poll again, which clears the pressed
-    // flags the first one saw.
-    // (That the quit then ends the loop is DefaultMenuKeys.F10EndsTheMainLoop.)
-    EXPECT_EQ(engine.controller->runPass(2.5), 3);
-    EXPECT_TRUE(layerVisible());
-    EXPECT_EQ(engine.state->getApplicationState(), State::APPST_MAP);
-    EXPECT_FALSE(engine.events->getKeyStatePressed(SDLK_F10));
 }

@@ -6,55 +6,38 @@
 
 namespace {
 
-std::vector<double> fractionsFor(std::uint32_t elapsedMs) {
+struct Schedule {
+    const char* name;
+    std::uint32_t elapsedMs;
+    double ticksDue;
     std::vector<double> fractions;
-    double tickFraction = -1.0;
-    runTicks(ticksForElapsed(elapsedMs), tickFraction, [&] { fractions.push_back(tickFraction); });
-    return fractions;
-}
+};
+
+// Ticks are counted in single precision: in double precision 50 ms would be
+// 1.5000015000015 ticks.
+const Schedule SCHEDULES[] = {
+    {"no time runs no tick", 0, 0.0, {}},
+    {"one millisecond still runs a tick", 1, 0.030000029131770134, {0.030000029131770134}},
+    {"just under a tick runs one shortened tick", 33, 0.99000096321105957, {0.99000096321105957}},
+    {"just over a tick runs a whole one and a sliver",
+     34,
+     1.0200009346008301,
+     {1.0, 0.020000934600830078}},
+    {"a tick and a half", 50, 1.5000014305114746, {1.0, 0.50000143051147461}},
+    {"a long stall is cut to ten whole ticks", 500, 10.0, std::vector<double>(10, 1.0)},
+};
 
 } // namespace
 
-TEST(TickSchedule, JustUnderOneTickRunsOneShortenedTick) {
-    const std::vector<double> fractions = fractionsFor(33);
-    ASSERT_EQ(fractions.size(), 1u);
-    EXPECT_NEAR(fractions[0], 0.99, 0.001);
-}
-
-TEST(TickSchedule, JustOverOneTickRunsAWholeTickAndASliver) {
-    const std::vector<double> fractions = fractionsFor(34);
-    ASSERT_EQ(fractions.size(), 2u);
-    EXPECT_EQ(fractions[0], 1.0);
-    EXPECT_NEAR(fractions[1], 0.02, 0.001);
-}
-
-TEST(TickSchedule, OneMillisecondStillRunsATick) {
-    const std::vector<double> fractions = fractionsFor(1);
-    ASSERT_EQ(fractions.size(), 1u);
-    EXPECT_NEAR(fractions[0], 0.03, 0.001);
-}
-
-TEST(TickSchedule, LongStallIsCutToTenWholeTicks) {
-    EXPECT_EQ(ticksForElapsed(500), 10.0);
-    const std::vector<double> fractions = fractionsFor(500);
-    EXPECT_EQ(fractions, std::vector<double>(10, 1.0));
-}
-
-TEST(TickSchedule, NoElapsedTimeRunsNoTick) {
-    EXPECT_TRUE(fractionsFor(0).empty());
-}
-
-TEST(TickSchedule, DivisionIsDoneInSinglePrecision) {
-    // In double precision 50 ms would be 1.5000015000015 ticks.
-    EXPECT_EQ(ticksForElapsed(50), 1.5000014305114746);
-    EXPECT_EQ(ticksForElapsed(33), 0.99000096321105957);
-    EXPECT_EQ(ticksForElapsed(1), 0.030000029131770134);
-}
-
-TEST(TickSchedule, FractionsOfTwoAndAHalfTicks) {
-    std::vector<double> fractions;
-    double tickFraction = 0.0;
-    const int ticks = runTicks(2.5, tickFraction, [&] { fractions.push_back(tickFraction); });
-    EXPECT_EQ(ticks, 3);
-    EXPECT_EQ(fractions, (std::vector<double>{1.0, 1.0, 0.5}));
+TEST(TickSchedule, ElapsedTimeBecomesWholeTicksAndAShortenedLastOne) {
+    for (const Schedule& row : SCHEDULES) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ticksForElapsed(row.elapsedMs), row.ticksDue);
+        std::vector<double> fractions;
+        double tickFraction = -1.0;
+        const int ran = runTicks(ticksForElapsed(row.elapsedMs), tickFraction,
+                                 [&] { fractions.push_back(tickFraction); });
+        EXPECT_EQ(fractions, row.fractions);
+        EXPECT_EQ(ran, static_cast<int>(row.fractions.size()));
+    }
 }

@@ -37,31 +37,40 @@ class RecordingDrawable : public Drawable {
     std::vector<std::string>* m_drawn;
 };
 
+SDL_Surface* refuseAllButFailsafe(int width, int height, int bpp, Uint32 flags) {
+    return width == 640 ? SDL_SetVideoMode(width, height, bpp, flags) : nullptr;
+}
+
 } // namespace
 
 class Video : public testing::Test {
   protected:
-    int windowHeight() const { return engine.settings->getVIDEO_screenHeight(); }
-    double pixelsPerUnit() const { return engine.settings->getVIDEO_screenWidth() / 640.0; }
+    // Whether the view point (x, y) shows white in the window.
+    bool whiteAt(double x, double y) const {
+        const double scale = engine.settings->getVIDEO_screenWidth() / 640.0;
+        return pixelAt(static_cast<int>(x * scale), static_cast<int>(y * scale),
+                       engine.settings->getVIDEO_screenHeight()) == WHITE;
+    }
 
     TestEngine engine;
 };
 
-TEST_F(Video, FlatProjectionStretchesTheViewOverTheWindow) {
+TEST_F(Video, FlatProjectionStretchesTheViewOverTheWindowCleared) {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], engine.settings->getVIDEO_screenWidth());
-    EXPECT_EQ(viewport[3], windowHeight());
-
+    EXPECT_EQ(viewport[3], engine.settings->getVIDEO_screenHeight());
     engine.video->preDraw();
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(clear[i], programProfile().clearColour[i]);
+
     engine.video->set2Dmode();
     fillRect(100, 100, 120, 110, 0);
-    const double scale = pixelsPerUnit();
-    const int inside = static_cast<int>(110 * scale);
-    EXPECT_EQ(pixelAt(inside, static_cast<int>(105 * scale), windowHeight()), WHITE);
-    EXPECT_NE(pixelAt(static_cast<int>(98 * scale), static_cast<int>(105 * scale), windowHeight()),
-              WHITE);
-    EXPECT_NE(pixelAt(inside, static_cast<int>(112 * scale), windowHeight()), WHITE);
+    EXPECT_TRUE(whiteAt(110, 105));
+    EXPECT_FALSE(whiteAt(98, 105));
+    EXPECT_FALSE(whiteAt(110, 112));
 }
 
 TEST_F(Video, PerspectiveProjectionCoversTheViewAtDepth400) {
@@ -71,11 +80,8 @@ TEST_F(Video, PerspectiveProjectionCoversTheViewAtDepth400) {
     // At twice the near distance the view is twice as large: view point
     // (10, 10) is at (2 * 10 - 640, 2 * 10 - 480).
     fillRect(-640, -480, -600, -440, -800);
-    const double scale = pixelsPerUnit();
-    EXPECT_EQ(pixelAt(static_cast<int>(10 * scale), static_cast<int>(10 * scale), windowHeight()),
-              WHITE);
-    EXPECT_NE(pixelAt(static_cast<int>(25 * scale), static_cast<int>(10 * scale), windowHeight()),
-              WHITE);
+    EXPECT_TRUE(whiteAt(10, 10));
+    EXPECT_FALSE(whiteAt(25, 10));
     engine.video->set2Dmode();
 }
 
@@ -95,24 +101,35 @@ TEST_F(Video, ModeSwitchesAreIdempotent) {
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 }
 
-TEST_F(Video, ClearColourIsTheProgramsOwn) {
-    engine.video->preDraw();
-    GLfloat clear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    const GLclampf* expected = programProfile().clearColour;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FLOAT_EQ(clear[i], expected[i]);
+// Greatest depth first; of equal depths the one queued first is drawn last,
+// on top; hidden entries leave the queue undrawn.
+TEST_F(Video, DrawListDrawsByDepthAndEmptiesItsQueue) {
+    std::vector<std::string> drawn;
+    RecordingDrawable five("5", 5, &drawn), minusTwo("-2", -2, &drawn), ten("10", 10, &drawn),
+        a("A", 3, &drawn), b("B", 3, &drawn), hidden("hidden", -999999, &drawn);
+    hidden.setVisible(false);
+    for (Drawable* queued : std::vector<Drawable*>{&five, &a, &minusTwo, &hidden, &b, &ten})
+        engine.video->drawAdd(queued);
+    engine.video->drawList();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "B", "A", "-2"}));
+    EXPECT_EQ(engine.video->drawListSize(), 0u);
 }
 
-namespace {
-SDL_Surface* refuseAllButFailsafe(int width, int height, int bpp, Uint32 flags) {
-    if (width != 640)
-        return nullptr;
-    return SDL_SetVideoMode(width, height, bpp, flags);
+TEST_F(Video, UnopenedVideoSystemTouchesNothingAndKeepsItsQueue) {
+    std::vector<std::string> drawn;
+    RecordingDrawable a("A", 1, &drawn);
+    VideoSystem closed(engine.controller.get());
+    const std::size_t linesBefore = engine.logger->lines.size();
+    closed.drawAdd(&a);
+    closed.drawList();
+    EXPECT_TRUE(drawn.empty());
+    EXPECT_EQ(closed.drawListSize(), 1u);
+    closed.uninitialize();
+    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
+    EXPECT_NE(SDL_GetVideoSurface(), nullptr) << "SDL must still be up";
 }
-} // namespace
 
-TEST(VideoFallback, RefusedWindowedModeOpensTheFailsafeWindow) {
+TEST(VideoFallback, RefusedModesOpenTheFailsafeWindowAndSaySo) {
     TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
     const std::vector<std::string> errors = engine.logger->errors();
     const std::string expected =
@@ -126,10 +143,7 @@ TEST(VideoFallback, RefusedWindowedModeOpensTheFailsafeWindow) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 640);
     EXPECT_EQ(viewport[3], 480);
-}
 
-TEST(VideoFallback, RefusedFullScreenRequestSaysSoAndEndsWindowed) {
-    TestEngine engine([](VideoSystem& video) { video.setModeRequester(refuseAllButFailsafe); });
     engine.logger->lines.clear();
     engine.video->initialize(800, 600, 32, true);
     EXPECT_EQ(engine.logger->errors().front(),
@@ -137,63 +151,11 @@ TEST(VideoFallback, RefusedFullScreenRequestSaysSoAndEndsWindowed) {
     EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
 }
 
-namespace {
-SDL_Surface* refuseEverything(int, int, int, Uint32) {
-    return nullptr;
-}
-} // namespace
-
 TEST(VideoFallback, RefusedFailsafeModeIsFatal) {
-    EXPECT_THROW(TestEngine([](VideoSystem& video) { video.setModeRequester(refuseEverything); }),
+    EXPECT_THROW(TestEngine([](VideoSystem& video) {
+                     video.setModeRequester(
+                         [](int, int, int, Uint32) -> SDL_Surface* { return nullptr; });
+                 }),
                  std::runtime_error);
     SDL_Quit();
-}
-
-TEST_F(Video, UninitializeWithoutWindowTouchesNothing) {
-    VideoSystem neverOpened(engine.controller.get());
-    const std::size_t linesBefore = engine.logger->lines.size();
-    neverOpened.uninitialize();
-    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
-    EXPECT_NE(SDL_GetVideoSurface(), nullptr) << "SDL must still be up";
-}
-
-TEST_F(Video, DrawListDrawsGreatestDepthFirst) {
-    std::vector<std::string> drawn;
-    RecordingDrawable five("5", 5, &drawn), minusTwo("-2", -2, &drawn), ten("10", 10, &drawn);
-    engine.video->drawAdd(&five);
-    engine.video->drawAdd(&minusTwo);
-    engine.video->drawAdd(&ten);
-    engine.video->drawList();
-    EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "-2"}));
-    EXPECT_EQ(engine.video->drawListSize(), 0u);
-}
-
-TEST_F(Video, DrawListPutsTheFirstQueuedOfEqualDepthsOnTop) {
-    std::vector<std::string> drawn;
-    RecordingDrawable a("A", 3, &drawn), b("B", 3, &drawn);
-    engine.video->drawAdd(&a);
-    engine.video->drawAdd(&b);
-    engine.video->drawList();
-    EXPECT_EQ(drawn, (std::vector<std::string>{"B", "A"}));
-}
-
-TEST_F(Video, DrawListDropsHiddenEntriesUndrawn) {
-    std::vector<std::string> drawn;
-    RecordingDrawable shown("shown", 1, &drawn), hidden("hidden", -999999, &drawn);
-    hidden.setVisible(false);
-    engine.video->drawAdd(&shown);
-    engine.video->drawAdd(&hidden);
-    engine.video->drawList();
-    EXPECT_EQ(drawn, (std::vector<std::string>{"shown"}));
-    EXPECT_EQ(engine.video->drawListSize(), 0u);
-}
-
-TEST_F(Video, DrawListBeforeInitializationKeepsTheQueue) {
-    std::vector<std::string> drawn;
-    RecordingDrawable a("A", 1, &drawn);
-    VideoSystem closed(engine.controller.get());
-    closed.drawAdd(&a);
-    closed.drawList();
-    EXPECT_TRUE(drawn.empty());
-    EXPECT_EQ(closed.drawListSize(), 1u);
 }

@@ -1,241 +1,205 @@
-// Slot registry and handles: counting, FIFO slot reuse, destroy, and the
+// Slot registry and handles: counting, slot reuse oldest release first,
+// destroy, handles of related types, the registry's own teardown, and the
 // failures of corrupt counts and bad indexes.
-#include "HandleTestObjects.h"
+#include "Registries.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <string>
 
 namespace {
 
-class PointerManagerTest : public ::testing::Test {
+class Handles : public ::testing::Test {
   protected:
-    Tracked* make(int id) { return new Tracked(id, &m_deletions); }
+    Tracked* make(int id) { return new Tracked(id, &deletions); }
+    TrackedChild* makeChild(int id) { return new TrackedChild(id, &deletions); }
+    template <class T = Tracked> Pointer<T> add(int id) {
+        Pointer<T> handle;
+        registry.pointerAdd(new T(id, &deletions), &handle);
+        return handle;
+    }
 
-    int m_deletions = 0;
-    InspectableManager<Tracked> m_registry{10};
+    int deletions = 0;
+    InspectableManager<Tracked> registry{10};
 };
 
-TEST_F(PointerManagerTest, LastReleaseQueuesSlotAndNextAddReusesIt) {
-    Tracked* a = make(1);
+TEST_F(Handles, CopiesCountAndTheLastReleaseOnlyQueuesTheSlot) {
     {
-        Pointer<Tracked> h;
-        m_registry.pointerAdd(a, &h);
-        EXPECT_EQ(m_registry.referencesOf(0), 1u);
-        {
-            Pointer<Tracked> h2(h);
-            EXPECT_EQ(m_registry.referencesOf(0), 2u);
-            EXPECT_EQ(h2->m_id, 1);
-        }
-        EXPECT_EQ(m_registry.referencesOf(0), 1u);
+        Pointer<Tracked> handle = add(1);
+        Pointer<Tracked> copy(handle);
+        EXPECT_EQ(registry.referencesOf(0), 2u);
+        EXPECT_EQ(copy->m_id, 1);
     }
-    EXPECT_EQ(m_registry.referencesOf(0), 0u);
-    EXPECT_EQ(m_deletions, 0) << "releasing the last handle must not delete";
-    EXPECT_EQ(m_registry.objectIn(0), a);
+    EXPECT_EQ(registry.referencesOf(0), 0u);
+    EXPECT_EQ(deletions, 0) << "releasing the last handle must not delete";
+    EXPECT_EQ(registry.objectIn(0)->m_id, 1);
 
-    Pointer<Tracked> hb;
-    m_registry.pointerAdd(make(2), &hb);
-    EXPECT_EQ(m_registry.slotCount(), 1u);
-    EXPECT_EQ(m_deletions, 1);
-    EXPECT_EQ(hb->m_id, 2);
-    EXPECT_EQ(m_registry.referencesOf(0), 1u);
+    Pointer<Tracked> next = add(2);
+    EXPECT_EQ(registry.slotCount(), 1u);
+    EXPECT_EQ(deletions, 1) << "reusing the slot deletes its old object";
+    EXPECT_EQ(next->m_id, 2);
+    EXPECT_EQ(registry.referencesOf(0), 1u);
 }
 
-TEST_F(PointerManagerTest, ReleasedSlotsAreReusedOldestReleaseFirst) {
-    Pointer<Tracked> h[3];
-    for (int i = 0; i < 3; ++i) {
-        m_registry.pointerAdd(make(i), &h[i]);
-    }
-    h[2].nullify();
-    h[0].nullify();
-    h[1].nullify();
-
-    Pointer<Tracked> fresh[3];
-    for (int i = 0; i < 3; ++i) {
-        m_registry.pointerAdd(make(10 + i), &fresh[i]);
-    }
-    EXPECT_EQ(m_registry.slotCount(), 3u);
-    EXPECT_EQ(m_registry.objectIn(2)->m_id, 10);
-    EXPECT_EQ(m_registry.objectIn(0)->m_id, 11);
-    EXPECT_EQ(m_registry.objectIn(1)->m_id, 12);
+TEST_F(Handles, ReleasedSlotsAreReusedOldestReleaseFirstBeforeTheTableGrows) {
+    Pointer<Tracked> old[3] = {add(0), add(1), add(2)};
+    old[2].nullify();
+    old[0].nullify();
+    old[1].nullify();
+    Pointer<Tracked> fresh[4] = {add(10), add(11), add(12), add(13)};
+    EXPECT_EQ(registry.objectIn(2)->m_id, 10);
+    EXPECT_EQ(registry.objectIn(0)->m_id, 11);
+    EXPECT_EQ(registry.objectIn(1)->m_id, 12);
+    EXPECT_EQ(registry.objectIn(3)->m_id, 13) << "grows once no released slot is left";
     EXPECT_EQ(fresh[0]->m_id, 10);
 }
 
-TEST_F(PointerManagerTest, TableGrowsOnlyWhenNoReleasedSlotIsLeft) {
-    Pointer<Tracked> a;
-    Pointer<Tracked> b;
-    m_registry.pointerAdd(make(1), &a);
-    m_registry.pointerAdd(make(2), &b);
-    a.nullify();
-    Pointer<Tracked> c;
-    Pointer<Tracked> d;
-    m_registry.pointerAdd(make(3), &c);
-    m_registry.pointerAdd(make(4), &d);
-    EXPECT_EQ(m_registry.slotCount(), 3u);
-    EXPECT_EQ(m_registry.objectIn(0)->m_id, 3);
-    EXPECT_EQ(m_registry.objectIn(2)->m_id, 4);
-}
+TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
+    Pointer<Tracked> handle = add(1), copy = handle;
+    Pointer<TrackedChild> child = add<TrackedChild>(2);
+    child.destroy();
+    EXPECT_TRUE(child.isNull());
+    EXPECT_EQ(deletions, 1);
+    EXPECT_FALSE(handle.isNull()) << "only the destroyed slot is emptied";
+    copy.destroy();
+    EXPECT_EQ(deletions, 2);
+    EXPECT_TRUE(handle.isNull());
+    EXPECT_EQ(handle.operator->(), nullptr);
+    EXPECT_EQ(registry.referencesOf(0), 2u) << "destroy must not touch the counts";
 
-TEST_F(PointerManagerTest, DestroyNullsEveryHandleAndDeletesOnce) {
-    Pointer<Tracked> h;
-    m_registry.pointerAdd(make(1), &h);
-    Pointer<Tracked> h2 = h;
-
-    h2.destroy();
-    EXPECT_EQ(m_deletions, 1);
-    EXPECT_TRUE(h.isNull());
-    EXPECT_TRUE(h2.isNull());
-    EXPECT_EQ(h.operator->(), nullptr);
-    EXPECT_EQ(m_registry.referencesOf(0), 2u) << "destroy must not touch the counts";
-
-    h.nullify();
-    h2.nullify();
-    Pointer<Tracked> next;
-    m_registry.pointerAdd(make(2), &next);
-    EXPECT_EQ(m_registry.slotCount(), 1u);
-    EXPECT_EQ(m_deletions, 1) << "a destroyed object must not be deleted again on reuse";
+    handle.nullify();
+    copy.nullify();
+    Pointer<Tracked> next = add(3);
+    EXPECT_EQ(registry.slotCount(), 2u) << "slot 0 is reused";
+    EXPECT_EQ(deletions, 2) << "a destroyed object must not be deleted again on reuse";
     EXPECT_FALSE(next.isNull());
 }
 
-TEST_F(PointerManagerTest, AddIntoHandleOfSameRegistryReusesItsOwnSlot) {
-    Pointer<Tracked> h[4];
-    for (int i = 0; i < 4; ++i) {
-        m_registry.pointerAdd(make(i), &h[i]);
-    }
-    m_registry.pointerAdd(make(99), &h[3]);
-
-    EXPECT_EQ(m_registry.slotCount(), 4u);
-    EXPECT_EQ(m_deletions, 1);
-    EXPECT_EQ(h[3]->m_id, 99);
-    EXPECT_EQ(m_registry.referencesOf(3), 1u);
-}
-
-TEST_F(PointerManagerTest, AddIntoHandleOfOtherRegistryReleasesThere) {
+// A handle that already names a slot lets go of it first: in this registry
+// that slot is the one reused, whether the handle has the registry's type
+// or a derived one.
+TEST_F(Handles, AddIntoAHandleReleasesWhatItHeld) {
     InspectableManager<Tracked> other(10);
-    Pointer<Tracked> h;
-    other.pointerAdd(new Tracked(1, &m_deletions), &h);
-    m_registry.pointerAdd(make(2), &h);
-    EXPECT_EQ(other.referencesOf(0), 0u);
-    EXPECT_EQ(m_registry.referencesOf(0), 1u);
-    EXPECT_EQ(h->m_id, 2);
+    Pointer<Tracked> first = add(0);
+    Pointer<TrackedChild> child = add<TrackedChild>(1);
+    Pointer<Tracked> last = add(2);
+    registry.pointerAdd(make(99), &last);
+    TrackedChild* replacement = makeChild(98);
+    registry.pointerAdd(replacement, &child);
+    EXPECT_EQ(registry.slotCount(), 3u);
+    EXPECT_EQ(deletions, 2);
+    EXPECT_EQ(last->m_id, 99);
+    EXPECT_EQ(registry.referencesOf(2), 1u);
+    EXPECT_EQ(child.operator->(), replacement);
+    EXPECT_EQ(registry.referencesOf(1), 1u);
+
+    other.pointerAdd(make(3), &first);
+    EXPECT_EQ(registry.referencesOf(0), 0u);
+    EXPECT_EQ(other.referencesOf(0), 1u);
+    EXPECT_EQ(first->m_id, 3);
 }
 
-TEST_F(PointerManagerTest, ObjectAddedWithoutHandleIsNeverReused) {
-    m_registry.pointerAdd(make(1), nullptr);
-    Pointer<Tracked> h;
-    m_registry.pointerAdd(make(2), &h);
-    EXPECT_EQ(m_registry.slotCount(), 2u);
-    EXPECT_EQ(m_registry.referencesOf(0), 0u);
-    EXPECT_EQ(m_deletions, 0);
+TEST_F(Handles, ObjectsAddedWithoutAHandleAreNeverReused) {
+    registry.pointerAdd(make(1), nullptr);
+    registry.pointerAdd(makeChild(2), static_cast<Pointer<TrackedChild>*>(nullptr));
+    Pointer<Tracked> handle = add(3);
+    EXPECT_EQ(registry.slotCount(), 3u);
+    EXPECT_EQ(registry.referencesOf(0), 0u);
+    EXPECT_EQ(registry.referencesOf(1), 0u);
+    EXPECT_EQ(deletions, 0);
 }
 
-TEST_F(PointerManagerTest, EmptyHandlesAreNullAndIgnoreNullify) {
-    Pointer<Tracked> empty;
-    EXPECT_TRUE(empty.isNull());
-    empty.nullify();
-    EXPECT_TRUE(empty.isNull());
-    empty.destroy();
-    EXPECT_EQ(m_deletions, 0);
-}
-
-TEST_F(PointerManagerTest, AssigningAnEqualHandleChangesNoCount) {
-    Pointer<Tracked> h;
-    m_registry.pointerAdd(make(1), &h);
-    Pointer<Tracked> h2 = h;
-    Pointer<Tracked>& alias = h;
-
-    h = alias;
-    EXPECT_EQ(m_registry.referencesOf(0), 2u);
-    h = h2;
-    EXPECT_EQ(m_registry.referencesOf(0), 2u);
-}
-
-TEST_F(PointerManagerTest, AssignmentMovesTheReferenceBetweenSlots) {
-    Pointer<Tracked> a;
-    Pointer<Tracked> b;
-    m_registry.pointerAdd(make(1), &a);
-    m_registry.pointerAdd(make(2), &b);
-    Pointer<Tracked> c = a;
-
+TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
+    Pointer<Tracked> a = add(1), b = add(2), c = a;
+    Pointer<Tracked>& alias = c;
+    c = alias;
+    c = a;
+    EXPECT_EQ(registry.referencesOf(0), 2u) << "an equal handle changes no count";
     c = b;
-    EXPECT_EQ(m_registry.referencesOf(0), 1u);
-    EXPECT_EQ(m_registry.referencesOf(1), 2u);
+    EXPECT_EQ(registry.referencesOf(0), 1u);
+    EXPECT_EQ(registry.referencesOf(1), 2u);
     EXPECT_EQ(c->m_id, 2);
-
     c = Pointer<Tracked>();
-    EXPECT_EQ(m_registry.referencesOf(1), 1u);
-    EXPECT_TRUE(c.isNull());
-}
+    EXPECT_EQ(registry.referencesOf(1), 1u);
 
-TEST_F(PointerManagerTest, EqualityComparesSlotAndRegistry) {
-    Pointer<Tracked> emptyA;
-    Pointer<Tracked> emptyB;
-    EXPECT_TRUE(emptyA == emptyB);
-
-    Pointer<Tracked> slot0;
-    m_registry.pointerAdd(make(1), &slot0);
-    EXPECT_FALSE(emptyA == slot0) << "an empty handle has index 0 but no registry";
-    EXPECT_TRUE(emptyA != slot0);
-
+    c.nullify();
+    c.destroy();
+    EXPECT_TRUE(c.isNull()) << "an empty handle ignores releases";
+    EXPECT_TRUE(c == Pointer<Tracked>());
+    EXPECT_TRUE(c != a) << "an empty handle has index 0 but no registry";
     InspectableManager<Tracked> other(10);
     Pointer<Tracked> otherSlot0;
-    other.pointerAdd(new Tracked(2, &m_deletions), &otherSlot0);
-    EXPECT_NE(slot0, otherSlot0);
-    EXPECT_EQ(slot0, Pointer<Tracked>(slot0));
+    other.pointerAdd(make(3), &otherSlot0);
+    EXPECT_NE(a, otherSlot0);
+    EXPECT_EQ(a, Pointer<Tracked>(a));
 }
 
-TEST_F(PointerManagerTest, ReleasingAZeroCountThrowsUnderflow) {
-    m_registry.pointerAdd(make(1), nullptr);
+// TrackedChild's Tracked part does not start at its address, so these
+// catch a handle that reinterprets instead of converting.
+TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
+    TrackedChild* child = makeChild(7);
+    Pointer<TrackedChild> handle;
+    registry.pointerAdd(child, &handle);
+    EXPECT_EQ(&*handle, child);
+    EXPECT_EQ(handle->childValue(), 70);
+    {
+        Pointer<TrackedChild> copy = handle, assigned;
+        assigned = copy;
+        EXPECT_EQ(registry.referencesOf(0), 3u);
+        EXPECT_TRUE(assigned == handle);
+    }
+    handle.nullify();
+    Pointer<Tracked> next = add(2);
+    EXPECT_EQ(registry.slotCount(), 1u) << "the derived handle's release queued the slot";
+
+    // Handles of base types into a registry of the derived type.
+    InspectableManager<TrackedChild> children(4);
+    TrackedChild *first = makeChild(3), *second = makeChild(4);
+    Pointer<Tracked> tracked;
+    Pointer<LeadingBase> leading;
+    children.pointerAdd(first, &tracked);
+    children.pointerAdd(second, &leading);
+    EXPECT_EQ(&*tracked, static_cast<Tracked*>(first));
+    EXPECT_EQ(tracked->m_id, 3);
+    EXPECT_EQ(&*leading, static_cast<LeadingBase*>(second));
+    EXPECT_EQ(children.referencesOf(0), 1u);
+    EXPECT_EQ(children.referencesOf(1), 1u);
+}
+
+TEST_F(Handles, ReleasingAZeroCountThrowsUnderflowAndBadIndexesAreOutOfRange) {
+    registry.pointerAdd(make(1), nullptr);
     try {
-        m_registry.releaseOnce(0);
+        registry.releaseOnce(0);
         FAIL() << "no exception";
-    } catch (const std::underflow_error& e) {
-        EXPECT_EQ(std::string(e.what()), "Pointer references have underflowed");
+    } catch (const std::underflow_error& error) {
+        EXPECT_STREQ(error.what(), "Pointer references have underflowed");
     }
+    EXPECT_THROW(registry.takeReference(1), std::out_of_range);
+    EXPECT_THROW(registry.releaseOnce(7), std::out_of_range);
 }
 
-TEST_F(PointerManagerTest, IndexBeyondTableIsOutOfRange) {
-    m_registry.pointerAdd(make(1), nullptr);
-    EXPECT_THROW(m_registry.takeReference(1), std::out_of_range);
-    EXPECT_THROW(m_registry.releaseOnce(7), std::out_of_range);
-}
-
-TEST_F(PointerManagerTest, RevivedSlotKeepsItsStaleQueueEntryHarmless) {
-    Pointer<Tracked> h;
-    m_registry.pointerAdd(make(1), &h);
-    h.nullify();
-    m_registry.takeReference(0); // revives slot 0 while index 0 waits in the queue
-
-    Pointer<Tracked> next;
-    m_registry.pointerAdd(make(2), &next);
-    EXPECT_EQ(m_registry.slotCount(), 2u) << "a revived slot must be skipped, not reused";
-    EXPECT_EQ(m_deletions, 0);
-    m_registry.releaseOnce(0);
-}
-
-TEST_F(PointerManagerTest, SlotRevivedAndReleasedOverAndOverWaitsInTheQueueOnce) {
-    Pointer<Tracked> kept, churned;
-    m_registry.pointerAdd(make(1), &kept);
-    m_registry.pointerAdd(make(2), &churned);
+// The game's cursor fetched its sprite on every draw and let it go after:
+// each frame queued the same slot again and the queue grew without end.
+TEST_F(Handles, ASlotReleasedAgainWhileItWaitsInTheReleaseQueueIsNotQueuedTwice) {
+    Pointer<Tracked> kept = add(1), churned = add(2);
     churned.nullify();
-    // As a sprite looked up for every frame's draw and let go after it.
-    for (int frame = 0; frame < 100000; ++frame) {
-        m_registry.takeReference(1);
-        m_registry.releaseOnce(1);
+    for (int frame = 0; frame < 1000; ++frame) {
+        registry.takeReference(1);
+        registry.releaseOnce(1);
     }
-    EXPECT_EQ(m_registry.queuedSlots(), 1u);
+    EXPECT_EQ(registry.queuedSlots(), 1u);
 
-    // The queue still hands the slot out, once, and then grows the table.
-    Pointer<Tracked> first, second;
-    m_registry.pointerAdd(make(3), &first);
-    m_registry.pointerAdd(make(4), &second);
-    EXPECT_EQ(m_registry.objectIn(1)->m_id, 3);
-    EXPECT_EQ(m_registry.slotCount(), 3u);
-    EXPECT_EQ(m_registry.queuedSlots(), 0u);
-    // Popped, revived and released again, the slot queues anew.
-    first.nullify();
-    EXPECT_EQ(m_registry.queuedSlots(), 1u);
+    // Revived while it waits, the slot is skipped, not reused.
+    registry.takeReference(1);
+    Pointer<Tracked> appended = add(3);
+    EXPECT_EQ(registry.slotCount(), 3u);
+    EXPECT_EQ(registry.queuedSlots(), 0u);
+    EXPECT_EQ(deletions, 0);
+    // Taken off the queue, it queues anew when released again.
+    registry.releaseOnce(1);
+    EXPECT_EQ(registry.queuedSlots(), 1u);
+    Pointer<Tracked> reused = add(4);
+    EXPECT_EQ(registry.objectIn(1)->m_id, 4);
 }
 
 // An object whose destructor releases a handle into its own registry, as
@@ -247,31 +211,20 @@ class Follower : public Tracked {
     Pointer<Tracked> m_target;
 };
 
-TEST(PointerManagerLifetime, DestructionDeletesEveryObjectWhateverItsCount) {
+TEST(HandleRegistryTeardown, DeletesEveryObjectOnceWhateverItsCount) {
     int deletions = 0;
     {
         InspectableManager<Tracked> registry(2);
-        Pointer<Tracked> target;
+        Pointer<Tracked> target, released, destroyed;
         registry.pointerAdd(new Tracked(1, &deletions), &target);
         registry.pointerAdd(new Follower(2, &deletions, target), nullptr);
-        Pointer<Tracked> released;
         registry.pointerAdd(new Tracked(3, &deletions), &released);
+        registry.pointerAdd(new Tracked(4, &deletions), &destroyed);
         released.nullify();
         target.nullify();
+        destroyed.destroy();
     }
-    EXPECT_EQ(deletions, 3);
-}
-
-TEST(PointerManagerLifetime, DestroyedObjectsAreNotDeletedAgainWithTheRegistry) {
-    int deletions = 0;
-    {
-        InspectableManager<Tracked> registry(2);
-        Pointer<Tracked> h;
-        registry.pointerAdd(new Tracked(1, &deletions), &h);
-        h.destroy();
-        h.nullify();
-    }
-    EXPECT_EQ(deletions, 1);
+    EXPECT_EQ(deletions, 4);
 }
 
 } // namespace

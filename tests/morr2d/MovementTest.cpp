@@ -1,11 +1,12 @@
-// The box ground movement: sub-steps of a walk, a walk blocked at once, the
-// bounce of characters nobody steers, the climbing search on the ground and
-// in the air, jumps, and walking down 45-degree tiles without leaving the
-// ground. Every case that walks right has its mirror walking left.
-#include <gtest/gtest.h>
+// The box ground movement: one tick of each walking situation (sub-steps, a
+// walk blocked at once, the bounce of characters nobody steers, the
+// climbing search on the ground and in the air) in both directions, jumps,
+// and the player walking down and back up five-tile diagonals.
+#include <optional>
+#include <vector>
 
-#include "BoxWorld.h"
 #include "Entities/Characters/E_CharacterGround.h"
+#include "Morr2dWorld.h"
 
 namespace {
 
@@ -14,174 +15,186 @@ namespace {
 class Walker : public E_CharacterGround {
   public:
     Walker(MapController* map, double x, double y)
-        : E_CharacterGround(map, x, y, 0, 0, 8, 16, EN_CHARACTER_GROUND, 0, 10, SURFACE_METAL, 1) {
-        m_walkSpeed = 4.0;
-    }
+        : E_CharacterGround(map, x, y, 0, 0, 8, 16, EN_CHARACTER_GROUND, 0, 10, SURFACE_METAL, 1) {}
     void draw() override {}
     void setOnGround(bool onGround) { m_onGround = onGround; }
 };
 
+struct Situation {
+    const char* name;
+    bool onFloor; // standing on a tile floor, or else in the air
+    bool steered;
+    double speed; // its walk speed when steered, its speed when not
+    // Tiles by their top left corner, from the walker's front edge and feet.
+    std::vector<std::pair<double, double>> tiles;
+    double minTravel, maxTravel;
+    double minRise; // 0: it must keep its height
+    std::optional<double> speedAfter;
+};
+
+const std::vector<std::pair<double, double>> WALL_AHEAD = {{0, -16}, {0, -32}};
+
+// On the ground the search tries thirty offsets from 1.5 below to about 1.4
+// above the walk; in the air it only lifts, fifteen offsets from 0.
+const Situation SITUATIONS[] = {
+    {"walks four units in sub-steps", true, true, 4, {}, 4, 4, 0, {}},
+    {"walks two sub-steps of 0.1 and one of 0.05", true, true, 0.25, {}, 0.25, 0.25, 0, {}},
+    {"blocked on its first sub-step it stops", true, true, 4, WALL_AHEAD, 0, 0, 0, 0.0},
+    {"unsteered it bounces back off a wall", true, false, 3, WALL_AHEAD, 0, 0, 0, -2.1},
+    {"slow and unsteered it stops at a wall", true, false, 0.05, {{0, -16}}, 0, 0, 0, 0.0},
+    {"climbs a rise of 1.35 on the ground", true, true, 4, {{0.05, -1.35}}, 1, 4, 1.3, {}},
+    {"climbs no rise of 1.45 on the ground", true, true, 4, {{0.05, -1.45}}, 0, 0, 0, 0.0},
+    {"is lifted over a ledge of 1.35 in the air", false, true, 4, {{0.05, -1.35}}, 1, 4, 1.3, {}},
+    {"is not lifted over one of 1.45 in the air", false, true, 4, {{0.05, -1.45}}, 0, 0, 0, {}},
+    {"keeps its height in the air with nothing ahead", false, true, 4, {}, 4, 4, 0, {}},
+};
+
+using Jumping = Morr2dEmpty;
+
 enum Direction { RIGHT = 1, LEFT = -1 };
 
-class Movement : public testing::TestWithParam<Direction> {
+class Walking : public testing::TestWithParam<Direction> {
   protected:
     // Mirrors x about the middle of the level's first 640 units, so a
-    // case built for walking right walks left in its mirror.
+    // situation built for walking right walks left in its mirror.
     double mirrored(double x, double width) const {
         return GetParam() == RIGHT ? x : 640 - x - width;
     }
-    E_Wall* wall(double x, double y, WallType type = WT_WALL) {
-        if (GetParam() == LEFT) {
-            if (type == WT_WALL_DUT)
-                type = WT_WALL_UDT;
-            else if (type == WT_WALL_UDT)
-                type = WT_WALL_DUT;
-        }
-        return world.wall(mirrored(x, 16), y, type);
-    }
-    Walker* walker(double x, double y) { return new Walker(&world.map(), mirrored(x, 8), y); }
-    void walkForward(Walker* who) {
-        who->setControls(GetParam() == LEFT, GetParam() == RIGHT, false, false);
-    }
-    // How far the walker has come in the walking direction.
-    double travelled(const Walker* who, double startX) const {
-        return (who->getX() - mirrored(startX, 8)) * GetParam();
-    }
-    void floor(double fromX, double toX, double y) {
-        for (double x = fromX; x < toX; x += 16)
-            wall(x, y);
-    }
-
-    BoxWorld world;
+    Morr2dWorld world;
 };
 
-TEST_P(Movement, WalkOnFlatGroundTakesFourUnitsInSubSteps) {
-    floor(0, 320, 100);
-    Walker* who = walker(100, 84);
-    walkForward(who);
+// Each situation has a lane of its own, 40 units below the last.
+TEST_P(Walking, OneTickOfEachSituation) {
+    const int direction = GetParam();
+    const double startX = 100;
+    std::vector<Walker*> walkers;
+    for (std::size_t lane = 0; lane < std::size(SITUATIONS); ++lane) {
+        const Situation& row = SITUATIONS[lane];
+        const double top = 60 + 40.0 * lane, feet = top + 16;
+        if (row.onFloor)
+            for (double x = 0; x < 320; x += 16)
+                world.wall(mirrored(x, 16), feet);
+        for (const auto& [dx, dy] : row.tiles)
+            world.wall(mirrored(startX + 8 + dx, 16), feet + dy);
+        auto* walker = new Walker(&world.map(), mirrored(startX, 8), top);
+        walker->setOnGround(row.onFloor);
+        if (row.steered) {
+            walker->setWalkSpeed(row.speed);
+            walker->setControls(direction == LEFT, direction == RIGHT, false, false);
+        } else {
+            walker->setHasMoveControl(false);
+            walker->setXSpeed(row.speed * direction);
+        }
+        walkers.push_back(walker);
+    }
     world.tick();
-    EXPECT_NEAR(travelled(who, 100), 4.0, 1e-9);
-    EXPECT_EQ(who->getY(), 84);
-    EXPECT_TRUE(who->getOnGround());
-    who->setWalkSpeed(0.25);
-    world.tick();
-    EXPECT_NEAR(travelled(who, 100), 4.25, 1e-9) << "two sub-steps of 0.1 and one of 0.05";
+    for (std::size_t lane = 0; lane < std::size(SITUATIONS); ++lane) {
+        const Situation& row = SITUATIONS[lane];
+        const Walker& walker = *walkers[lane];
+        SCOPED_TRACE(row.name);
+        const double travelled = (walker.getX() - mirrored(startX, 8)) * direction;
+        EXPECT_GE(travelled, row.minTravel - 1e-9);
+        EXPECT_LE(travelled, row.maxTravel + 1e-9);
+        const double rise = 60 + 40.0 * lane - walker.getY();
+        EXPECT_TRUE(row.minRise == 0 ? rise == 0 : rise > row.minRise) << "rose " << rise;
+        EXPECT_TRUE(walker.getOnGround() || !row.onFloor);
+        if (row.speedAfter) {
+            EXPECT_DOUBLE_EQ(walker.getXSpeed(), *row.speedAfter * direction);
+        }
+    }
 }
 
-TEST_P(Movement, WalkBlockedOnItsFirstSubStepStops) {
-    floor(0, 320, 100);
-    wall(108, 84);
-    wall(108, 68);
-    Walker* who = walker(100, 84);
-    walkForward(who);
-    world.tick();
-    EXPECT_EQ(travelled(who, 100), 0);
-    EXPECT_EQ(who->getXSpeed(), 0);
+// The ground under a walker stepping down a 45-degree tile lies exactly on
+// the diagonal a sub-step below it; the walker must not lose the ground
+// there and fall down the slope in hops.
+TEST_P(Walking, DownAFortyFiveDegreeTileWithoutLeavingTheGround) {
+    const WallType falling = GetParam() == RIGHT ? WT_WALL_UDT : WT_WALL_DUT;
+    world.wall(mirrored(0, 16), 100);
+    world.wall(mirrored(16, 16), 100, falling);
+    for (double x = 16; x < 64; x += 16)
+        world.wall(mirrored(x, 16), 116);
+    auto* walker = new Walker(&world.map(), mirrored(4, 8), 84);
+    walker->setWalkSpeed(4);
+    walker->setControls(GetParam() == LEFT, GetParam() == RIGHT, false, false);
+    for (int tick = 0; tick < 8; ++tick) {
+        world.tick();
+        EXPECT_TRUE(walker->getOnGround()) << "tick " << tick << " at x " << walker->getX();
+        EXPECT_EQ(walker->getYSpeed(), 0) << "tick " << tick;
+    }
+    EXPECT_NEAR(walker->getY(), 100, 1e-6) << "down on the lower floor";
 }
 
-TEST_P(Movement, UnsteeredCharacterBouncesBackOffAWall) {
-    floor(0, 320, 100);
-    wall(108, 84);
-    wall(108, 68);
-    Walker* who = walker(100, 84);
-    who->setHasMoveControl(false);
-    who->setXSpeed(3.0 * GetParam());
-    world.tick();
-    EXPECT_EQ(travelled(who, 100), 0) << "no further in that tick";
-    EXPECT_DOUBLE_EQ(who->getXSpeed(), -2.1 * GetParam());
-}
+INSTANTIATE_TEST_SUITE_P(BothWays, Walking, testing::Values(RIGHT, LEFT),
+                         [](const testing::TestParamInfo<Direction>& info) {
+                             return info.param == RIGHT ? "Right" : "Left";
+                         });
 
-TEST_P(Movement, SlowUnsteeredCharacterStopsAtAWall) {
-    floor(0, 320, 100);
-    wall(108, 84);
-    Walker* who = walker(100, 84);
-    who->setHasMoveControl(false);
-    who->setXSpeed(0.05 * GetParam());
+TEST_F(Jumping, JumpsOnlyFromTheGroundAndReleaseHalvesOnlyInTheAir) {
+    world.floor(0, 320, 100);
+    auto* jumper = new Walker(&world.map(), 100, 84);
+    jumper->setControls(false, false, true, false);
     world.tick();
-    EXPECT_EQ(who->getXSpeed(), 0);
-}
+    EXPECT_NEAR(jumper->getY(), 74, 1e-9) << "ten units up in the first tick";
+    EXPECT_DOUBLE_EQ(jumper->getYSpeed(), -9.3);
+    world.tick();
+    EXPECT_DOUBLE_EQ(jumper->getYSpeed(), -8.6) << "no second jump in the air";
+    jumper->setControls(false, false, false, true);
+    world.tick();
+    EXPECT_NEAR(jumper->getYSpeed(), -4.3 + 0.7, 1e-9);
 
-// On the ground the search tries thirty offsets from 1.5 below to about 1.4
-// above the walk.
-TEST_P(Movement, ClimbsARiseOfAboutOnePointFourOnTheGround) {
-    floor(0, 320, 100);
-    wall(108.05, 100 - 1.35);
-    Walker* low = walker(100, 84);
-    walkForward(low);
-    world.tick();
-    EXPECT_GT(travelled(low, 100), 1.0) << "climbed 1.35";
-    EXPECT_LT(low->getY(), 84 - 1.3);
-}
-
-TEST_P(Movement, DoesNotClimbARiseOfOnePointFiveOnTheGround) {
-    floor(0, 320, 100);
-    wall(108.05, 100 - 1.45);
-    Walker* who = walker(100, 84);
-    walkForward(who);
-    world.tick();
-    EXPECT_EQ(travelled(who, 100), 0);
-    EXPECT_EQ(who->getXSpeed(), 0);
-}
-
-// In the air the search only lifts, fifteen offsets from 0.
-TEST_P(Movement, InTheAirIsOnlyLiftedOverALedge) {
-    wall(108.05, 100 - 1.35);
-    Walker* lifted = walker(100, 84);
-    lifted->setOnGround(false);
-    walkForward(lifted);
-    world.tick();
-    EXPECT_GT(travelled(lifted, 100), 1.0);
-
-    wall(308.05, 100 - 1.45);
-    Walker* blocked = walker(300, 84);
-    blocked->setOnGround(false);
-    walkForward(blocked);
-    world.tick();
-    EXPECT_EQ(travelled(blocked, 300), 0);
-}
-
-TEST_P(Movement, JumpsOnlyFromTheGroundAndReleaseHalvesOnlyInTheAir) {
-    floor(0, 320, 100);
-    Walker* who = walker(100, 84);
-    who->setControls(false, false, true, false);
-    world.tick();
-    EXPECT_NEAR(who->getY(), 74, 1e-9) << "ten units up in the first tick";
-    EXPECT_DOUBLE_EQ(who->getYSpeed(), -9.3);
-    world.tick();
-    EXPECT_DOUBLE_EQ(who->getYSpeed(), -8.6) << "no second jump in the air";
-    who->setControls(false, false, false, true);
-    world.tick();
-    EXPECT_NEAR(who->getYSpeed(), -4.3 + 0.7, 1e-9);
-
-    Walker* grounded = walker(200, 84);
+    auto* grounded = new Walker(&world.map(), 200, 84);
     grounded->setYSpeed(-2);
     grounded->setControls(false, false, false, true);
     world.tick();
     EXPECT_NEAR(grounded->getY(), 82, 1e-9) << "released on the ground: not halved";
 }
 
-// The ground under a walker stepping down a 45-degree tile lies exactly on
-// the diagonal a sub-step below it; the walker must not lose the ground
-// there and fall down the slope in hops.
-TEST_P(Movement, WalksDownAFortyFiveDegreeTileWithoutLeavingTheGround) {
-    wall(0, 100);
-    wall(16, 100, WT_WALL_UDT);
-    wall(16, 116);
-    wall(32, 116);
-    wall(48, 116);
-    Walker* who = walker(4, 84);
-    walkForward(who);
-    for (int tick = 0; tick < 8; ++tick) {
-        world.tick();
-        EXPECT_TRUE(who->getOnGround()) << "tick " << tick << " at x " << who->getX();
-        EXPECT_EQ(who->getYSpeed(), 0) << "tick " << tick;
+// Five 45-degree tiles in a row between two floors. The ground under a
+// walker stepping down a tile lies exactly on the diagonal a sub-step below
+// it: walking down must never leave the ground and fall down the slope in
+// hops. Walking back up climbs it.
+class Diagonal : public testing::TestWithParam<WallType> {
+  protected:
+    Morr2dWorld world;
+};
+
+TEST_P(Diagonal, WalksDownWithoutLeavingTheGroundAndClimbsBack) {
+    const bool fallsRight = GetParam() == WT_WALL_UDT;
+    for (int i = 0; i < 5; ++i)
+        world.wall(fallsRight ? 96 + 16 * i : 96 + 16 * (4 - i), 200 + 16 * i, GetParam());
+    // Upper floor on the high side, lower floor on the low side.
+    for (int i = 1; i <= 4; ++i) {
+        world.wall(fallsRight ? 96 - 16 * i : 176 + 16 * (i - 1), 200);
+        world.wall(fallsRight ? 176 + 16 * (i - 1) : 96 - 16 * i, 280);
     }
-    EXPECT_NEAR(who->getY(), 100, 1e-6) << "down on the lower floor";
+    const SDLKey downKey = fallsRight ? SDLK_d : SDLK_a, upKey = fallsRight ? SDLK_a : SDLK_d;
+    E_Player* player = world.player(fallsRight ? 60 : 200, 168.1, fallsRight ? 900 : -900, 100);
+    world.ticks(2);
+    ASSERT_TRUE(player->getOnGround());
+    ASSERT_NEAR(player->getY(), 168.1, 1e-9);
+    world.press(downKey);
+    for (int tick = 0; tick < 40; ++tick) {
+        world.tick();
+        ASSERT_TRUE(player->getOnGround()) << "tick " << tick << " at " << player->getX();
+        ASSERT_EQ(player->getYSpeed(), 0) << "tick " << tick;
+        ASSERT_EQ(player->getLegFrameType(), E_Player::LEG_FRAME_WALK);
+    }
+    world.release(downKey);
+    world.tick();
+    EXPECT_NEAR(player->getY(), 248.1, 1e-6) << "on the lower floor";
+    world.press(upKey);
+    for (int tick = 0; tick < 40; ++tick) {
+        world.tick();
+        ASSERT_TRUE(player->getOnGround()) << "tick " << tick << " at " << player->getX();
+    }
+    world.release(upKey);
+    world.tick();
+    EXPECT_NEAR(player->getY(), 168.1, 1e-6) << "back on the upper floor";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothWays, Movement, testing::Values(RIGHT, LEFT),
-                         [](const testing::TestParamInfo<Direction>& info) {
-                             return info.param == RIGHT ? "Right" : "Left";
+INSTANTIATE_TEST_SUITE_P(BothSlopes, Diagonal, testing::Values(WT_WALL_UDT, WT_WALL_DUT),
+                         [](const testing::TestParamInfo<WallType>& info) {
+                             return info.param == WT_WALL_UDT ? "FallingRight" : "FallingLeft";
                          });
 
 } // namespace

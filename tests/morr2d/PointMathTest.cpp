@@ -2,6 +2,7 @@
 // degree wrapping, and box overlap where touching is not overlapping.
 #include "Util/PointMath.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,27 +10,15 @@ namespace {
 constexpr double TRUE_HALF_PI = 1.5707963267948966;
 constexpr double TRUE_PI = 3.141592653589793;
 
-TEST(PointDirection, UpLeftAndDownOnScreen) {
-    EXPECT_DOUBLE_EQ(pointDirection(0, 0, 0, -1), TRUE_HALF_PI);
+TEST(PointMath, DirectionsDistancesAndVectorsWithYDownAndTheFiveDecimalPi) {
+    EXPECT_DOUBLE_EQ(pointDirection(0, 0, 0, -1), TRUE_HALF_PI) << "up";
     EXPECT_DOUBLE_EQ(pointDirection(0, 0, -1, 0), TRUE_PI) << "left is +pi, not -pi";
-    EXPECT_DOUBLE_EQ(pointDirection(0, 0, 0, 1), -TRUE_HALF_PI) << "not wrapped";
+    EXPECT_DOUBLE_EQ(pointDirection(0, 0, 0, 1), -TRUE_HALF_PI) << "down, not wrapped";
     EXPECT_DOUBLE_EQ(pointDirection(2, 2, 3, 2), 0.0);
-}
-
-TEST(PointDistance, EuclideanBetweenTwoPoints) {
-    EXPECT_DOUBLE_EQ(pointDistance(1, 1, 4, 5), 5.0);
     EXPECT_DOUBLE_EQ(pointDistance(4, 5, 1, 1), 5.0);
-    EXPECT_EQ(pointDistance(2, 2, 2, 2), 0.0);
-}
-
-TEST(AngleConversion, UsesTheFiveDecimalPi) {
     EXPECT_DOUBLE_EQ(degToRad(180), 3.14159);
-    EXPECT_DOUBLE_EQ(degToRad(90), 1.570795);
     EXPECT_DOUBLE_EQ(radToDeg(3.14159), 180.0);
     EXPECT_NEAR(radToDeg(TRUE_HALF_PI), 90.000076, 1e-6);
-}
-
-TEST(VectorComponents, YIsNegatedForScreenCoordinates) {
     EXPECT_DOUBLE_EQ(xVector(0, 5), 5.0);
     EXPECT_EQ(yVector(0, 5), 0.0);
     EXPECT_NEAR(yVector(degToRad(90), 1), -1.0, 1e-11);
@@ -37,48 +26,46 @@ TEST(VectorComponents, YIsNegatedForScreenCoordinates) {
     EXPECT_NEAR(yVector(degToRad(270), 2), 2.0, 1e-10);
 }
 
-TEST(DegConstrain, WrapsIntoOneTurn) {
-    EXPECT_EQ(degConstrain(-30), 330.0);
-    EXPECT_EQ(degConstrain(360), 0.0);
-    EXPECT_EQ(degConstrain(725), 5.0);
-    EXPECT_EQ(degConstrain(0), 0.0);
-    EXPECT_EQ(degConstrain(-720), 0.0);
-    EXPECT_EQ(degConstrain(359.5), 359.5);
+TEST(PointMath, DegreesWrapIntoOneTurn) {
+    const std::array<std::array<double, 2>, 6> rows = {
+        {{-30, 330}, {360, 0}, {725, 5}, {0, 0}, {-720, 0}, {359.5, 359.5}}};
+    for (const auto& [degrees, wrapped] : rows)
+        EXPECT_EQ(degConstrain(degrees), wrapped) << degrees;
 }
 
-TEST(BoxesIntersect, SharedInteriorOnly) {
-    EXPECT_FALSE(shapesIntersect(0, 0, 10, 10, 10, 0, 20, 10)) << "a shared edge is no overlap";
-    EXPECT_FALSE(shapesIntersect(0, 0, 10, 10, 0, 10, 10, 20));
-    EXPECT_FALSE(shapesIntersect(10, 0, 20, 10, 0, 0, 10, 10));
-    EXPECT_TRUE(shapesIntersect(0, 0, 10, 10, 9.5, 9.5, 20, 20));
-    EXPECT_TRUE(shapesIntersect(0, 0, 10, 10, 2, 2, 3, 3)) << "containment overlaps";
-    EXPECT_FALSE(shapesIntersect(0, 0, 10, 10, 11, 2, 12, 3));
+TEST(PointMath, BoxesOverlapByInteriorAndPointsByTheHalfOpenBox) {
+    struct Boxes {
+        const char* name;
+        std::array<double, 4> b;
+        bool overlap;
+    };
+    const Boxes withTen[] = {{"sharing the right edge", {10, 0, 20, 10}, false},
+                             {"sharing the bottom edge", {0, 10, 10, 20}, false},
+                             {"overlapping a corner", {9.5, 9.5, 20, 20}, true},
+                             {"contained", {2, 2, 3, 3}, true},
+                             {"beside", {11, 2, 12, 3}, false}};
+    for (const Boxes& row : withTen) {
+        EXPECT_EQ(shapesIntersect(0, 0, 10, 10, row.b[0], row.b[1], row.b[2], row.b[3]),
+                  row.overlap)
+            << row.name;
+        EXPECT_EQ(shapesIntersect(row.b[0], row.b[1], row.b[2], row.b[3], 0, 0, 10, 10),
+                  row.overlap)
+            << row.name << ", swapped";
+    }
+    const std::array<std::array<double, 3>, 5> points = {
+        {{0, 0, 1}, {10, 5, 0}, {5, 10, 0}, {9.999, 9.999, 1}, {-0.001, 5, 0}}};
+    for (const auto& [x, y, inside] : points)
+        EXPECT_EQ(shapesIntersect(x, y, 0, 0, 10, 10), inside != 0) << x << ", " << y;
 }
 
-TEST(PointInBox, LeftAndTopEdgesBelongRightAndBottomDoNot) {
-    EXPECT_TRUE(shapesIntersect(0, 0, 0, 0, 10, 10));
-    EXPECT_FALSE(shapesIntersect(10, 5, 0, 0, 10, 10));
-    EXPECT_FALSE(shapesIntersect(5, 10, 0, 0, 10, 10));
-    EXPECT_TRUE(shapesIntersect(9.999, 9.999, 0, 0, 10, 10));
-    EXPECT_FALSE(shapesIntersect(-0.001, 5, 0, 0, 10, 10));
-}
-
-TEST(BoxOverlap, WritesTheOverlapRectangle) {
+TEST(PointMath, OverlapRectangleIsInvertedForDisjointBoxes) {
     double l = 0, t = 0, r = 0, b = 0;
-    shapeIntersection(0, 0, 10, 10, 5, 5, 20, 20, &l, &t, &r, &b);
-    EXPECT_EQ(l, 5.0);
-    EXPECT_EQ(t, 5.0);
-    EXPECT_EQ(r, 10.0);
-    EXPECT_EQ(b, 10.0);
-
     shapeIntersection(5, 0, 20, 4, 0, 2, 10, 10, &l, &t, &r, &b);
-    EXPECT_EQ(l, 5.0);
-    EXPECT_EQ(t, 2.0);
-    EXPECT_EQ(r, 10.0);
-    EXPECT_EQ(b, 4.0);
-
+    EXPECT_EQ((std::array<double, 4>{l, t, r, b}), (std::array<double, 4>{5, 2, 10, 4}));
+    shapeIntersection(0, 0, 10, 10, 5, 5, 20, 20, &l, &t, &r, &b);
+    EXPECT_EQ((std::array<double, 4>{l, t, r, b}), (std::array<double, 4>{5, 5, 10, 10}));
     shapeIntersection(0, 0, 1, 1, 2, 2, 3, 3, &l, &t, &r, &b);
-    EXPECT_GT(l, r) << "disjoint boxes give an inverted rectangle";
+    EXPECT_GT(l, r);
     EXPECT_GT(t, b);
 }
 

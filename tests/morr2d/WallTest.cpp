@@ -1,63 +1,67 @@
 // Wall tiles: the strict shape tests, the corner-only rectangle test, the
 // unshaped types, the narrowed boxes, the single tick, and the drawn shapes
 // read back from the frame.
-#include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "BoxWorld.h"
+#include "Morr2dWorld.h"
 #include "Pixels.h"
 
 namespace {
 
-class Wall : public testing::Test {
-  protected:
-    BoxWorld world;
+using Wall = Morr2dEmpty;
+
+struct ShapeCase {
+    const char* name;
+    WallType type;
+    double u, v; // the point, from the tile's top left
+    bool solid;
 };
 
-TEST_F(Wall, RisingFloorIsSolidBelowItsDiagonalOnly) {
-    E_Wall* wall = world.wall(64, 224, WT_WALL_DUT);
-    EXPECT_TRUE(wall->intersect(78, 230)) << "u 14, v 6";
-    EXPECT_FALSE(wall->intersect(66, 230)) << "u 2, v 6";
-    EXPECT_FALSE(wall->intersect(72, 232)) << "on the diagonal";
-}
+// Floors are solid below their diagonal, ceilings above it; a point on the
+// diagonal is not solid, nor are the square's right and bottom edges.
+const ShapeCase POINTS[] = {
+    {"rising floor, below", WT_WALL_DUT, 14, 6, true},
+    {"rising floor, above", WT_WALL_DUT, 2, 6, false},
+    {"rising floor, on the diagonal", WT_WALL_DUT, 8, 8, false},
+    {"falling floor, below", WT_WALL_UDT, 2, 6, true},
+    {"falling floor, above", WT_WALL_UDT, 14, 6, false},
+    {"falling floor, on the diagonal", WT_WALL_UDT, 8, 8, false},
+    {"left ceiling, above", WT_WALL_DUB, 2, 6, true},
+    {"left ceiling, below", WT_WALL_DUB, 14, 6, false},
+    {"right ceiling, above", WT_WALL_UDB, 14, 6, true},
+    {"right ceiling, below", WT_WALL_UDB, 2, 6, false},
+    {"square, top left corner", WT_WALL, 0, 0, true},
+    {"square, right edge", WT_WALL, 16, 4, false},
+    {"square, bottom edge", WT_WALL, 4, 16, false},
+};
 
-TEST_F(Wall, FallingFloorIsSolidBelowItsDiagonalOnly) {
-    E_Wall* wall = world.wall(64, 224, WT_WALL_UDT);
-    EXPECT_TRUE(wall->intersect(66, 230)) << "u 2, v 6";
-    EXPECT_FALSE(wall->intersect(78, 230)) << "u 14, v 6";
-    EXPECT_FALSE(wall->intersect(72, 232)) << "on the diagonal";
-}
+struct RectangleCase {
+    const char* name;
+    WallType type;
+    double left, top, right, bottom; // from the tile's top left
+    bool touches;
+};
 
-TEST_F(Wall, CeilingsAreSolidAboveTheirDiagonals) {
-    E_Wall* left = world.wall(0, 0, WT_WALL_DUB);
-    E_Wall* right = world.wall(32, 0, WT_WALL_UDB);
-    EXPECT_TRUE(left->intersect(2, 6));
-    EXPECT_FALSE(left->intersect(14, 6));
-    EXPECT_TRUE(right->intersect(32 + 14, 6));
-    EXPECT_FALSE(right->intersect(32 + 2, 6));
-}
+const RectangleCase RECTANGLES[] = {
+    {"square, touching its left edge", WT_WALL, -16, 0, 0, 16, false},
+    {"square, touching its top edge", WT_WALL, 0, -16, 16, 0, false},
+    {"square, a hundredth over its left edge", WT_WALL, -16, 0, 0.01, 16, true},
+    {"square, a hundredth over its top edge", WT_WALL, 0, -16, 16, 0.01, true},
+    {"rising floor, all corners above the diagonal", WT_WALL_DUT, 1, 1, 5, 5, false},
+    {"rising floor, bottom right corner below it", WT_WALL_DUT, 7, 7, 11, 11, true},
+};
 
-TEST_F(Wall, PointTestIsHalfOpen) {
-    E_Wall* wall = world.wall(16, 16);
-    EXPECT_TRUE(wall->intersect(16, 16));
-    EXPECT_FALSE(wall->intersect(32, 20)) << "right edge excluded";
-    EXPECT_FALSE(wall->intersect(20, 32)) << "bottom edge excluded";
-}
-
-TEST_F(Wall, TouchingEdgesDoNotIntersectButAHundredthDoes) {
-    E_Wall* wall = world.wall(100, 100);
-    EXPECT_FALSE(wall->intersect(84, 100, 100, 116)) << "left edge";
-    EXPECT_FALSE(wall->intersect(100, 84, 116, 100)) << "top edge";
-    EXPECT_TRUE(wall->intersect(84, 100, 100.01, 116));
-    EXPECT_TRUE(wall->intersect(100, 84, 116, 100.01));
-}
-
-TEST_F(Wall, OnlyCornersTouchATriangle) {
-    E_Wall* wall = world.wall(64, 224, WT_WALL_DUT);
-    // All four corners above the diagonal, overlapping the tile's box.
-    EXPECT_FALSE(wall->intersect(65, 225, 69, 229));
-    // The same size with its bottom-right corner below it.
-    EXPECT_TRUE(wall->intersect(71, 231, 75, 235));
+TEST_F(Wall, ShapesAreStrictAndRectanglesTouchByTheirCornersOnly) {
+    for (const ShapeCase& row : POINTS) {
+        const E_Wall* tile = world.wall(64, 224, row.type);
+        EXPECT_EQ(tile->intersect(64 + row.u, 224 + row.v), row.solid) << row.name;
+    }
+    for (const RectangleCase& row : RECTANGLES) {
+        const E_Wall* tile = world.wall(320, 320, row.type);
+        EXPECT_EQ(tile->intersect(320 + row.left, 320 + row.top, 320 + row.right, 320 + row.bottom),
+                  row.touches)
+            << row.name;
+    }
 }
 
 TEST_F(Wall, UnshapedTypesThrowAndKeepNarrowedBoxes) {
@@ -79,25 +83,19 @@ TEST_F(Wall, UnshapedTypesThrowAndKeepNarrowedBoxes) {
     EXPECT_EQ(other->getBboxR(), 16);
 }
 
-TEST_F(Wall, TicksOnceAndStaysInTheWorld) {
-    E_Wall* wall = world.wall(100, 100);
-    EXPECT_TRUE(wall->getActive());
-    world.tick();
-    EXPECT_FALSE(wall->getActive());
-    world.tick();
-    EXPECT_TRUE(world.map().isEntityAt(104, 104, 108, 108, EN_WALL));
-    world.map().gameFrame();
-    EXPECT_EQ(world.engine.video->drawListSize(), 2u) << "the wall and the placeholder";
-    world.engine.video->drawList();
-}
-
-// The triangles are drawn as quads with a repeated corner: the solid part
-// shows the tile texture, the rest the clear colour.
-TEST_F(Wall, TrianglesDrawTheirSolidPartOnly) {
-    world.map().viewSetX(320);
-    world.map().viewSetY(240);
+// A wall ticks once, to leave the active list, and stays in the world to be
+// found and drawn. The triangles are drawn as quads with a repeated corner:
+// the solid part shows the tile texture, the rest the clear colour.
+TEST_F(Wall, TicksOnceAndTrianglesDrawTheirSolidPartOnly) {
     E_Wall* walls[] = {world.wall(64, 64, WT_WALL_DUT), world.wall(128, 64, WT_WALL_UDT),
                        world.wall(192, 64)};
+    world.ticks(2);
+    EXPECT_FALSE(walls[2]->getActive());
+    EXPECT_TRUE(world.map().isEntityAt(196, 68, 200, 72, EN_WALL));
+    world.map().gameFrame();
+    EXPECT_EQ(world.engine.video->drawListSize(), 4u) << "the walls and the placeholder";
+    world.engine.video->drawList();
+
     // Drawn straight into the back buffer, where the test reads them.
     glClear(GL_COLOR_BUFFER_BIT);
     for (E_Wall* wall : walls)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <gtest/gtest.h>
 #include <memory>
 #include <physfs.h>
 
@@ -12,6 +13,7 @@
 #include "AppStuff/MapStateController.h"
 #include "Entities/Characters/E_CursorGame.h"
 #include "Entities/Characters/E_Player.h"
+#include "Entities/Items/E_Shotgun.h"
 #include "Entities/Level/E_Wall.h"
 #include "Entities/WorldAccess.h"
 #include "EventSystem.h"
@@ -21,8 +23,8 @@
 class CountingBox : public Entity {
   public:
     CountingBox(MapController* map, double x, double y, double left, double up, double right,
-                double down, int depth = 0)
-        : Entity(map, x, y, left, up, right, down, EN_CHARACTER, depth) {}
+                double down)
+        : Entity(map, x, y, left, up, right, down, EN_CHARACTER, 0) {}
     void gameTick() override {
         ++ticks;
         if (deactivateInTick)
@@ -35,10 +37,10 @@ class CountingBox : public Entity {
     bool deactivateInTick = false;
 };
 
-struct BoxWorld {
+struct Morr2dWorld {
     enum Level { FIXED, EMPTY };
 
-    explicit BoxWorld(Level level = EMPTY) {
+    explicit Morr2dWorld(Level level = EMPTY) {
         if (!PHYSFS_isInit())
             PHYSFS_init("tests");
         PHYSFS_mount(ARCHIVE_PATH, nullptr, 1);
@@ -51,19 +53,26 @@ struct BoxWorld {
             ownMap->loadEmptyMap();
         }
     }
-    ~BoxWorld() {
+    ~Morr2dWorld() {
         ownMap.reset();
         state.reset();
         PHYSFS_unmount(ARCHIVE_PATH);
     }
-    BoxWorld(const BoxWorld&) = delete;
-    BoxWorld& operator=(const BoxWorld&) = delete;
+    Morr2dWorld(const Morr2dWorld&) = delete;
+    Morr2dWorld& operator=(const Morr2dWorld&) = delete;
 
     MapController& map() { return ownMap ? *ownMap : *state->getMapController(); }
 
     // Entities are owned by the map's registry: tests keep raw pointers.
     E_Wall* wall(double x, double y, WallType type = WT_WALL) {
         return new E_Wall(&map(), x, y, type);
+    }
+    void floor(double fromX, double toX, double y) {
+        for (double x = fromX; x < toX; x += E_Wall::SIZE)
+            wall(x, y);
+    }
+    E_Shotgun* shotgun(double x, double y, bool isStatic = false) {
+        return new E_Shotgun(&map(), x, y, isStatic);
     }
     // A player aiming at a cursor that stays where the test puts it.
     E_Player* player(double x, double y, double cursorX = 900, double cursorY = 100) {
@@ -92,15 +101,37 @@ struct BoxWorld {
     }
 
     int timesListed(unsigned chunk, const Entity& entity) {
-        Pointer<Entity> handle;
-        entity.getPointer(&handle);
         int count = 0;
         for (const Pointer<Entity>& listed : map().getChunk(chunk).m_entities)
-            count += listed == handle ? 1 : 0;
+            count += &*listed == &entity ? 1 : 0;
         return count;
+    }
+    // The chunks that list the entity, each once.
+    std::vector<unsigned> chunksListing(const Entity& entity) {
+        std::vector<unsigned> chunks;
+        for (unsigned chunk = 0; chunk < map().getLevelChunksNum(); ++chunk) {
+            const int times = timesListed(chunk, entity);
+            EXPECT_LE(times, 1) << "chunk " << chunk;
+            if (times > 0)
+                chunks.push_back(chunk);
+        }
+        return chunks;
     }
 
     TestEngine engine;
     std::unique_ptr<MapStateController> state;
     std::unique_ptr<MapController> ownMap;
+};
+
+// A test on an empty level.
+class Morr2dEmpty : public testing::Test {
+  protected:
+    Morr2dWorld world;
+};
+
+// A test on the fixed level, built as the game builds it.
+class Morr2dFixed : public testing::Test {
+  protected:
+    E_Player& player() { return *world.state->getPlayer(); }
+    Morr2dWorld world{Morr2dWorld::FIXED};
 };
