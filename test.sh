@@ -28,7 +28,7 @@ scripts/build.sh build
 run_ctest build
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-scripts/build.sh build/sanitize -DENABLE_SANITIZERS=ON
+scripts/build.sh build/sanitize -DENABLE_SANITIZERS=ON -DBUILD_BENCHMARKS=OFF
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 run_ctest build/sanitize -LE display
@@ -41,7 +41,7 @@ echo "== Fuzzing each file reader for a short while"
 # Every target whose name contains "fuzz" is a libFuzzer program. Each
 # replays the inputs scripts/fuzz.sh found and kept, then fuzzes on from
 # them for a few seconds; what it finds new is thrown away.
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON -DBUILD_BENCHMARKS=OFF >/dev/null
 fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
 cmake --build build/fuzz --parallel "$(nproc)" --target $fuzz_targets
 for target in $fuzz_targets; do
