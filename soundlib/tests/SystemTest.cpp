@@ -50,7 +50,11 @@ TEST_F(SystemTest, SurroundModeFailsInitUntilStereoIsChosen) {
     EXPECT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
 }
 
-TEST_F(SystemTest, OutOfRangeSettingsAndSettingsAfterInitAreRefused) {
+TEST_F(SystemTest, OutOfRangeSettingsSoundsBeforeInitAndSettingsAfterInitAreRefused) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(createSoundFromMemory(system_, Bytes{'R', 'I', 'F', 'F'}, FMOD_DEFAULT, &sound),
+              FMOD_ERR_UNINITIALIZED);
+    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_UNINITIALIZED);
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1000, 10), FMOD_ERR_INVALID_PARAM);
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1024, 0), FMOD_ERR_INVALID_PARAM);
     EXPECT_EQ(FMOD_System_SetSoftwareFormat(system_, 1000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
@@ -71,13 +75,6 @@ TEST_F(SystemTest, OutOfRangeSettingsAndSettingsAfterInitAreRefused) {
     EXPECT_EQ(FMOD_System_SetOutput(system_, FMOD_OUTPUTTYPE_NOSOUND), FMOD_ERR_INITIALIZED);
     EXPECT_EQ(FMOD_System_SetSpeakerMode(system_, FMOD_SPEAKERMODE_MONO), FMOD_ERR_INITIALIZED);
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 512, 4), FMOD_ERR_INITIALIZED);
-}
-
-TEST_F(SystemTest, SoundsAndUpdatesNeedInit) {
-    const Bytes wav = {'R', 'I', 'F', 'F'};
-    FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(createSoundFromMemory(system_, wav, FMOD_DEFAULT, &sound), FMOD_ERR_UNINITIALIZED);
-    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_UNINITIALIZED);
 }
 
 TEST_F(SystemTest, ReleasedSystemHandleIsRefused) {
