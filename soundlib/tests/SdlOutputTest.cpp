@@ -91,7 +91,6 @@ TEST_F(DiskDriver, StereoSoundAtPanHalfLandsInTheFileAtTheRightBalance) {
     EXPECT_NEAR(static_cast<double>(audibleFrames(right, 0.01f)), 0.3 * 48000, 0.01 * 48000);
     EXPECT_NEAR(peakOf(right), 0.5, 0.01);
     EXPECT_NEAR(peakOf(left), 0.25, 0.01);
-    EXPECT_NEAR(rmsOf(left) / rmsOf(right), 0.5, 0.01);
 }
 
 TEST_F(DiskDriver, SurvivesSdlQuittingBeforeRelease) {

@@ -77,26 +77,22 @@ TEST_F(SystemTest, OutOfRangeSettingsSoundsBeforeInitAndSettingsAfterInitAreRefu
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 512, 4), FMOD_ERR_INITIALIZED);
 }
 
-TEST_F(SystemTest, ReleasedSystemHandleIsRefused) {
-    FMOD_SYSTEM* released = system_;
-    ASSERT_EQ(FMOD_System_Release(system_), FMOD_OK);
-    system_ = nullptr;
-    unsigned int version = 0;
-    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
-    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
-    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
-}
-
-TEST(SystemRelease, FreesSoundsTheCallerForgotAndForgetsTheirHandles) {
+TEST(SystemRelease, FreesSoundsTheCallerForgotAndForgetsTheirHandlesAndItsOwn) {
     FMOD_SOUND* sound = nullptr;
+    FMOD_SYSTEM* released = nullptr;
     {
         DrivenSystem driven;
+        released = driven.system();
         const Bytes wav =
             encodeWav(sineWave(440, 0.1, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
         ASSERT_EQ(driven.create(wav, FMOD_CREATESAMPLE, &sound), FMOD_OK);
         driven.play(sound);
     }
     EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_ERR_INVALID_HANDLE);
+    unsigned int version = 0;
+    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
 }
 
 } // namespace
