@@ -30,6 +30,18 @@ double levelAt(const std::vector<float>& left, double seconds, double reference)
     return 20.0 * std::log10(std::max(rmsOf(slice(left, from, from + kWindow)), 1e-8)) - reference;
 }
 
+// An envelope; the fields not given keep the writer's defaults.
+DlsEnvelope envelope(double attack, double hold, double decay, double sustain,
+                     double release = 0.1) {
+    DlsEnvelope e;
+    e.attackSeconds = attack;
+    e.holdSeconds = hold;
+    e.decaySeconds = decay;
+    e.sustainLevel = sustain;
+    e.releaseSeconds = release;
+    return e;
+}
+
 std::string printed(const std::vector<float>& left) {
     std::string out;
     for (double level : levelsDb(left, 0.25)) {
@@ -42,12 +54,8 @@ TEST(Articulation, HeldNoteHoldsThenFallsAtItsDecayAndSettlesAtSustain) {
     // 96 dB over a 2 s decay is 12 dB a quarter second; sustain at 75 % of
     // the envelope's 96 dB range is 24 dB down, reached half a second into
     // the decay, which starts after a quarter second of hold.
-    DlsEnvelope envelope;
-    envelope.attackSeconds = 0.0;
-    envelope.holdSeconds = 0.25;
-    envelope.decaySeconds = 2.0;
-    envelope.sustainLevel = 0.75;
-    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 2.0, 2.0);
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.0, 0.25, 2.0, 0.75)), 69, 2.0, 2.0);
     const double peak = levelAt(left, 0.05, 0.0);
     SCOPED_TRACE(printed(left));
     EXPECT_NEAR(levelAt(left, 0.2, peak), 0.0, 0.5) << "during the hold";
@@ -60,9 +68,8 @@ TEST(Articulation, HeldNoteHoldsThenFallsAtItsDecayAndSettlesAtSustain) {
 
 TEST(Articulation, ReleasedNoteFadesOverTheBanksRelease) {
     // A release of 2 s falls 96 dB in 2 s: 12 dB a quarter second.
-    DlsEnvelope envelope;
-    envelope.releaseSeconds = 2.0;
-    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 0.5, 1.5);
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0)), 69, 0.5, 1.5);
     const double held = levelAt(left, 0.3, 0.0);
     SCOPED_TRACE(printed(left));
     for (double after : {0.25, 0.5, 0.75}) {
@@ -72,9 +79,8 @@ TEST(Articulation, ReleasedNoteFadesOverTheBanksRelease) {
 }
 
 TEST(Articulation, AttackTakesTheGivenTime) {
-    DlsEnvelope envelope;
-    envelope.attackSeconds = 0.5;
-    const std::vector<float> left = playNote(sineInstrument(0, envelope), 69, 1.0, 1.0);
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.5, 0.0, 0.0, 1.0)), 69, 1.0, 1.0);
     const double held = rmsOf(slice(left, 0.7, 0.9));
     double reached = 0.0;
     for (double at = 0.0; at < 1.0 && reached == 0.0; at += 0.01) {
@@ -89,13 +95,10 @@ TEST(Articulation, AttackTakesTheGivenTime) {
 TEST(Articulation, DecayShortensUpTheKeyboardAsTheBankScalesIt) {
     // A DLS bank scales by key / 128: -6400 timecents over the keyboard make
     // key 84 decay 2^(-6400 * 48 / 128 / 1200) = 1/4 as long as key 36.
-    DlsEnvelope envelope;
-    envelope.attackSeconds = 0.0;
-    envelope.decaySeconds = 4.0;
-    envelope.sustainLevel = 0.0;
-    envelope.keyToDecayTimecents = -6400.0;
+    DlsEnvelope scaled = envelope(0.0, 0.0, 4.0, 0.0);
+    scaled.keyToDecayTimecents = -6400.0;
     for (int key : {36, 84}) {
-        const std::vector<float> left = playNote(sineInstrument(0, envelope), key, 1.0, 1.0);
+        const std::vector<float> left = playNote(sineInstrument(0, scaled), key, 1.0, 1.0);
         const double decay = 4.0 * std::pow(2.0, -6400.0 * key / 128.0 / 1200.0);
         const double expectedFall = 96.0 * 0.1 / decay;
         const double fall = levelAt(left, 0.05, 0.0) - levelAt(left, 0.15, 0.0);
@@ -107,12 +110,9 @@ TEST(Articulation, DecayShortensUpTheKeyboardAsTheBankScalesIt) {
 TEST(Articulation, RegionArticulationReplacesTheInstruments) {
     // The instrument's long release applies to the upper region; the lower
     // region's own articulation (no release given: the shortest) replaces it.
-    DlsEnvelope release;
-    release.releaseSeconds = 2.0;
-    DlsEnvelope abrupt;
-    abrupt.releaseSeconds = 0.0;
-    DlsInstrument instrument = sineInstrument(0, release);
-    instrument.regions = {{0, 59, loopedSine(69), abrupt}, {60, 127, loopedSine(69), {}}};
+    DlsInstrument instrument = sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0));
+    instrument.regions = {{0, 59, loopedSine(69), envelope(0.002, 0.0, 0.0, 1.0, 0.0)},
+                          {60, 127, loopedSine(69), {}}};
     for (const auto& [key, ringing] : {std::pair{48, false}, std::pair{72, true}}) {
         const std::vector<float> left = playNote(instrument, key, 0.3, 0.8);
         const double after = levelAt(left, 0.45, levelAt(left, 0.2, 0.0));

@@ -80,39 +80,30 @@ TEST(StaleHandle, ReusedChannelRejectsTheOldHandle) {
     EXPECT_TRUE(driven.isPlaying(fresh));
 }
 
-TEST(StaleHandle, HandlesOfAReleasedSystemAreRejected) {
+// Handles of a released system (even with a new system in its slot), of
+// another system, null and made up.
+TEST(StaleHandle, ForeignAndMadeUpHandlesAreRejected) {
     FMOD_CHANNEL* channel = nullptr;
+    FMOD_SOUND* other = nullptr;
     {
         DrivenSystem driven;
-        FMOD_SOUND* sound = nullptr;
-        ASSERT_EQ(driven.create(shortTone(0.5), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-        channel = driven.play(sound);
+        ASSERT_EQ(driven.create(shortTone(0.5), FMOD_CREATESAMPLE, &other), FMOD_OK);
+        channel = driven.play(other);
     }
     FMOD_BOOL playing = 0;
     EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
-    // A new system in the same slot does not make the old handle valid.
-    DrivenSystem again;
+    DrivenSystem first;
+    DrivenSystem second;
     EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
-}
-
-TEST(StaleHandle, NullAndMadeUpHandlesAreRejected) {
-    DrivenSystem driven;
-    FMOD_BOOL playing = 0;
+    FMOD_SOUND* sound = nullptr;
+    ASSERT_EQ(first.create(shortTone(0.1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    EXPECT_EQ(FMOD_System_PlaySound(second.system(), FMOD_CHANNEL_FREE, sound, false, &channel),
+              FMOD_ERR_INVALID_HANDLE);
     EXPECT_EQ(FMOD_Channel_IsPlaying(nullptr, &playing), FMOD_ERR_INVALID_HANDLE);
     EXPECT_NE(FMOD_Channel_IsPlaying(reinterpret_cast<FMOD_CHANNEL*>(0x12345678), &playing),
               FMOD_OK);
     EXPECT_NE(FMOD_Channel_SetVolume(reinterpret_cast<FMOD_CHANNEL*>(~0ull), 1.0f), FMOD_OK);
     EXPECT_EQ(FMOD_Sound_Release(reinterpret_cast<FMOD_SOUND*>(&playing)), FMOD_ERR_INVALID_HANDLE);
-}
-
-TEST(PlaySound, SoundOfAnotherSystemIsRefused) {
-    DrivenSystem first;
-    DrivenSystem second;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(first.create(shortTone(0.1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = nullptr;
-    EXPECT_EQ(FMOD_System_PlaySound(second.system(), FMOD_CHANNEL_FREE, sound, false, &channel),
-              FMOD_ERR_INVALID_HANDLE);
 }
 
 } // namespace

@@ -87,7 +87,8 @@ TEST(SampleMemory, SampleNeedsNoCallerMemoryAfterCreation) {
     {
         auto bytes = std::make_unique<Bytes>(encodeWav(sineWave(kToneHz, 0.5, 48000, 2, kAmplitude),
                                                        2, 48000, WavSampleFormat::Pcm16));
-        ASSERT_EQ(driven.createInPlace(*bytes, FMOD_CREATESAMPLE, &sound), FMOD_OK);
+        ASSERT_EQ(createSoundFromMemory(driven.system(), *bytes, FMOD_CREATESAMPLE, &sound),
+                  FMOD_OK);
         std::fill(bytes->begin(), bytes->end(), 0x55);
     } // freed: reading it now would be caught by AddressSanitizer
     driven.play(sound);
@@ -102,7 +103,9 @@ TEST(SampleMemory, StreamWinsWhenBothModesAreSet) {
     Bytes bytes = wav;
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.createInPlace(bytes, FMOD_CREATESAMPLE | FMOD_CREATESTREAM, &sound), FMOD_OK);
+    ASSERT_EQ(createSoundFromMemory(driven.system(), bytes, FMOD_CREATESAMPLE | FMOD_CREATESTREAM,
+                                    &sound),
+              FMOD_OK);
     // A stream decodes while it plays: silencing its data block now is heard.
     Bytes silent = encodeWav(std::vector<float>(24000, 0.0f), 1, 48000, WavSampleFormat::Pcm16);
     std::copy(silent.begin() + 44, silent.end(), bytes.begin() + 44);

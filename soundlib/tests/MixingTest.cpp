@@ -131,19 +131,6 @@ TEST(Pause, PausedChannelIsSilentAndHoldsItsPosition) {
     EXPECT_NEAR(static_cast<double>(heardFrames(driven)), 0.15 * kMixRate, 40);
 }
 
-TEST(Release, ReleasingASoundStopsItsChannels) {
-    DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(2), FMOD_LOOP_NORMAL | FMOD_CREATESTREAM, &sound), FMOD_OK);
-    FMOD_CHANNEL* channel = driven.play(sound);
-    driven.advance(0.1);
-    ASSERT_EQ(FMOD_Sound_Release(sound), FMOD_OK);
-    EXPECT_FALSE(driven.isPlaying(channel));
-    driven.takeCaptured();
-    driven.advance(0.1);
-    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
-}
-
 TEST(Stream, PlayingAStreamAgainMovesItToTheNewChannel) {
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
@@ -159,13 +146,23 @@ TEST(Stream, PlayingAStreamAgainMovesItToTheNewChannel) {
     EXPECT_NEAR(static_cast<double>(heardFrames(driven)), 0.2 * kMixRate, 40);
 }
 
-TEST(Mix, OverlappingChannelsAdd) {
+TEST(Mix, OverlappingChannelsAddAndReleasingASoundStopsOnlyItsChannel) {
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(toneWav(2, 0.3), FMOD_CREATESAMPLE, &sound), FMOD_OK);
-    driven.play(sound);
-    driven.play(sound);
+    FMOD_SOUND* stream = nullptr;
+    FMOD_SOUND* sample = nullptr;
+    ASSERT_EQ(driven.create(toneWav(2, 0.3), FMOD_LOOP_NORMAL | FMOD_CREATESTREAM, &stream),
+              FMOD_OK);
+    ASSERT_EQ(driven.create(toneWav(2, 0.3), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sample),
+              FMOD_OK);
+    FMOD_CHANNEL* streamed = driven.play(stream);
+    FMOD_CHANNEL* sampled = driven.play(sample);
+    driven.play(sample);
     driven.advance(0.2);
+    EXPECT_NEAR(peakOf(driven.takeCaptured()), 3 * kAmplitude, 0.01);
+    ASSERT_EQ(FMOD_Sound_Release(stream), FMOD_OK);
+    EXPECT_FALSE(driven.isPlaying(streamed));
+    EXPECT_TRUE(driven.isPlaying(sampled));
+    driven.advance(0.1);
     EXPECT_NEAR(peakOf(driven.takeCaptured()), 2 * kAmplitude, 0.01);
 }
 

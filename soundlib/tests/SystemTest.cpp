@@ -50,7 +50,11 @@ TEST_F(SystemTest, SurroundModeFailsInitUntilStereoIsChosen) {
     EXPECT_EQ(FMOD_System_Init(system_, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
 }
 
-TEST_F(SystemTest, OutOfRangeSettingsAndSettingsAfterInitAreRefused) {
+TEST_F(SystemTest, OutOfRangeSettingsSoundsBeforeInitAndSettingsAfterInitAreRefused) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(createSoundFromMemory(system_, Bytes{'R', 'I', 'F', 'F'}, FMOD_DEFAULT, &sound),
+              FMOD_ERR_UNINITIALIZED);
+    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_UNINITIALIZED);
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1000, 10), FMOD_ERR_INVALID_PARAM);
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 1024, 0), FMOD_ERR_INVALID_PARAM);
     EXPECT_EQ(FMOD_System_SetSoftwareFormat(system_, 1000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
@@ -73,33 +77,22 @@ TEST_F(SystemTest, OutOfRangeSettingsAndSettingsAfterInitAreRefused) {
     EXPECT_EQ(FMOD_System_SetDSPBufferSize(system_, 512, 4), FMOD_ERR_INITIALIZED);
 }
 
-TEST_F(SystemTest, SoundsAndUpdatesNeedInit) {
-    const Bytes wav = {'R', 'I', 'F', 'F'};
+TEST(SystemRelease, FreesSoundsTheCallerForgotAndForgetsTheirHandlesAndItsOwn) {
     FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(createSoundFromMemory(system_, wav, FMOD_DEFAULT, &sound), FMOD_ERR_UNINITIALIZED);
-    EXPECT_EQ(FMOD_System_Update(system_), FMOD_ERR_UNINITIALIZED);
-}
-
-TEST_F(SystemTest, ReleasedSystemHandleIsRefused) {
-    FMOD_SYSTEM* released = system_;
-    ASSERT_EQ(FMOD_System_Release(system_), FMOD_OK);
-    system_ = nullptr;
-    unsigned int version = 0;
-    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
-    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
-    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
-}
-
-TEST(SystemRelease, FreesSoundsTheCallerForgotAndForgetsTheirHandles) {
-    FMOD_SOUND* sound = nullptr;
+    FMOD_SYSTEM* released = nullptr;
     {
         DrivenSystem driven;
+        released = driven.system();
         const Bytes wav =
             encodeWav(sineWave(440, 0.1, 22050, 1, 0.5f), 1, 22050, WavSampleFormat::Pcm16);
         ASSERT_EQ(driven.create(wav, FMOD_CREATESAMPLE, &sound), FMOD_OK);
         driven.play(sound);
     }
     EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_ERR_INVALID_HANDLE);
+    unsigned int version = 0;
+    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
 }
 
 } // namespace

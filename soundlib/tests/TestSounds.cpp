@@ -12,15 +12,12 @@
 
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
                             float amplitude) {
-    const std::size_t frames = static_cast<std::size_t>(std::lround(seconds * sampleRate));
-    std::vector<float> samples(frames * static_cast<std::size_t>(channels));
-    for (std::size_t i = 0; i < frames; ++i) {
-        const float value =
-            amplitude * static_cast<float>(
-                            std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / sampleRate));
-        for (int c = 0; c < channels; ++c) {
-            samples[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = value;
-        }
+    std::vector<float> samples;
+    for (long i = 0; i < std::lround(seconds * sampleRate); ++i) {
+        samples.insert(samples.end(), static_cast<std::size_t>(channels),
+                       amplitude *
+                           static_cast<float>(std::sin(2.0 * M_PI * frequency *
+                                                       static_cast<double>(i) / sampleRate)));
     }
     return samples;
 }
@@ -72,13 +69,11 @@ double rmsOf(const std::vector<float>& samples) {
 }
 
 std::vector<double> levelsDb(const std::vector<float>& samples, double seconds) {
-    const auto window = static_cast<std::size_t>(seconds * kMixRate);
     std::vector<double> levels;
-    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
-        const double rms =
-            rmsOf(std::vector<float>(samples.begin() + static_cast<long>(at),
-                                     samples.begin() + static_cast<long>(at + window)));
-        levels.push_back(20.0 * std::log10(std::max(rms, 1e-8)));
+    for (double at = 0.0; (at + seconds) * kMixRate <= static_cast<double>(samples.size());
+         at += seconds) {
+        levels.push_back(20.0 *
+                         std::log10(std::max(rmsOf(slice(samples, at, at + seconds)), 1e-8)));
     }
     return levels;
 }
@@ -119,7 +114,7 @@ DrivenSystem::~DrivenSystem() {
 FMOD_RESULT DrivenSystem::create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                                  const char* dlsname) {
     kept_.push_back(std::make_unique<Bytes>(bytes));
-    return createInPlace(*kept_.back(), mode, sound, dlsname);
+    return createSoundFromMemory(system_, *kept_.back(), mode, sound, dlsname);
 }
 
 FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_MODE mode,
@@ -130,11 +125,6 @@ FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_
     info.dlsname = dlsname;
     return FMOD_System_CreateSound(system, reinterpret_cast<const char*>(bytes.data()),
                                    mode | FMOD_OPENMEMORY, &info, sound);
-}
-
-FMOD_RESULT DrivenSystem::createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
-                                        const char* dlsname) {
-    return createSoundFromMemory(system_, bytes, mode, sound, dlsname);
 }
 
 FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {

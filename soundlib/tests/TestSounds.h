@@ -50,9 +50,6 @@ class DrivenSystem {
     // Creates a sound from a copy of `bytes` that lives as long as the system.
     FMOD_RESULT create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                        const char* dlsname = nullptr);
-    // Creates a sound from the caller's own block.
-    FMOD_RESULT createInPlace(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
-                              const char* dlsname = nullptr);
     FMOD_CHANNEL* play(FMOD_SOUND* sound, bool paused = false);
     // Creates a sound from a copy of `bytes` and plays it: its channel, or
     // null (with a failure recorded) when either fails.
