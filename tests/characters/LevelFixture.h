@@ -14,7 +14,6 @@
 // The player's centre stands this far above a flat floor.
 constexpr double PLAYER_HALF_HEIGHT = 32;
 constexpr double START_FLOOR = 400;
-constexpr double PLATEAU = 200;
 constexpr double PIT_FLOOR = 600;
 
 class LevelPlay : public testing::Test {
@@ -24,10 +23,6 @@ class LevelPlay : public testing::Test {
     }
 
     const Vector2& centreOf(const E_Player& player) const { return player.getPosition().m_center; }
-    void land() {
-        world.ticks(60);
-        ASSERT_NEAR(centreOf(world.player()).m_y, START_FLOOR - PLAYER_HALF_HEIGHT, 0.05);
-    }
     E_Player& spawnPlayer(const Vector2& at) {
         E_Player* player = new E_Player(&world.map(), at);
         player->setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));

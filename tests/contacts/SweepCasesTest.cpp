@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace {
@@ -39,10 +38,6 @@ struct SweepCase {
     Vector2 contact = Vector2(NONE, NONE);
     double direction = NONE;
 };
-
-void PrintTo(const SweepCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class Sweep : public testing::TestWithParam<SweepCase> {};
 

@@ -97,10 +97,8 @@ TEST(Angles, DirectionsConversionsWrappingAndArithmetic) {
 TEST(Vectors, FromAnglesProductsNormalsAndArithmetic) {
     expectPlanes({
         {"along angle 0", Vector2(Radians(0), 5), {5, 0}, 1e-12},
-        {"up, with the five-decimal pi's trace",
-         Vector2(Degrees(90), 1),
-         {1.3267949e-6, -0.9999999999991198},
-         1e-13},
+        // The five-decimal pi leaves its trace.
+        {"up", Vector2(Degrees(90), 1), {1.3267949e-6, -0.9999999999991198}, 1e-13},
         {"left", Vector2(Degrees(180), 2), {-2, 0}, 1e-5},
         {"zero normalized stays zero", Vector2(0, 0).normalize(), {0, 0}, 0},
         {"left normal points up", Vector2(1, 0).lNormal(), {0, -1}, 0},
@@ -108,20 +106,15 @@ TEST(Vectors, FromAnglesProductsNormalsAndArithmetic) {
     });
     expectSpaces({
         {"3-D cross product", Vector3(1, 0, 0).crossProduct(Vector3(0, 1, 0)), {0, 0, 1}},
-        {"3-D cross product, other axes",
-         Vector3(0, 0, 1).crossProduct(Vector3(1, 0, 0)),
-         {0, 1, 0}},
+        {"3-D cross, z by x", Vector3(0, 0, 1).crossProduct(Vector3(1, 0, 0)), {0, 1, 0}},
         {"3-D normalized", Vector3(0, 3, 4).normalize(), {0, 0.6, 0.8}},
-        {"3-D arithmetic",
-         (Vector3(1, 2, 3) + Vector3(1, 1, 1)) * Vector3(2, 3, 4) / 2.0,
-         {2, 4.5, 8}},
+        {"3-D +*/", (Vector3(1, 2, 3) + Vector3(1, 1, 1)) * Vector3(2, 3, 4) / 2.0, {2, 4.5, 8}},
         {"3-D compound operators in place", compound(Vector3(6, 6, 6)), {1, 1, 1}},
     });
     expectNumbers({
         {"cross product", Vector2(1, 0).crossProduct(Vector2(0, 1)), 1, 0},
         {"direction up", Vector2(0, -2).direction().m_radians, 1.5707963267948966, 1e-15},
-        {"direction towards larger y is down", Vector2(5, 5).direction(Vector2(5, 6)).m_radians,
-         4.7123837, TIGHT},
+        {"to larger y is down", Vector2(5, 5).direction(Vector2(5, 6)).m_radians, 4.7123837, TIGHT},
         {"3-D dot product", Vector3(1, 2, 3).dotProduct(Vector3(4, -5, 6)), 12, 0},
         {"3-D zero normalized", Vector3().normalize().length(), 0, 0},
         {"3-D distance", Vector3(1, 1, 1).length(Vector3(3, 4, 7)), 7, 0},
@@ -155,8 +148,7 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
         {"diagonal from the box's top left", diagonal.m_a, {1, 2}, 0},
         {"diagonal to its bottom right", diagonal.m_b, {4, 4}, 0},
         {"ellipse normal at its side", wide.normal(Vector2(2, 0)), {1, 0}, 1e-15},
-        {"ellipse normal accounts for the radii", wide.normal(Vector2(1, 1)),
-         Vector2(0.25, 1).normalize(), 1e-15},
+        {"normal scaled by radii", wide.normal(Vector2(1, 1)), Vector2(0.25, 1).normalize(), 1e-15},
         {"no normal at the centre", Ellipsoid2({3, 3}, {2, 1}).normal(Vector2(3, 3)), {0, 0}, 0},
     });
     expectTruths({
@@ -172,13 +164,9 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
         {"point left", box.intersect(Vector2(-0.5, 5)), false},
     });
     expectNumbers({
-        {"orientation from radians",
-         Orientation3(Radians(3.14159), Vector3(0, 0, 1)).m_rotation.m_degrees, 180, 1e-12},
-        {"orientation from degrees",
-         Orientation3(Degrees(45), Vector3(1, 0, 0)).m_rotation.m_degrees, 45, 0},
+        {"turn", Orientation3(Radians(3.14159), Vector3(0, 0, 1)).m_rotation.m_degrees, 180, 1e-12},
         {"plane ahead", rayTracePlane2({0, 0}, {0, 1}, {0, 5}, {0, -1}), 5, 0},
-        {"plane in units of the direction", rayTracePlane2({0, 0}, {0, 2}, {0, 5}, {0, -1}), 2.5,
-         0},
+        {"plane, in units", rayTracePlane2({0, 0}, {0, 2}, {0, 5}, {0, -1}), 2.5, 0},
         {"plane behind", rayTracePlane2({0, 0}, {0, 1}, {0, -3}, {0, 1}), -3, 0},
         {"plane parallel", rayTracePlane2({0, 0}, {1, 0}, {0, 5}, {0, -1}), -1, 0},
         {"circle missed", rayTraceUnitCircle2({-3, 2}, {1, 0}, {0, 0}), -1, 0},

@@ -1,4 +1,5 @@
 // The map controller's chunk index, registries, passes and level refusals.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -160,19 +161,7 @@ TEST_F(Map, PlaceholderIsInactiveAndTypeTreeAnswersParents) {
     EXPECT_FALSE(types.entityIsParent(EN_WALL, EN_PLAYER));
 }
 
-TEST_F(Map, DebugDumpsListActiveEntitiesAndChunksAndSecondInitializeIsRefused) {
-    add(Vector2(100, 50));
-    testing::internal::CaptureStdout();
-    world.map().DEBUG_activeEntities();
-    const std::string active = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(active.rfind("==Active Entities==\n", 0), 0u);
-    EXPECT_NE(active.find("\t(100, 50)\n"), std::string::npos);
-    testing::internal::CaptureStdout();
-    world.map().DEBUG_levelEntities();
-    const std::string chunks = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(chunks.rfind("==Level Chunk Contents==\n\t=Level Chunk 0=\n", 0), 0u);
-    EXPECT_NE(chunks.find("\t\t(100, 50)\n"), std::string::npos);
-
+TEST_F(Map, SecondInitializeIsRefused) {
     world.state->initialize(REAL_LEVEL);
     EXPECT_EQ(world.engine.logger->errors().back(), "MapStateController is already initialized.");
 }
@@ -194,8 +183,10 @@ TEST(MapLevelFile, LevelThatGivesAnEmptyWorldLogsOneLineNamingIt) {
     for (const auto& [path, message] : cases) {
         CragmoorWorld world(path.c_str());
         const std::vector<std::string> errors = world.engine.logger->errors();
-        // The two start-up refusals of the engine come first.
-        ASSERT_EQ(errors.size(), 3u) << path;
+        // The engine's start-up refusals (and, on a machine without sound,
+        // the sound driver's) come first; the level's is one line, the last.
+        const auto aboutLevel = [](const std::string& e) { return e.rfind("Level ", 0) == 0; };
+        EXPECT_EQ(std::count_if(errors.begin(), errors.end(), aboutLevel), 1) << path;
         EXPECT_EQ(errors.back(), message);
     }
     std::filesystem::remove_all(folder);
