@@ -25,7 +25,6 @@ TEST_F(ArtTest, ArchiveHoldsExactlyTheCataloguedTextures) {
     for (const auto& [name, bytes] : sink().archive)
         stored.insert(name);
     EXPECT_EQ(stored, cataloguedTextureFiles());
-    EXPECT_EQ(stored.size(), 42u);
 }
 
 // Powers of two let the games upload the pictures unstretched.

@@ -29,12 +29,9 @@ BmfontDescription twoPageFont() {
 TEST(BmfontWriter, SmallFontReadsBackFieldForField) {
     const ParsedBmfont parsed = parseBmfont(encodeBmfont(twoPageFont()));
     EXPECT_EQ(parsed.faceName, "Test Face");
-    EXPECT_EQ(parsed.fontSize, 18);
-    EXPECT_EQ(parsed.lineHeight, 18);
-    EXPECT_EQ(parsed.base, 14);
-    EXPECT_EQ(parsed.scaleW, 64);
-    EXPECT_EQ(parsed.scaleH, 32);
-    EXPECT_EQ(parsed.pages, 2);
+    EXPECT_EQ(std::vector<int>({parsed.fontSize, parsed.lineHeight, parsed.base, parsed.scaleW,
+                                parsed.scaleH, parsed.pages}),
+              std::vector<int>({18, 18, 14, 64, 32, 2}));
     EXPECT_EQ(parsed.pageNames, (std::vector<std::string>{"a_0.tga", "a_1.tga"}));
     ASSERT_EQ(parsed.chars.size(), 2u);
     const ParsedChar& c = parsed.chars[1];

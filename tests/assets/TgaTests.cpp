@@ -13,9 +13,7 @@ TEST(TgaWriter, ColoursAndAlphaSurviveExactlyWithTheTopRowLastFromDevil) {
     for (int i = 0; i < 6; ++i)
         original.at(i % 3, i / 3) = pixels[i];
     const auto decoded = DecodedImage::decode(encodeTga(original));
-    ASSERT_TRUE(decoded);
-    ASSERT_EQ(decoded->width(), 3);
-    ASSERT_EQ(decoded->height(), 2);
+    ASSERT_TRUE(decoded && decoded->width() == 3 && decoded->height() == 2);
     for (int i = 0; i < 6; ++i) {
         const Rgba& want = pixels[i];
         const Texel got = decoded->at(i % 3, i / 3);

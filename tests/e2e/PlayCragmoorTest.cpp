@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "PlaySupport.h"
@@ -72,31 +73,26 @@ TEST_F(PlayCragmoor, StandsAimsShowsTheMenuWalksBothWaysAndQuits) {
     moveMouse(100, 500);
 
     // Walking left once stopped at the first joint of the start floor, 60 to
-    // 90 units from the start: the view must keep moving for two seconds.
-    std::optional<Screenshot> previous = waitForPlayerAtRest();
-    ASSERT_TRUE(previous);
-    // Each screenshot is taken once its half second is over (a screenshot
-    // can take longer than that on a busy machine).
-    runCommand("xdotool keydown a");
-    auto next = std::chrono::steady_clock::now();
-    for (int half = 1; half <= 4; ++half) {
-        std::this_thread::sleep_until(next += 500ms);
-        const Screenshot now = shot();
-        EXPECT_GT(scrolledPixels(*previous, now), WIDTH * (HEIGHT - LEVEL_TOP) / 20)
-            << "holding A, the view stood still in half-second " << half;
-        previous = now;
+    // 90 units from the start: the view must keep moving for two seconds,
+    // then as long walking back, with the player kept in the middle. Each
+    // screenshot is taken once its half second is over (a screenshot can
+    // take longer than that on a busy machine).
+    for (const std::string key : {"a", "d"}) {
+        SCOPED_TRACE("holding " + key);
+        std::optional<Screenshot> previous = waitForPlayerAtRest();
+        ASSERT_TRUE(previous);
+        runCommand("xdotool keydown " + key);
+        auto next = std::chrono::steady_clock::now();
+        for (int half = 1; half <= 4; ++half) {
+            std::this_thread::sleep_until(next += 500ms);
+            const Screenshot now = shot();
+            EXPECT_GT(scrolledPixels(*previous, now), WIDTH * (HEIGHT - LEVEL_TOP) / 20)
+                << "the view stood still in half-second " << half;
+            previous = now;
+        }
+        runCommand("xdotool keyup " + key);
+        EXPECT_GT(playerPixels(*previous), 20) << "the view must keep the player in the middle";
     }
-    runCommand("xdotool keyup a");
-
-    const std::optional<Screenshot> beforeD = waitForPlayerAtRest();
-    ASSERT_TRUE(beforeD);
-    runCommand("xdotool keydown d");
-    std::this_thread::sleep_for(2s);
-    const Screenshot held = shot();
-    runCommand("xdotool keyup d");
-    EXPECT_GT(scrolledPixels(*beforeD, held), WIDTH * (HEIGHT - LEVEL_TOP) / 10)
-        << "holding D does not scroll the level";
-    EXPECT_GT(playerPixels(held), 20) << "the view must keep the player in the middle";
 
     expectF10QuitsCleanly();
 }

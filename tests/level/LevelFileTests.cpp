@@ -19,7 +19,7 @@ TEST(LevelFiles, PassesTheLevelCheckerCleanWithThousandsOfFaces) {
         EXPECT_EQ(level.sink.archive.count(material.texturePath), 1u) << material.texturePath;
 }
 
-TEST(LevelFiles, FacesAreWoundCounterClockwiseAroundUnitNormals) {
+TEST(LevelFiles, FacesAreWoundAroundUnitNormalsInsideTheWorldAndVisibleDepth) {
     const LevelData& level = builtLevel().data;
     // Back to the file's own axes, where y grows upwards.
     const auto filePosition = [&level](std::uint32_t index) {
@@ -36,10 +36,7 @@ TEST(LevelFiles, FacesAreWoundCounterClockwiseAroundUnitNormals) {
             ASSERT_GT(winding.dotProduct(n), 0) << "line " << face.line;
         }
     }
-}
-
-TEST(LevelFiles, StaysInsideTheWorldAndTheVisibleDepth) {
-    for (const Vector3& p : builtLevel().data.positions) {
+    for (const Vector3& p : level.positions) {
         const bool inside = p.m_x >= 0 && p.m_x <= 9000 && p.m_y >= 0 && p.m_y <= 9000 &&
                             p.m_z >= -212.5 * 8 && p.m_z <= 112.5 * 8;
         ASSERT_TRUE(inside) << p.m_x << ", " << p.m_y << ", " << p.m_z;

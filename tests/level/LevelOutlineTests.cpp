@@ -129,63 +129,41 @@ TEST(LevelOutline, PlayerStartsInOpenAirAndLandsOnTheFloorBelow) {
     EXPECT_NEAR(landing.centre.m_y + kPlayerRadius.m_y, floorY, 1.0);
 }
 
-TEST(LevelOutline, HasWalkableSlopesUpAndDownAndOneTooSteep) {
-    bool risingRight = false, fallingRight = false, steep = false;
+// Walkable slopes of 15 degrees and more both ways, a steep one short of 75,
+// a gap narrower than a jump at floor height with nothing to stand on for a
+// jump's height below its middle, a ceiling the character fits under and a
+// wall too high to jump.
+TEST(LevelOutline, OffersEveryKindOfGroundTheMovementWasMadeFor) {
+    bool risingRight = false, fallingRight = false, steep = false, gap = false, lowCeiling = false,
+         tallWall = false;
     for (const Line2& line : lines()) {
-        // Walkable slopes of 15 degrees and more, steep ones short of 75.
         const Vector2 n = frontNormal(line);
         const bool walkable = kindOf(line) == LineKind::WalkableSlope && std::abs(n.m_x) > 0.26;
         risingRight = risingRight || (walkable && n.m_x < 0);
         fallingRight = fallingRight || (walkable && n.m_x > 0);
         steep = steep || (kindOf(line) == LineKind::SteepSlope && std::abs(n.m_y) > 0.26);
-    }
-    EXPECT_TRUE(risingRight);
-    EXPECT_TRUE(fallingRight);
-    EXPECT_TRUE(steep);
-}
-
-TEST(LevelOutline, HasAGapNarrowerThanAJumpAtFloorHeight) {
-    bool gap = false;
-    for (const Line2& left : lines())
+        double below = 0, wallHeight = 0;
         for (const Line2& right : lines()) {
-            const double width = leftX(right) - rightX(left);
-            if (!isFloor(left) || !isFloor(right) || std::abs(left.m_a.m_y - right.m_a.m_y) > 0.5 ||
-                width < 64 || width > 150)
-                continue;
-            // Nothing to stand on for at least a jump's height below the middle.
-            double below = 0;
-            firstLineBelow({(rightX(left) + leftX(right)) / 2, left.m_a.m_y}, &below);
-            gap = gap || below - left.m_a.m_y > 95;
+            const double width = leftX(right) - rightX(line);
+            if (isFloor(line) && isFloor(right) && std::abs(line.m_a.m_y - right.m_a.m_y) <= 0.5 &&
+                width >= 64 && width <= 150) {
+                firstLineBelow({(rightX(line) + leftX(right)) / 2, line.m_a.m_y}, &below);
+                gap = gap || below - line.m_a.m_y > 95;
+            }
+            if (std::abs(right.m_a.m_x - line.m_a.m_x) < kShared &&
+                std::abs(right.m_b.m_x - line.m_a.m_x) < kShared)
+                wallHeight += right.m_a.length(right.m_b);
         }
-    EXPECT_TRUE(gap);
-}
-
-TEST(LevelOutline, HasALowCeilingTheCharacterFitsUnder) {
-    bool lowCeiling = false;
-    for (const Line2& ceiling : lines()) {
-        if (frontNormal(ceiling).m_y < 0.99 || ceiling.m_a.length(ceiling.m_b) < 16)
+        tallWall = tallWall || (kindOf(line) == LineKind::Wall && wallHeight > 200);
+        if (n.m_y < 0.99 || line.m_a.length(line.m_b) < 16)
             continue;
-        double floorY = 0;
-        const auto floor = firstLineBelow(midpoint(ceiling), &floorY);
-        const double clearance = floorY - ceiling.m_a.m_y;
+        const auto floor = firstLineBelow(midpoint(line), &below);
+        const double clearance = below - line.m_a.m_y;
         lowCeiling = lowCeiling || (floor && isFloor(*floor) && clearance > 64 && clearance < 100);
     }
-    EXPECT_TRUE(lowCeiling);
-}
-
-TEST(LevelOutline, HasAWallTooHighToJump) {
-    bool tallWall = false;
-    for (const Line2& line : lines()) {
-        if (kindOf(line) != LineKind::Wall)
-            continue;
-        double height = 0;
-        for (const Line2& other : lines())
-            if (std::abs(other.m_a.m_x - line.m_a.m_x) < kShared &&
-                std::abs(other.m_b.m_x - line.m_a.m_x) < kShared)
-                height += other.m_a.length(other.m_b);
-        tallWall = tallWall || height > 200;
-    }
-    EXPECT_TRUE(tallWall);
+    EXPECT_EQ((std::vector<bool>{risingRight, fallingRight, steep, gap, lowCeiling, tallWall}),
+              std::vector<bool>(6, true))
+        << "rising, falling, steep, gap, low ceiling, tall wall";
 }
 
 TEST(LevelOutline, IsClosedByWallsAtBothEnds) {

@@ -18,11 +18,9 @@ double luminance(const DecodedImage& image, int x, int y) {
 
 DecodedImage decodedFromArchive(const std::string& name) {
     const auto found = builtLevel().sink.archive.find(name);
-    if (found == builtLevel().sink.archive.end()) {
-        ADD_FAILURE() << name << " is not in the archive";
-        return {};
-    }
-    return DecodedImage::decode(found->second).value_or(DecodedImage{});
+    const bool there = found != builtLevel().sink.archive.end();
+    EXPECT_TRUE(there) << name << " is not in the archive";
+    return there ? DecodedImage::decode(found->second).value_or(DecodedImage{}) : DecodedImage{};
 }
 
 // Mean luminance step across the seam between the last and first column,

@@ -70,9 +70,8 @@ TEST(CutFace, FrontNormalNeverAgreesWithTheFaceNormal) {
         const Vector3 b{coordinate(random), coordinate(random), coordinate(random)};
         const Vector3 c{coordinate(random), coordinate(random), coordinate(random)};
         const auto line = cutFace(a, b, c);
-        if (!line) {
+        if (!line)
             continue;
-        }
         ++lines;
         const Vector3 faceNormal = (b - a).crossProduct(c - a);
         const Vector2 front = (line->m_b - line->m_a).rNormal();

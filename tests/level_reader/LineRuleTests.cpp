@@ -45,7 +45,7 @@ TEST_F(LevelReaderTest, OverlongLineEndsReadingWithoutError) {
     EXPECT_EQ(level.cutShort[0].text.size(), 255u);
 }
 
-TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkippedButCounted) {
+TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkippedButCountedAndANulEndsAStatement) {
     const LevelData level = read("\n\n   \t v  1 1 1\r\n\r\n  vt 0.5 0.5 0\r\n");
     EXPECT_EQ(level.positions.size(), 1u);
     ASSERT_EQ(level.texCoords.size(), 1u);
@@ -53,11 +53,9 @@ TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkippedButCounted) {
     EXPECT_EQ(fatalErrorOf("\n\n# comment\n\n   v  1 2\n"),
               "Error in file format -- v: needs three numbers");
     EXPECT_EQ(failedAt.line, 5u);
-}
-
-TEST_F(LevelReaderTest, NulCharacterEndsTheStatement) {
     EXPECT_EQ(fatalErrorOf(std::string("v  1 2\0 3\n", 10)),
-              "Error in file format -- v: needs three numbers");
+              "Error in file format -- v: needs three numbers")
+        << "a NUL ends the statement";
 }
 
 } // namespace

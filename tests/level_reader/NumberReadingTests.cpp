@@ -7,6 +7,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "LevelText.h"
 
@@ -29,43 +30,31 @@ TEST(NumberReading, RandomDecimalsRoundAsStrtofDoes) {
     for (int i = 0; i < 200000; ++i) {
         std::string text = sign(random) == 0 ? "-" : sign(random) == 0 ? "+" : "";
         const int integerDigits = digitCount(random), fractionDigits = digitCount(random);
-        for (int d = 0; d < integerDigits; ++d) {
+        for (int d = 0; d < integerDigits; ++d)
             text += static_cast<char>('0' + digit(random));
-        }
         text += '.';
-        for (int d = 0; d < fractionDigits; ++d) {
+        for (int d = 0; d < fractionDigits; ++d)
             text += static_cast<char>('0' + digit(random));
-        }
-        if (integerDigits + fractionDigits > 0) {
+        if (integerDigits + fractionDigits > 0)
             expectSameAsStrtof(text);
-        }
     }
 }
 
 TEST(NumberReading, OtherSpellingsReadAsStrtofDoes) {
     for (const char* text : {"1e10", "-2.5E-3", "0x1.8p3", "inf", "-nan", "16777217",
-                             "0.1234567890123", "3.4e39", "1e-50", "000012.5000", "7."}) {
+                             "0.1234567890123", "3.4e39", "1e-50", "000012.5000", "7."})
         expectSameAsStrtof(text);
-    }
 }
 
-TEST(NumberReading, NumberEndsAtWhiteSpaceOrAnyOtherCharacter) {
+// A number ends at white space or any other character; signs alone are none.
+TEST(NumberReading, NumberEndsAtAnyOtherCharacterAndSignsAloneAreNoNumber) {
     FieldReader reader("  1.5\t-2/3");
     float a = 0, b = 0;
-    ASSERT_TRUE(reader.readFloat(a));
-    ASSERT_TRUE(reader.readFloat(b));
-    EXPECT_EQ(a, 1.5f);
-    EXPECT_EQ(b, -2.0f);
+    ASSERT_TRUE(reader.readFloat(a) && reader.readFloat(b));
+    EXPECT_EQ(std::vector<float>({a, b}), std::vector<float>({1.5f, -2.0f}));
     EXPECT_TRUE(reader.readLiteral('/'));
-}
-
-TEST(NumberReading, SignsAloneAreNoNumber) {
-    for (const char* text : {"-", "+", "+-1", "- 1", ".", "e5", ""}) {
-        SCOPED_TRACE(text);
-        float value = 0;
-        FieldReader reader(text);
-        EXPECT_FALSE(reader.readFloat(value));
-    }
+    for (const char* text : {"-", "+", "+-1", "- 1", ".", "e5", ""})
+        EXPECT_FALSE(FieldReader(text).readFloat(a)) << text;
 }
 
 } // namespace

@@ -23,44 +23,33 @@ void writeFile(const char* name, std::string_view text) {
         .write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void checkIndices(const LevelData& level) {
-    for (const LevelFace& face : level.faces) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (face.position[i] >= level.positions.size() ||
-                face.texCoord[i] >= level.texCoords.size() ||
-                face.normal[i] >= level.normals.size() ||
-                face.material >= static_cast<int>(level.materials.size())) {
-                std::abort();
-            }
-        }
-    }
-    if (level.collisionLineFace.size() != level.collisionLines.size()) {
-        std::abort();
-    }
-    for (std::size_t face : level.collisionLineFace) {
-        if (face >= level.faces.size()) {
-            std::abort();
-        }
-    }
+bool indicesInside(const LevelData& level) {
+    bool inside = level.collisionLineFace.size() == level.collisionLines.size();
+    for (const LevelFace& face : level.faces)
+        for (std::size_t i = 0; i < 3; ++i)
+            inside = inside && face.position[i] < level.positions.size() &&
+                     face.texCoord[i] < level.texCoords.size() &&
+                     face.normal[i] < level.normals.size() &&
+                     face.material < static_cast<int>(level.materials.size());
+    for (std::size_t face : level.collisionLineFace)
+        inside = inside && face < level.faces.size();
+    return inside;
 }
 
-} // namespace
-
-namespace {
 // Material libraries are named relative to the working directory, so each
 // input is read from a scratch directory of the fuzzer's own; the directory
 // the fuzzer was started in stays the working directory otherwise, for the
 // corpus and the crash files.
 std::string scratchDirectory;
 int startDirectory = -1;
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     scratchDirectory = (std::filesystem::temp_directory_path() / "fuzz-obj-XXXXXX").string();
     startDirectory = open(".", O_RDONLY | O_DIRECTORY);
-    if (mkdtemp(scratchDirectory.data()) == nullptr || startDirectory < 0) {
+    if (mkdtemp(scratchDirectory.data()) == nullptr || startDirectory < 0)
         std::abort();
-    }
     std::atexit([] {
         std::error_code ignored;
         std::filesystem::remove_all(scratchDirectory, ignored);
@@ -69,9 +58,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (chdir(scratchDirectory.c_str()) != 0) {
+    if (chdir(scratchDirectory.c_str()) != 0)
         std::abort();
-    }
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     constexpr std::string_view kMtlMarker = "\n@@mtl\n";
     const std::size_t split = input.find(kMtlMarker);
@@ -80,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               split == std::string_view::npos ? "" : input.substr(split + kMtlMarker.size()));
     SilentLogger logger;
     try {
-        checkIndices(readObjLevel("level.obj", logger));
+        if (!indicesInside(readObjLevel("level.obj", logger)))
+            std::abort();
     } catch (const std::runtime_error&) {
     }
-    if (fchdir(startDirectory) != 0) {
+    if (fchdir(startDirectory) != 0)
         std::abort();
-    }
     return 0;
 }

@@ -71,8 +71,14 @@ TEST_F(Audio, SamplesPlayOnceOrLoopAndComeBackAsStreams) {
     EXPECT_FALSE(music.holdsMemoryCopy());
 }
 
-TEST_F(Audio, LoadingWhileAudioIsDownStoresThePathSilently) {
+// Registered sounds come back with the audio; one loaded meanwhile only
+// keeps its path, without a word, until it is reloaded.
+TEST_F(Audio, SoundsLoadedWhileAudioIsDownWaitSilentlyAndRegisteredOnesComeBack) {
+    Pointer<Sound> registered;
+    resources().getSound(SO_PLAYdieYell, &registered);
+    ASSERT_TRUE(registered->getLoaded());
     audio().uninitialize();
+    EXPECT_FALSE(registered->getLoaded());
     const std::size_t linesBefore = engine.logger->lines.size();
     yell.load("soPLAYdieYell.wav", false, nullptr);
     EXPECT_FALSE(yell.getLoaded());
@@ -80,18 +86,9 @@ TEST_F(Audio, LoadingWhileAudioIsDownStoresThePathSilently) {
     EXPECT_EQ(yell.play(false), nullptr);
     EXPECT_EQ(engine.logger->lines.size(), linesBefore);
     audio().initialize(0);
+    EXPECT_TRUE(registered->getLoaded());
     yell.reload();
     EXPECT_TRUE(yell.getLoaded());
-}
-
-TEST_F(Audio, ManagerReloadsRegisteredSoundsWhenAudioComesBack) {
-    Pointer<Sound> registered;
-    resources().getSound(SO_PLAYdieYell, &registered);
-    ASSERT_TRUE(registered->getLoaded());
-    audio().uninitialize();
-    EXPECT_FALSE(registered->getLoaded());
-    audio().initialize(0);
-    EXPECT_TRUE(registered->getLoaded());
 }
 
 TEST_F(Audio, MidiMusicPlaysWithTheSoundBank) {

@@ -76,15 +76,16 @@ TEST_F(Fonts, OurGameFontLoadsFromTheArchive) {
 
 TEST_F(Fonts, BlanksTabsAndMissingGlyphsAdvanceByLineHeightQuarters) {
     Font& f = loadSmallFont();
-    EXPECT_EQ(f.getLineWidth(" ", nullptr), 4);
-    EXPECT_EQ(f.getLineWidth("\t", nullptr), 16);
-    EXPECT_EQ(f.getLineWidth("z", nullptr), 4) << "no glyph: a blank's advance";
-    EXPECT_EQ(f.getLineWidth("a^1b", nullptr), 20) << "colour codes take no room";
-    EXPECT_EQ(f.getLineWidth("a^b", nullptr), 30) << "a ^ without a digit is a glyph";
+    // A blank, a tab, no glyph (a blank's advance), colour codes taking no
+    // room, a ^ without a digit drawn as a glyph, and id 321, which is no
+    // byte, leaving 'A' without a glyph.
+    const std::pair<const char*, int> widths[] = {{" ", 4},     {"\t", 16},  {"z", 4},
+                                                  {"a^1b", 20}, {"a^b", 30}, {"A", 4}};
+    for (const auto& [text, width] : widths)
+        EXPECT_EQ(f.getLineWidth(text, nullptr), width) << '"' << text << '"';
     const char* end = nullptr;
     EXPECT_EQ(f.getLineWidth("ab\nb", &end), 20);
     EXPECT_EQ(*end, '\n');
-    EXPECT_EQ(f.getLineWidth("A", nullptr), 4) << "id 321 is no byte: 'A' has no glyph";
     float width = 0, height = 0;
     f.getPrintDimensions(&width, &height, "ab\nb\n");
     EXPECT_EQ(width, 20);
@@ -114,40 +115,24 @@ TEST_F(Fonts, GlyphsAboveByteValuesAreSkippedNotFolded) {
 
 // "ab" over "b", each glyph 8 wide and advancing 10, lines 18 apart.
 TEST_F(Fonts, AlignedLinesEachLineUpOnTheirPoint) {
-    const struct {
-        const char* name;
-        Font::hAlign h;
-        Font::vAlign v;
+    struct Probe {
         double x, y;
-        std::vector<std::pair<double, double>> litAt, darkAt;
-    } rows[] = {
-        {"right: each line ends at x",
-         Font::FN_H_RIGHT,
-         Font::FN_V_TOP,
-         300,
-         100,
-         {{284, 104}, {294, 104}, {294, 122}},
-         {{284, 122}, {302, 104}}},
-        {"centred, bottom: lines centre on x, the block ends at y",
-         Font::FN_H_CENTER,
-         Font::FN_V_BOTTOM,
-         300,
-         136,
-         {{294, 104}, {304, 104}, {299, 122}},
-         {{292, 122}}},
+        bool lit;
     };
     Font& f = loadSmallFont();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto expect = [&](const char* name, Font::hAlign h, Font::vAlign v, double y,
+                            const std::vector<Probe>& probes) {
         clearScreen();
-        f.setHAlign(row.h);
-        f.setVAlign(row.v);
-        f.print(row.x, row.y, "ab\nb");
-        for (const auto& [x, y] : row.litAt)
-            EXPECT_TRUE(lit(x, y)) << x << "," << y;
-        for (const auto& [x, y] : row.darkAt)
-            EXPECT_FALSE(lit(x, y)) << x << "," << y;
-    }
+        f.setHAlign(h);
+        f.setVAlign(v);
+        f.print(300, y, "ab\nb");
+        for (const Probe& p : probes)
+            EXPECT_EQ(lit(p.x, p.y), p.lit) << name << " at " << p.x << "," << p.y;
+    };
+    expect("right: each line ends at x", Font::FN_H_RIGHT, Font::FN_V_TOP, 100,
+           {{284, 104, 1}, {294, 104, 1}, {294, 122, 1}, {284, 122, 0}, {302, 104, 0}});
+    expect("centred on x, the block ending at y", Font::FN_H_CENTER, Font::FN_V_BOTTOM, 136,
+           {{294, 104, 1}, {304, 104, 1}, {299, 122, 1}, {292, 122, 0}});
 }
 
 TEST_F(Fonts, ColourCodesTurnTheRestOfTheTextTheirColour) {

@@ -9,15 +9,6 @@
 
 using Resources = ResourceTest;
 
-TEST_F(Resources, SameValueGivesTheSameLoadedObject) {
-    Pointer<Texture> first, second;
-    resources().getTexture(TX_Ball, &first);
-    resources().getTexture(TX_Ball, &second);
-    ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(&*first, &*second);
-    EXPECT_TRUE(first->getLoaded());
-}
-
 TEST_F(Resources, NoneValuesRegisterEmptyObjectsWithoutReadingFiles) {
     Pointer<Texture> texture, textureAgain;
     Pointer<Sprite> sprite;
