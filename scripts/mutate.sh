@@ -85,6 +85,7 @@ build_for() {
     mapfile -t programs < <(test_table | awk -F '\t' -v folders="/($first)/[^/]*$" \
       '$2 ~ folders { n = split($2, part, "/"); print part[n] }' | sort -u)
   fi
+  built+=("${programs[@]}")
   build_quietly ${programs[@]:+--target "${programs[@]}"}
 }
 
@@ -147,6 +148,7 @@ run_mutant() {
 }
 
 file= what= from= to= first= have_from= last=
+built=()
 flush() {
   if [ -n "$have_from" ]; then
     run_mutant "$file" "$what" "$from" "$to" "$first"
@@ -172,8 +174,13 @@ while IFS= read -r line || [ -n "$line" ]; do
 done <"$data"
 flush
 
-# Leave the build as the sources are (a quick run leaves that to the next
-# build, which may be a long one after a mutant in a widely used header).
-[ -n "$check$quick" ] || build_quietly || true
+# Leave the build as the sources are; a quick run rebuilds only the test
+# programs it built, so those never keep a mutant compiled in.
+if [ -n "$quick" ] && [ ${#built[@]} -gt 0 ]; then
+  mapfile -t built < <(printf '%s\n' "${built[@]}" | sort -u)
+  build_quietly --target "${built[@]}" || true
+elif [ -z "$check$quick" ]; then
+  build_quietly || true
+fi
 echo "killed $(grep -c '^killed' "$results" || true), survived $(grep -c '^survived' "$results" || true)," \
   "stale $(grep -c "^stale" "$results" || true), invalid $(grep -c "^invalid" "$results" || true)${check:+, applies $(grep -c "^applies" "$results" || true)}"
