@@ -284,6 +284,7 @@ TEST_F(FixedLevel, ShotgunAndPlayerLandAndThePlayerWalksOverBothSlopes) {
             world.tick();
             EXPECT_TRUE(player().getOnGround()) << player().getX();
             EXPECT_EQ(player().getYSpeed(), 0) << player().getX();
+            EXPECT_EQ(player().getLegFrameType(), E_Player::LEG_FRAME_WALK) << player().getX();
         }
         world.release(key);
         world.tick();
