@@ -152,6 +152,15 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
     EXPECT_EQ(&*leading, static_cast<LeadingBase*>(second));
     EXPECT_EQ(children.referencesOf(0), 1u);
     EXPECT_EQ(children.referencesOf(1), 1u);
+
+    // An object registered under its base type, fetched under its own type;
+    // a null handle names no registry and leaves the destination alone.
+    Pointer<Tracked> base;
+    registry.pointerAdd(makeChild(5), &base);
+    Pointer<TrackedChild> fetched;
+    EXPECT_TRUE(PointerManager<Tracked>::pointerGet(base, &fetched));
+    EXPECT_FALSE(PointerManager<Tracked>::pointerGet(Pointer<Tracked>(), &fetched));
+    EXPECT_EQ(fetched->m_id, 5);
 }
 
 // Objects added without a handle stay at a zero count and are never reused.
