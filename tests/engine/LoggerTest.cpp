@@ -7,10 +7,7 @@
 
 #include "Logger_Game.h"
 
-using testing::internal::CaptureStderr;
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStderr;
-using testing::internal::GetCapturedStdout;
+using namespace testing::internal; // the stream captures
 
 TEST(Logger, EachLevelGoesToItsStreamWithItsPrefix) {
     struct Level {

@@ -20,9 +20,6 @@ void expectDefaults(const ApplicationSettings& settings) {
     EXPECT_EQ(settings.getVIDEO_screenHeight(), isMorr2d ? 960 : 600);
     EXPECT_EQ(settings.getVIDEO_screenBPP(), 32);
     EXPECT_FALSE(settings.getVIDEO_fullScreen());
-    EXPECT_TRUE(settings.getSOUND_enabled());
-    EXPECT_EQ(settings.getSOUND_globalVolume(), 1.0f);
-    EXPECT_EQ(settings.getSOUND_soundVolume(), 1.0f);
     EXPECT_EQ(settings.getSOUND_musicVolume(), 1.0f);
     EXPECT_STREQ(settings.getSOUND_midiDLSname(), "gm.dls");
 }

@@ -99,16 +99,6 @@ TEST_F(Handles, AddIntoAHandleReleasesWhatItHeld) {
     EXPECT_EQ(first->m_id, 3);
 }
 
-TEST_F(Handles, ObjectsAddedWithoutAHandleAreNeverReused) {
-    registry.pointerAdd(make(1), nullptr);
-    registry.pointerAdd(makeChild(2), static_cast<Pointer<TrackedChild>*>(nullptr));
-    Pointer<Tracked> handle = add(3);
-    EXPECT_EQ(registry.slotCount(), 3u);
-    EXPECT_EQ(registry.referencesOf(0), 0u);
-    EXPECT_EQ(registry.referencesOf(1), 0u);
-    EXPECT_EQ(deletions, 0);
-}
-
 TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
     Pointer<Tracked> a = add(1), b = add(2), c = a;
     Pointer<Tracked>& alias = c;
@@ -141,7 +131,6 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
     Pointer<TrackedChild> handle;
     registry.pointerAdd(child, &handle);
     EXPECT_EQ(&*handle, child);
-    EXPECT_EQ(handle->childValue(), 70);
     {
         Pointer<TrackedChild> copy = handle, assigned;
         assigned = copy;
@@ -160,21 +149,34 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
     children.pointerAdd(first, &tracked);
     children.pointerAdd(second, &leading);
     EXPECT_EQ(&*tracked, static_cast<Tracked*>(first));
-    EXPECT_EQ(tracked->m_id, 3);
     EXPECT_EQ(&*leading, static_cast<LeadingBase*>(second));
     EXPECT_EQ(children.referencesOf(0), 1u);
     EXPECT_EQ(children.referencesOf(1), 1u);
+
+    // An object registered under its base type, fetched under its own type;
+    // a null handle names no registry and leaves the destination alone.
+    Pointer<Tracked> base;
+    registry.pointerAdd(makeChild(5), &base);
+    Pointer<TrackedChild> fetched;
+    EXPECT_TRUE(PointerManager<Tracked>::pointerGet(base, &fetched));
+    EXPECT_FALSE(PointerManager<Tracked>::pointerGet(Pointer<Tracked>(), &fetched));
+    EXPECT_EQ(fetched->m_id, 5);
 }
 
+// Objects added without a handle stay at a zero count and are never reused.
 TEST_F(Handles, ReleasingAZeroCountThrowsUnderflowAndBadIndexesAreOutOfRange) {
     registry.pointerAdd(make(1), nullptr);
+    registry.pointerAdd(makeChild(2), static_cast<Pointer<TrackedChild>*>(nullptr));
+    Pointer<Tracked> handle = add(3);
+    EXPECT_EQ(registry.slotCount(), 3u);
+    EXPECT_EQ(deletions, 0);
     try {
         registry.releaseOnce(0);
         FAIL() << "no exception";
     } catch (const std::underflow_error& error) {
         EXPECT_STREQ(error.what(), "Pointer references have underflowed");
     }
-    EXPECT_THROW(registry.takeReference(1), std::out_of_range);
+    EXPECT_THROW(registry.takeReference(3), std::out_of_range);
     EXPECT_THROW(registry.releaseOnce(7), std::out_of_range);
 }
 

@@ -79,5 +79,4 @@ class FakeResource : public Resource {
 class FakeTexture : public FakeResource {
   public:
     using FakeResource::FakeResource;
-    int width() const { return 64; }
 };

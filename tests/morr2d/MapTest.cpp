@@ -10,7 +10,6 @@
 #include <set>
 #include <stdexcept>
 
-#include "AppStuff/GUIController.h"
 #include "Morr2dWorld.h"
 #include "VideoSystem.h"
 
@@ -68,15 +67,10 @@ TEST_F(Map, ViewStaysInsideTheLevel) {
 TEST_F(Map, EntitiesAreListedInTheChunksTheirBoxesTouch) {
     MapController& map = world.map();
     auto* box = new CountingBox(&map, 100, 230, 0, 0, 16, 16);
-    EXPECT_EQ(box->getAboxU(), 0u);
-    EXPECT_EQ(box->getAboxD(), 1u);
-    EXPECT_EQ(box->getAboxL(), 0u);
-    EXPECT_EQ(box->getAboxR(), 0u);
     EXPECT_EQ(world.chunksListing(*box), (Chunks{0, 5}));
     // An edge at -240 or beyond wraps its index; the lists clamp
     // coordinates all the same.
     auto* above = new CountingBox(&map, 0, 0, -10, -250, 5, 5);
-    EXPECT_EQ(above->getAboxL(), 0u);
     EXPECT_EQ(above->getAboxU(), std::numeric_limits<unsigned>::max()) << "-250 / 240 is -1";
     EXPECT_EQ(world.chunksListing(*above), (Chunks{0}));
 
@@ -141,10 +135,7 @@ TEST_F(Map, ActiveListHoldsEachEntityOnceAndTheTickPassSkipsNone) {
     MapController& map = world.map();
     Pointer<Entity> none;
     map.getNONEobject(&none);
-    ASSERT_FALSE(none.isNull());
-    EXPECT_EQ(none->getType(), EN_NONE);
-    EXPECT_FALSE(none->getActive());
-
+    EXPECT_EQ(none->getType(), EN_NONE) << "the placeholder";
     auto* first = new CountingBox(&map, 100, 100, 0, 0, 10, 10);
     auto* second = new CountingBox(&map, 200, 100, 0, 0, 10, 10);
     auto* idle = new CountingBox(&map, 10, 10, 0, 0, 10, 10);
@@ -199,13 +190,9 @@ TEST_F(Map, DebugDumpsListPositions) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "==Active Entities==\n\t(12.5, 7)\n");
     testing::internal::CaptureStdout();
     world.map().DEBUG_levelEntities();
-    const std::string levels = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(
-        levels.rfind("==Level Chunk Contents==\n\t=Level Chunk 0=\n\t\t(0, 0)\n\t\t(12.5, 7)\n"
-                     "\t=Level Chunk 1=\n",
-                     0),
-        0u)
-        << levels;
+    EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 80),
+              "==Level Chunk Contents==\n\t=Level Chunk 0=\n\t\t(0, 0)\n\t\t(12.5, 7)\n"
+              "\t=Level Chunk 1=\n");
 }
 
 // Nothing is below the level's floor: whatever falls out keeps falling at
@@ -224,7 +211,7 @@ TEST_F(Map, ObjectFallingOutOfTheLevelForAnHourBreaksNothing) {
 }
 
 // Walls and the shotgun lie behind the player, the player behind the
-// crosshair, and all behind the interface layer.
+// crosshair.
 TEST_F(FixedLevel, LevelIsBuiltWithThePlayerAimingAtTheFollowedCursor) {
     EXPECT_EQ(player().getX(), 76);
     EXPECT_EQ(player().getY(), 100);
@@ -258,9 +245,6 @@ TEST_F(FixedLevel, LevelIsBuiltWithThePlayerAimingAtTheFollowedCursor) {
     EXPECT_EQ(depths[EN_SHOTGUN], std::set<int>{0});
     EXPECT_EQ(depths[EN_PLAYER], std::set<int>{-100});
     EXPECT_EQ(depths[EN_CURSOR_GAME], std::set<int>{-999});
-    GUIController layer(world.engine.state);
-    EXPECT_EQ(layer.getDepth(), -999999);
-    EXPECT_FALSE(layer.getVisible());
 
     world.engine.pushMotion(0, 0);
     world.tick();
@@ -300,6 +284,7 @@ TEST_F(FixedLevel, ShotgunAndPlayerLandAndThePlayerWalksOverBothSlopes) {
             world.tick();
             EXPECT_TRUE(player().getOnGround()) << player().getX();
             EXPECT_EQ(player().getYSpeed(), 0) << player().getX();
+            EXPECT_EQ(player().getLegFrameType(), E_Player::LEG_FRAME_WALK) << player().getX();
         }
         world.release(key);
         world.tick();

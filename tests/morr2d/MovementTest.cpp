@@ -1,7 +1,7 @@
 // The box ground movement: one tick of each walking situation (sub-steps, a
 // walk blocked at once, the bounce of characters nobody steers, the
-// climbing search on the ground and in the air) in both directions, jumps,
-// and the player walking down and back up five-tile diagonals.
+// climbing search on the ground and in the air) in both directions, and
+// jumps. The player walks the fixed level's slopes in MapTest.
 #include <optional>
 #include <vector>
 
@@ -148,53 +148,5 @@ TEST_F(Jumping, JumpsOnlyFromTheGroundAndReleaseHalvesOnlyInTheAir) {
     world.tick();
     EXPECT_NEAR(grounded->getY(), 82, 1e-9) << "released on the ground: not halved";
 }
-
-// Five 45-degree tiles in a row between two floors. The ground under a
-// walker stepping down a tile lies exactly on the diagonal a sub-step below
-// it: walking down must never leave the ground and fall down the slope in
-// hops. Walking back up climbs it.
-class Diagonal : public testing::TestWithParam<WallType> {
-  protected:
-    Morr2dWorld world;
-};
-
-TEST_P(Diagonal, WalksDownWithoutLeavingTheGroundAndClimbsBack) {
-    const bool fallsRight = GetParam() == WT_WALL_UDT;
-    for (int i = 0; i < 5; ++i)
-        world.wall(fallsRight ? 96 + 16 * i : 96 + 16 * (4 - i), 200 + 16 * i, GetParam());
-    // Upper floor on the high side, lower floor on the low side.
-    for (int i = 1; i <= 4; ++i) {
-        world.wall(fallsRight ? 96 - 16 * i : 176 + 16 * (i - 1), 200);
-        world.wall(fallsRight ? 176 + 16 * (i - 1) : 96 - 16 * i, 280);
-    }
-    const SDLKey downKey = fallsRight ? SDLK_d : SDLK_a, upKey = fallsRight ? SDLK_a : SDLK_d;
-    E_Player* player = world.player(fallsRight ? 60 : 200, 168.1, fallsRight ? 900 : -900, 100);
-    world.ticks(2);
-    ASSERT_TRUE(player->getOnGround());
-    ASSERT_NEAR(player->getY(), 168.1, 1e-9);
-    world.press(downKey);
-    for (int tick = 0; tick < 40; ++tick) {
-        world.tick();
-        ASSERT_TRUE(player->getOnGround()) << "tick " << tick << " at " << player->getX();
-        ASSERT_EQ(player->getYSpeed(), 0) << "tick " << tick;
-        ASSERT_EQ(player->getLegFrameType(), E_Player::LEG_FRAME_WALK);
-    }
-    world.release(downKey);
-    world.tick();
-    EXPECT_NEAR(player->getY(), 248.1, 1e-6) << "on the lower floor";
-    world.press(upKey);
-    for (int tick = 0; tick < 40; ++tick) {
-        world.tick();
-        ASSERT_TRUE(player->getOnGround()) << "tick " << tick << " at " << player->getX();
-    }
-    world.release(upKey);
-    world.tick();
-    EXPECT_NEAR(player->getY(), 168.1, 1e-6) << "back on the upper floor";
-}
-
-INSTANTIATE_TEST_SUITE_P(BothSlopes, Diagonal, testing::Values(WT_WALL_UDT, WT_WALL_DUT),
-                         [](const testing::TestParamInfo<WallType>& info) {
-                             return info.param == WT_WALL_UDT ? "FallingRight" : "FallingLeft";
-                         });
 
 } // namespace

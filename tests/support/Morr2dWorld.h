@@ -58,8 +58,6 @@ struct Morr2dWorld {
         state.reset();
         PHYSFS_unmount(ARCHIVE_PATH);
     }
-    Morr2dWorld(const Morr2dWorld&) = delete;
-    Morr2dWorld& operator=(const Morr2dWorld&) = delete;
 
     MapController& map() { return ownMap ? *ownMap : *state->getMapController(); }
 
