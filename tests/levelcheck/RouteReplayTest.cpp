@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "CharacterWorld.h"
+#include "CragmoorWorld.h"
 #include "PlayScript.h"
 #include "ReachReport.h"
 
@@ -19,7 +19,7 @@ SDLKey keyOf(char letter) {
 
 // Plays a leg from the level's start at the tick fraction 1.0, checking its
 // checks.
-void replay(CharacterWorld& world, const PlayLeg& leg) {
+void replay(CragmoorWorld& world, const PlayLeg& leg) {
     std::string held;
     for (const PlayStep& step : leg.steps) {
         const Vector2& at = world.player().getPosition().m_center;
@@ -48,7 +48,7 @@ TEST(ReachRoutes, ReplayThroughTheGameToThePlaceTheyPromise) {
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     std::vector<Line2> lines;
     {
-        CharacterWorld level(REAL_LEVEL);
+        CragmoorWorld level(REAL_LEVEL);
         level.map().getCollisionLines(&lines, Box2(Vector2(0, 0), Vector2(8999, 8999)));
     }
     const ReachMap reach = exploreReach(lines);
@@ -58,7 +58,7 @@ TEST(ReachRoutes, ReplayThroughTheGameToThePlaceTheyPromise) {
         std::ofstream(path) << routeScript(reach, nearestPlace(reach, target), "route");
         const std::vector<PlayLeg> legs = readPlayScript(path);
         ASSERT_EQ(legs.size(), 1u);
-        CharacterWorld world(REAL_LEVEL);
+        CragmoorWorld world(REAL_LEVEL);
         SCOPED_TRACE("to " + std::to_string(target.m_x) + ", " + std::to_string(target.m_y));
         replay(world, legs.front());
         std::remove(path.c_str());
