@@ -53,14 +53,11 @@ TEST_F(Program, ACleanConversionExitsWithZeroAWarnedOneWithTwo) {
     expectSaid({"warning: export/ground.mtl:2: image \"textures/lost.tga\" not found"});
 }
 
-TEST_F(Program, WhatCannotBeMendedExitsWithOneNamingFileAndLine) {
+TEST_F(Program, WhatCannotBeMendedAndUsageMistakesExitWithOne) {
     write("ground.obj", "v 0 0 0\nf 1 2 3\n");
     EXPECT_EQ(run("export/ground.obj out.obj"), 1);
     EXPECT_EQ(output, "error: export/ground.obj:2: a face refers to position 2, but only 1 are "
                       "written above it\n");
-}
-
-TEST_F(Program, UsageMistakesExitWithOne) {
     EXPECT_EQ(run("only-one.obj"), 1);
     EXPECT_EQ(run("a.obj b.obj --fit 100 --scale 2"), 1);
     EXPECT_EQ(run("a.obj b.obj --scale -1"), 1);
