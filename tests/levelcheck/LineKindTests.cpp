@@ -24,31 +24,27 @@ TEST(LineKinds, ByTheMovementsWalkableRange) {
     EXPECT_EQ(kindOf(Line2(Vector2(0, 0), Vector2(0, 10))), LineKind::Wall);
     EXPECT_EQ(kindOf(Line2(Vector2(0, 10), Vector2(0, 0))), LineKind::Wall);
     EXPECT_EQ(kindOf(Line2(Vector2(3, 3), Vector2(3, 3))), LineKind::Point);
-    EXPECT_EQ(kindOf(lineFacing(270.5)), LineKind::Floor);
-    EXPECT_EQ(kindOf(lineFacing(268)), LineKind::WalkableSlope);
-    EXPECT_EQ(kindOf(lineFacing(225)), LineKind::WalkableSlope);
-    EXPECT_EQ(kindOf(lineFacing(315)), LineKind::WalkableSlope);
-    EXPECT_EQ(kindOf(lineFacing(219)), LineKind::SteepSlope);
-    EXPECT_EQ(kindOf(lineFacing(321)), LineKind::SteepSlope);
-    EXPECT_EQ(kindOf(lineFacing(182)), LineKind::SteepSlope);
-    EXPECT_EQ(kindOf(lineFacing(0.5)), LineKind::Wall);
-    EXPECT_EQ(kindOf(lineFacing(359.5)), LineKind::Wall);
-    EXPECT_EQ(kindOf(lineFacing(178)), LineKind::Ceiling);
-    EXPECT_EQ(kindOf(lineFacing(45)), LineKind::Ceiling);
+    const std::pair<double, LineKind> facing[] = {
+        {270.5, LineKind::Floor},       {268, LineKind::WalkableSlope},
+        {225, LineKind::WalkableSlope}, {315, LineKind::WalkableSlope},
+        {219, LineKind::SteepSlope},    {321, LineKind::SteepSlope},
+        {182, LineKind::SteepSlope},    {0.5, LineKind::Wall},
+        {359.5, LineKind::Wall},        {178, LineKind::Ceiling},
+        {45, LineKind::Ceiling}};
+    for (const auto& [degrees, kind] : facing) {
+        EXPECT_EQ(kindOf(lineFacing(degrees)), kind) << degrees << " degrees";
+    }
 }
 
+// Through lines facing down (a ceiling at y 50) onto the first floor.
 TEST(PlayerLandingTest, FallsOntoTheFirstFloorBelowTheStart) {
-    const std::vector<Line2> lines = {Line2(Vector2(1000, 300), Vector2(0, 300)),
-                                      Line2(Vector2(1000, 100), Vector2(0, 100))};
-    const PlayerLanding landing = findPlayerLanding(lines);
+    const PlayerLanding landing = findPlayerLanding({Line2(Vector2(0, 50), Vector2(1000, 50)),
+                                                     Line2(Vector2(1000, 300), Vector2(0, 300)),
+                                                     Line2(Vector2(1000, 100), Vector2(0, 100))});
     ASSERT_TRUE(landing.lands);
     EXPECT_NEAR(landing.centre.m_x, 400.0, 1e-9);
     EXPECT_NEAR(landing.centre.m_y, 68.0, 0.01);
-}
-
-TEST(PlayerLandingTest, FallsThroughALineFacingDown) {
-    const std::vector<Line2> lines = {Line2(Vector2(0, 100), Vector2(1000, 100))};
-    EXPECT_FALSE(findPlayerLanding(lines).lands);
+    EXPECT_FALSE(findPlayerLanding({Line2(Vector2(0, 100), Vector2(1000, 100))}).lands);
     EXPECT_FALSE(findPlayerLanding({}).lands);
 }
 

@@ -4,7 +4,6 @@
 // and free-standing slabs; the player starts at the game's start (400, 0).
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,40 +11,41 @@
 
 namespace {
 
-using Corners = std::vector<Vector2>;
-
 // A jump lifts the centre 95; a corner met below the centre is stepped over,
 // so what a jump leaves or reaches ends about half the player's height higher.
 constexpr double PIT_LEFT = 120, PIT_TRAP = 135;
 constexpr double LEDGE_REACHED = 120, LEDGE_MISSED = 135;
 
-// Lines of a closed outline whose top is listed left to right, facing out.
-void addOutline(std::vector<Line2>& lines, const Corners& corners) {
-    for (std::size_t i = 0; i < corners.size(); ++i)
-        lines.emplace_back(corners[(i + 1) % corners.size()], corners[i]);
+// Lines of a closed outline whose top is listed left to right as x, y
+// pairs, facing out.
+void addOutline(std::vector<Line2>& lines, const std::vector<double>& xy) {
+    for (std::size_t i = 0; i < xy.size(); i += 2) {
+        const std::size_t next = (i + 2) % xy.size();
+        lines.emplace_back(Vector2(xy[next], xy[next + 1]), Vector2(xy[i], xy[i + 1]));
+    }
 }
 
-// A floor at y 400 from x 100 to 1300 between walls too high to jump, with
-// `middle` (corners between x 600 and 900) let into it.
-std::vector<Line2> groundWith(const Corners& middle) {
-    Corners corners{{0, 1000}, {0, -300}, {100, -300}, {100, 400}, {600, 400}};
-    corners.insert(corners.end(), middle.begin(), middle.end());
-    corners.insert(corners.end(),
-                   {{900, 400}, {1300, 400}, {1300, -300}, {1400, -300}, {1400, 1000}});
+// Ground from x 100 to 1300 between walls too high to jump; `top` lists its
+// top from (100, y) to (1300, y).
+std::vector<Line2> walled(const std::vector<double>& top) {
+    std::vector<double> xy{0, 1000, 0, -300, 100, -300};
+    xy.insert(xy.end(), top.begin(), top.end());
+    xy.insert(xy.end(), {1300, -300, 1400, -300, 1400, 1000});
     std::vector<Line2> lines;
-    addOutline(lines, corners);
+    addOutline(lines, xy);
     return lines;
 }
 
+// A floor at y 400 with a pit from x 600 to 900.
 std::vector<Line2> pit(double depth) {
-    return groundWith({{600, 400 + depth}, {900, 400 + depth}});
+    return walled({100, 400, 600, 400, 600, 400 + depth, 900, 400 + depth, 900, 400, 1300, 400});
 }
 
+// A slab over a floor at y 400.
 std::vector<Line2> ledge(double height) {
-    std::vector<Line2> lines = groundWith({});
-    addOutline(
-        lines,
-        {{700, 400 - height}, {820, 400 - height}, {820, 416 - height}, {700, 416 - height}});
+    std::vector<Line2> lines = walled({100, 400, 600, 400, 900, 400, 1300, 400});
+    const double top = 400 - height;
+    addOutline(lines, {700, top, 820, top, 820, top + 16, 700, top + 16});
     return lines;
 }
 
@@ -53,39 +53,12 @@ std::vector<Line2> ledge(double height) {
 // chasm: walking down it falls in; the throw of a slope jump carries the
 // player across, onto floor it cannot come back from.
 std::vector<Line2> steepSlope() {
-    std::vector<Line2> lines;
-    addOutline(lines, {{0, 1000},
-                       {0, -300},
-                       {100, -300},
-                       {100, 300},
-                       {350, 300},
-                       {450, 500},
-                       {450, 900},
-                       {500, 900},
-                       {500, 470},
-                       {1300, 470},
-                       {1300, -300},
-                       {1400, -300},
-                       {1400, 1000}});
-    return lines;
+    return walled({100, 300, 350, 300, 450, 500, 450, 900, 500, 900, 500, 470, 1300, 470});
 }
 
 // The start floor between walls too high to jump; more floor on their tops.
 std::vector<Line2> boxedStart() {
-    std::vector<Line2> lines;
-    addOutline(lines, {{0, 1000},
-                       {0, -300},
-                       {100, -300},
-                       {100, 150},
-                       {250, 150},
-                       {250, 400},
-                       {550, 400},
-                       {550, 150},
-                       {1300, 150},
-                       {1300, -300},
-                       {1400, -300},
-                       {1400, 1000}});
-    return lines;
+    return walled({100, 150, 250, 150, 250, 400, 550, 400, 550, 150, 1300, 150});
 }
 
 const FloorSample* standingNear(const ReachSummary& summary, double x, double y) {
@@ -107,10 +80,6 @@ struct ReachCase {
     double entryFrom = 0, entryTo = 0;
 };
 
-void PrintTo(const ReachCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class Reach : public testing::TestWithParam<ReachCase> {};
 
 TEST_P(Reach, FindsWhatAPlayerCanGetTo) {
@@ -131,17 +100,16 @@ TEST_P(Reach, FindsWhatAPlayerCanGetTo) {
 INSTANTIATE_TEST_SUITE_P(
     HandBuiltLevels, Reach,
     testing::Values(
-        ReachCase{"PitShallowerThanAJumpIsLeft", pit(PIT_LEFT), 0, {1000, 368}, true},
-        ReachCase{"PitDeeperThanAJumpIsATrap", pit(PIT_TRAP), 1, {1000, 368}, false, 560, 640},
-        ReachCase{"LedgeBelowTheApexIsReached",
-                  ledge(LEDGE_REACHED),
-                  0,
-                  {760, 368 - LEDGE_REACHED},
-                  true},
-        ReachCase{
-            "LedgeAboveTheApexIsNot", ledge(LEDGE_MISSED), 0, {760, 368 - LEDGE_MISSED}, false},
-        ReachCase{"SteepSlopeIsLeftOnlyByASlopeJump", steepSlope(), 1, {700, 438}, true, 340, 500},
-        ReachCase{"StartFloorLeadingNowhere", boxedStart(), 0, {1000, 118}, false}),
+        ReachCase{"PitShallowerThanAJumpIsLeft", pit(PIT_LEFT), 0, Vector2(1000, 368), true},
+        ReachCase{"PitDeeperThanAJumpIsATrap", pit(PIT_TRAP), 1, Vector2(1000, 368), false, 560,
+                  640},
+        ReachCase{"LedgeBelowTheApexIsReached", ledge(LEDGE_REACHED), 0,
+                  Vector2(760, 368 - LEDGE_REACHED), true},
+        ReachCase{"LedgeAboveTheApexIsNot", ledge(LEDGE_MISSED), 0,
+                  Vector2(760, 368 - LEDGE_MISSED), false},
+        ReachCase{"SteepSlopeIsLeftOnlyByASlopeJump", steepSlope(), 1, Vector2(700, 438), true, 340,
+                  500},
+        ReachCase{"StartFloorLeadingNowhere", boxedStart(), 0, Vector2(1000, 118), false}),
     [](const testing::TestParamInfo<ReachCase>& info) { return std::string(info.param.name); });
 
 TEST(ReachSearch, GivesTheSameReportTwice) {

@@ -13,10 +13,6 @@
 
 namespace {
 
-SDLKey keyOf(char letter) {
-    return letter == 'A' ? SDLK_a : letter == 'D' ? SDLK_d : SDLK_w;
-}
-
 // Plays a leg from the level's start at the tick fraction 1.0, checking its
 // checks.
 void replay(CragmoorWorld& world, const PlayLeg& leg) {
@@ -29,17 +25,16 @@ void replay(CragmoorWorld& world, const PlayLeg& leg) {
                 << leg.name << ": ended at " << at.m_x << ", " << at.m_y;
             continue;
         }
-        const std::string keys = step.keys == "-" ? "" : step.keys;
+        // "-" (no key) holds none of the letters.
         for (const char letter : std::string("ADW")) {
-            const bool wanted = keys.find(letter) != std::string::npos;
-            if (wanted != (held.find(letter) != std::string::npos)) {
-                if (wanted)
-                    world.press(keyOf(letter));
-                else
-                    world.release(keyOf(letter));
-            }
+            const bool wanted = step.keys.find(letter) != std::string::npos;
+            const SDLKey key = letter == 'A' ? SDLK_a : letter == 'D' ? SDLK_d : SDLK_w;
+            if (wanted && held.find(letter) == std::string::npos)
+                world.press(key);
+            else if (!wanted && held.find(letter) != std::string::npos)
+                world.release(key);
         }
-        held = keys;
+        held = step.keys;
         world.ticks(step.ticks);
     }
 }

@@ -6,7 +6,7 @@
 // cross z = 0 (two lines each, one a triangle), its front and back do not.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <map>
 
 #include "ConversionTest.h"
 #include "LineKinds.h"
@@ -14,128 +14,122 @@
 
 namespace {
 
-std::array<std::size_t, kLineKindCount> kindsOf(const LevelData& level) {
-    std::array<std::size_t, kLineKindCount> counts{};
-    for (const Line2& line : level.collisionLines) {
-        ++counts[static_cast<std::size_t>(kindOf(line))];
-    }
-    return counts;
-}
-
-class ExporterStyles : public ConversionTest {
-  protected:
-    void expectPlayableBlock(const LevelData& level) {
-        EXPECT_EQ(warnings(), "");
-        EXPECT_EQ(level.faces.size(), 12u);
-        EXPECT_EQ(level.collisionLines.size(), 8u);
-        for (const LevelFace& face : level.faces) {
-            EXPECT_GE(face.material, 0) << "line " << face.line;
-        }
-        const auto kinds = kindsOf(level);
-        EXPECT_EQ(kinds[static_cast<std::size_t>(LineKind::Floor)], 2u);
-        EXPECT_EQ(kinds[static_cast<std::size_t>(LineKind::Wall)], 4u);
-        EXPECT_EQ(kinds[static_cast<std::size_t>(LineKind::Ceiling)], 2u);
-        const PlayerLanding landing = findPlayerLanding(level.collisionLines);
-        ASSERT_TRUE(landing.lands);
-        // On the top at world y 100, the ellipse 32 units high below its centre.
-        EXPECT_NEAR(landing.centre.m_y, 68.0, 0.01);
-    }
-
-    PlacementOptions fit(bool swapYZ) {
-        PlacementOptions options;
-        options.fitWidth = 1000;
-        options.swapYZ = swapYZ;
-        return options;
-    }
+struct Export {
+    const char* name;
+    // The OBJ comes last.
+    std::vector<std::pair<std::string, std::string>> files;
+    bool swapYZ;
+    const char* notes;
 };
 
-// A z-up modeller: six decimals after one space, two-number texture
-// coordinates, quads, "s" and "o" lines, materials named with spaces and a
-// diffuse map with a scale option beside the library in a folder.
-TEST_F(ExporterStyles, ZUpModellerWithQuads) {
-    write("Ground Level.mtl", "# Material Count: 1\n\n"
-                              "newmtl Rock Material\nNs 250.000000\nKa 1.000000 1.000000 1.000000\n"
-                              "Kd 0.800000 0.800000 0.800000\nKs 0.500000 0.500000 0.500000\n"
-                              "Ke 0.000000 0.000000 0.000000\nNi 1.450000\nd 1.000000\nillum 2\n"
-                              "map_Kd -s 4.000000 1.000000 1.000000 textures/rock.tga\n");
-    write("textures/rock.tga", tinyTga(120, 100, 80));
-    write("ground.obj", "# Modeller 3.6 OBJ File: ''\n# www.example.org\n"
-                        "mtllib Ground Level.mtl\no Ground\n"
-                        "v -1.000000 -1.000000 -0.500000\nv 3.000000 -1.000000 -0.500000\n"
-                        "v 3.000000 1.000000 -0.500000\nv -1.000000 1.000000 -0.500000\n"
-                        "v -1.000000 -1.000000 0.000000\nv 3.000000 -1.000000 0.000000\n"
-                        "v 3.000000 1.000000 0.000000\nv -1.000000 1.000000 0.000000\n"
-                        "vt 0.000000 0.000000\nvt 1.000000 0.000000\n"
-                        "vt 1.000000 1.000000\nvt 0.000000 1.000000\n"
-                        "vn 0.0000 0.0000 1.0000\nvn 0.0000 0.0000 -1.0000\n"
-                        "vn 0.0000 -1.0000 0.0000\nvn 0.0000 1.0000 0.0000\n"
-                        "vn -1.0000 0.0000 0.0000\nvn 1.0000 0.0000 0.0000\n"
-                        "usemtl Rock Material\ns 0\n"
-                        "f 5/1/1 6/2/1 7/3/1 8/4/1\nf 1/1/2 4/2/2 3/3/2 2/4/2\n"
-                        "f 1/1/3 2/2/3 6/3/3 5/4/3\nf 3/1/4 4/2/4 8/3/4 7/4/4\n"
-                        "f 4/1/5 1/2/5 5/3/5 8/4/5\nf 2/1/6 3/2/6 7/3/6 6/4/6\n");
-    expectPlayableBlock(convert("ground.obj", fit(true)));
-    EXPECT_EQ(report.read.positionsWithOneSpace, 8u);
-    EXPECT_EQ(report.mesh.polygonsTriangulated, 6u);
-    EXPECT_EQ(report.materialCounts.fromDiffuse, 1u);
+class ExporterStyles : public ConversionTest, public testing::WithParamInterface<Export> {};
+
+TEST_P(ExporterStyles, BecomeAPlayableLevel) {
+    const Export& e = GetParam();
+    for (const auto& [name, text] : e.files) {
+        write(name, text);
+    }
+    PlacementOptions fit;
+    fit.fitWidth = 1000;
+    fit.swapYZ = e.swapYZ;
+    const LevelData level = convert(e.files.back().first, fit);
+    EXPECT_EQ(notes(), e.notes);
+    EXPECT_EQ(surface(level), "12 faces, 8 lines of 2250, area 1.375e+06, facing 0 0 0");
+    std::map<LineKind, int> kinds;
+    for (const Line2& line : level.collisionLines) {
+        ++kinds[kindOf(line)];
+    }
+    EXPECT_EQ(kinds, (std::map<LineKind, int>{
+                         {LineKind::Floor, 2}, {LineKind::Wall, 4}, {LineKind::Ceiling, 2}}));
+    const PlayerLanding landing = findPlayerLanding(level.collisionLines);
+    ASSERT_TRUE(landing.lands);
+    // On the top at world y 100, the ellipse 32 units high below its centre.
+    EXPECT_NEAR(landing.centre.m_y, 68.0, 0.01);
 }
 
-// A y-up package on another system: CRLF line ends, "v" and two spaces,
-// groups, counts in comments, texture coordinates of three numbers, and an
-// absolute path with backslashes to an ambient map that now lies beside the
-// library.
-TEST_F(ExporterStyles, YUpPackageWithCrlfAndAbsolutePaths) {
-    write("brick.tga", tinyTga(150, 60, 40));
-    write("block.mtl", "# Max2Mtl Version 4.0\r\n#\r\nnewmtl wire_brick\r\n\tNs 10.0000\r\n"
-                       "\tKa 0.5880 0.5880 0.5880\r\n\tKd 0.5880 0.5880 0.5880\r\n"
-                       "\tmap_Ka D:\\projects\\level\\maps\\brick.tga\r\n"
-                       "\tmap_Kd D:\\projects\\level\\maps\\brick.tga\r\n");
-    write("block.obj", "# Wavefront OBJ Exporter v0.97b\r\n#\r\nmtllib ./block.mtl\r\n\r\n"
-                       "#\r\n# object Box001\r\n#\r\n\r\n"
-                       "v  -1.0000 -0.5000 1.0000\r\nv  3.0000 -0.5000 1.0000\r\n"
-                       "v  3.0000 -0.5000 -1.0000\r\nv  -1.0000 -0.5000 -1.0000\r\n"
-                       "v  -1.0000 0.0000 1.0000\r\nv  3.0000 0.0000 1.0000\r\n"
-                       "v  3.0000 0.0000 -1.0000\r\nv  -1.0000 0.0000 -1.0000\r\n"
-                       "# 8 vertices\r\n\r\n"
-                       "vt 0.0000 0.0000 0.0000\r\nvt 1.0000 0.0000 0.0000\r\n"
-                       "vt 1.0000 1.0000 0.0000\r\nvt 0.0000 1.0000 0.0000\r\n"
-                       "# 4 texture coords\r\n\r\n"
-                       "g Box001\r\nusemtl wire_brick\r\ns 2\r\n"
-                       "f 5/1 6/2 7/3 8/4\r\nf 1/1 4/2 3/3 2/4\r\n"
-                       "f 1/1 2/2 6/3 5/4\r\nf 3/1 4/2 8/3 7/4\r\n"
-                       "f 4/1 1/2 5/3 8/4\r\nf 2/1 3/2 7/3 6/4\r\n# 6 polygons\r\n\r\n");
-    expectPlayableBlock(convert("block.obj", fit(false)));
-    EXPECT_EQ(report.read.positionsWithOneSpace, 0u);
-    EXPECT_EQ(report.mesh.normalsComputed, 6u);
-    EXPECT_EQ(report.materialCounts.fromDiffuse, 0u);
-}
-
-// A CAD or scanning program: triangles only, tabs, relative indices,
-// normals without texture coordinates, and a material of a plain colour.
-TEST_F(ExporterStyles, CadTrianglesWithRelativeIndicesAndAColour) {
-    write("part.mtl", "newmtl Material_1\nKa 0 0 0\nKd 0.45 0.45 0.5\nd 1\n");
+// Each quad of the CAD export's block as two triangles, counted back from
+// the last position (-8 is the first) and the last normal (-6 the first).
+std::string cadExport() {
     std::string obj = "mtllib part.mtl\ng Part_1\n";
-    const char* positions[] = {"-1 -0.5 1", "3 -0.5 1", "3 -0.5 -1", "-1 -0.5 -1",
-                               "-1 0 1",    "3 0 1",    "3 0 -1",    "-1 0 -1"};
-    for (const char* p : positions) {
+    for (const char* p : {"-1 -0.5 1", "3 -0.5 1", "3 -0.5 -1", "-1 -0.5 -1", "-1 0 1", "3 0 1",
+                          "3 0 -1", "-1 0 -1"}) {
         obj += std::string("v\t") + p + "\n";
     }
     obj += "vn 0 1 0\nvn 0 -1 0\nvn 0 0 1\nvn 0 0 -1\nvn -1 0 0\nvn 1 0 0\nusemtl Material_1\n";
-    // Each quad of the block as two triangles, counted back from the last
-    // position (-8 is the first) and the last normal (-6 the first).
-    const char* triangles[] = {
-        "-4//-6\t-3//-6\t-2//-6", "-4//-6\t-2//-6\t-1//-6", "-8//-5\t-5//-5\t-6//-5",
-        "-8//-5\t-6//-5\t-7//-5", "-8//-4\t-7//-4\t-3//-4", "-8//-4\t-3//-4\t-4//-4",
-        "-6//-3\t-5//-3\t-1//-3", "-6//-3\t-1//-3\t-2//-3", "-5//-2\t-8//-2\t-4//-2",
-        "-5//-2\t-4//-2\t-1//-2", "-7//-1\t-6//-1\t-2//-1", "-7//-1\t-2//-1\t-3//-1"};
-    for (const char* t : triangles) {
+    for (const char* t :
+         {"-4//-6\t-3//-6\t-2//-6", "-4//-6\t-2//-6\t-1//-6", "-8//-5\t-5//-5\t-6//-5",
+          "-8//-5\t-6//-5\t-7//-5", "-8//-4\t-7//-4\t-3//-4", "-8//-4\t-3//-4\t-4//-4",
+          "-6//-3\t-5//-3\t-1//-3", "-6//-3\t-1//-3\t-2//-3", "-5//-2\t-8//-2\t-4//-2",
+          "-5//-2\t-4//-2\t-1//-2", "-7//-1\t-6//-1\t-2//-1", "-7//-1\t-2//-1\t-3//-1"}) {
         obj += std::string("f\t") + t + "\n";
     }
-    write("part.obj", obj);
-    expectPlayableBlock(convert("part.obj", fit(false)));
-    EXPECT_EQ(report.read.relativeIndices, 72u);
-    EXPECT_EQ(report.mesh.texCoordsPlanar, 24u);
-    EXPECT_EQ(report.materialCounts.fromColour, 1u);
+    return obj;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, ExporterStyles,
+    testing::Values(
+        // A z-up modeller: six decimals after one space, two-number texture
+        // coordinates, quads, "s" and "o" lines, materials named with spaces
+        // and a diffuse map with a scale option beside the library in a folder.
+        Export{"ZUpModellerWithQuads",
+               {{"Ground Level.mtl",
+                 "# Material Count: 1\n\n"
+                 "newmtl Rock Material\nNs 250.000000\nKa 1.000000 1.000000 1.000000\n"
+                 "Kd 0.800000 0.800000 0.800000\nKs 0.500000 0.500000 0.500000\n"
+                 "Ke 0.000000 0.000000 0.000000\nNi 1.450000\nd 1.000000\nillum 2\n"
+                 "map_Kd -s 4.000000 1.000000 1.000000 textures/rock.tga\n"},
+                {"textures/rock.tga", tinyTga(120, 100, 80)},
+                {"ground.obj", "# Modeller 3.6 OBJ File: ''\n# www.example.org\n"
+                               "mtllib Ground Level.mtl\no Ground\n"
+                               "v -1.000000 -1.000000 -0.500000\nv 3.000000 -1.000000 -0.500000\n"
+                               "v 3.000000 1.000000 -0.500000\nv -1.000000 1.000000 -0.500000\n"
+                               "v -1.000000 -1.000000 0.000000\nv 3.000000 -1.000000 0.000000\n"
+                               "v 3.000000 1.000000 0.000000\nv -1.000000 1.000000 0.000000\n"
+                               "vt 0.000000 0.000000\nvt 1.000000 0.000000\n"
+                               "vt 1.000000 1.000000\nvt 0.000000 1.000000\n"
+                               "vn 0.0000 0.0000 1.0000\nvn 0.0000 0.0000 -1.0000\n"
+                               "vn 0.0000 -1.0000 0.0000\nvn 0.0000 1.0000 0.0000\n"
+                               "vn -1.0000 0.0000 0.0000\nvn 1.0000 0.0000 0.0000\n"
+                               "usemtl Rock Material\ns 0\n"
+                               "f 5/1/1 6/2/1 7/3/1 8/4/1\nf 1/1/2 4/2/2 3/3/2 2/4/2\n"
+                               "f 1/1/3 2/2/3 6/3/3 5/4/3\nf 3/1/4 4/2/4 8/3/4 7/4/4\n"
+                               "f 4/1/5 1/2/5 5/3/5 8/4/5\nf 2/1/6 3/2/6 7/3/6 6/4/6\n"}},
+               true,
+               "one space 8, short vt 4, cut 6, added 6, placed 4, renamed 1, diffuse 1, copied 1"},
+        // A y-up package on another system: CRLF line ends, "v" and two
+        // spaces, groups, counts in comments, texture coordinates of three
+        // numbers, and an absolute path with backslashes to an ambient map
+        // that now lies beside the library.
+        Export{"YUpPackageWithCrlfAndAbsolutePaths",
+               {{"brick.tga", tinyTga(150, 60, 40)},
+                {"block.mtl", "# Max2Mtl Version 4.0\r\n#\r\nnewmtl wire_brick\r\n\tNs 10.0000\r\n"
+                              "\tKa 0.5880 0.5880 0.5880\r\n\tKd 0.5880 0.5880 0.5880\r\n"
+                              "\tmap_Ka D:\\projects\\level\\maps\\brick.tga\r\n"
+                              "\tmap_Kd D:\\projects\\level\\maps\\brick.tga\r\n"},
+                {"block.obj", "# Wavefront OBJ Exporter v0.97b\r\n#\r\nmtllib ./block.mtl\r\n\r\n"
+                              "#\r\n# object Box001\r\n#\r\n\r\n"
+                              "v  -1.0000 -0.5000 1.0000\r\nv  3.0000 -0.5000 1.0000\r\n"
+                              "v  3.0000 -0.5000 -1.0000\r\nv  -1.0000 -0.5000 -1.0000\r\n"
+                              "v  -1.0000 0.0000 1.0000\r\nv  3.0000 0.0000 1.0000\r\n"
+                              "v  3.0000 0.0000 -1.0000\r\nv  -1.0000 0.0000 -1.0000\r\n"
+                              "# 8 vertices\r\n\r\n"
+                              "vt 0.0000 0.0000 0.0000\r\nvt 1.0000 0.0000 0.0000\r\n"
+                              "vt 1.0000 1.0000 0.0000\r\nvt 0.0000 1.0000 0.0000\r\n"
+                              "# 4 texture coords\r\n\r\n"
+                              "g Box001\r\nusemtl wire_brick\r\ns 2\r\n"
+                              "f 5/1 6/2 7/3 8/4\r\nf 1/1 4/2 3/3 2/4\r\n"
+                              "f 1/1 2/2 6/3 5/4\r\nf 3/1 4/2 8/3 7/4\r\n"
+                              "f 4/1 1/2 5/3 8/4\r\nf 2/1 3/2 7/3 6/4\r\n# 6 polygons\r\n\r\n"}},
+               false,
+               "cut 6, added 6, normals 6, copied 1"},
+        // A CAD or scanning program: triangles only, tabs, relative indices,
+        // normals without texture coordinates, and a material of a plain colour.
+        Export{"CadTrianglesWithRelativeIndicesAndAColour",
+               {{"part.mtl", "newmtl Material_1\nKa 0 0 0\nKd 0.45 0.45 0.5\nd 1\n"},
+                {"part.obj", cadExport()}},
+               false,
+               "one space 8, relative 72, planar 24, colour 1"}),
+    [](const testing::TestParamInfo<Export>& info) { return std::string(info.param.name); });
 
 } // namespace
