@@ -13,36 +13,39 @@ std::string withFace(const std::string& face) {
 
 TEST_F(LevelReaderTest, IndexZeroIsRejectedForEachList) {
     EXPECT_EQ(fatalErrorOf(withFace("f 0/1/1 2/1/1 3/1/1")),
-              "Error in file format -- f: position index 0 out of range on line 6 of level.obj "
+              "Error in file format -- f\n  in level.obj, line 6: position index 0 out of range "
               "(3 read so far; indices count from 1)");
     EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/0/1 3/1/1")),
-              "Error in file format -- f: texture coordinate index 0 out of range on line 6 of "
-              "level.obj (1 read so far; indices count from 1)");
+              "Error in file format -- f\n  in level.obj, line 6: texture coordinate index 0 out "
+              "of range (1 read so far; indices count from 1)");
     EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/1/1 3/1/0")),
-              "Error in file format -- f: normal index 0 out of range on line 6 of level.obj "
+              "Error in file format -- f\n  in level.obj, line 6: normal index 0 out of range "
               "(1 read so far; indices count from 1)");
 }
 
 TEST_F(LevelReaderTest, RelativeIndicesAreRejected) {
     EXPECT_EQ(fatalErrorOf(withFace("f -3/-1/-1 -2/-1/-1 -1/-1/-1")),
-              "Error in file format -- f: negative (relative) indices are not read");
+              "Error in file format -- f\n  in level.obj, line 6: negative (relative) indices are "
+              "not read");
 }
 
 TEST_F(LevelReaderTest, IndexBeyondTheListsReadSoFarIsRejected) {
     EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/2/1 3/1/1")),
-              "Error in file format -- f: texture coordinate index 2 out of range on line 6 of "
-              "level.obj (1 read so far)");
+              "Error in file format -- f\n  in level.obj, line 6: texture coordinate index 2 out "
+              "of range (1 read so far)");
     // A corner defined only after the face does not count.
     EXPECT_EQ(fatalErrorOf(withFace("f 1/1/1 2/1/1 4/1/1") + "v  0 0 0\n"),
-              "Error in file format -- f: position index 4 out of range on line 6 of level.obj "
+              "Error in file format -- f\n  in level.obj, line 6: position index 4 out of range "
               "(3 read so far)");
     EXPECT_EQ(failedAt.line, 6u);
 }
 
 TEST_F(LevelReaderTest, HugeIndexIsRejectedWithoutOverflowing) {
     const std::string message = fatalErrorOf(withFace("f 1/1/1 2/1/1 99999999999999999999999/1/1"));
-    EXPECT_EQ(message.rfind("Error in file format -- f: position index ", 0), 0u) << message;
-    EXPECT_NE(message.find("out of range on line 6"), std::string::npos) << message;
+    EXPECT_EQ(
+        message.rfind("Error in file format -- f\n  in level.obj, line 6: position index ", 0), 0u)
+        << message;
+    EXPECT_NE(message.find("out of range"), std::string::npos) << message;
 }
 
 TEST_F(LevelReaderTest, LastCornersOfTheListsAreAccepted) {

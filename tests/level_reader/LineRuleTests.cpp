@@ -47,13 +47,13 @@ TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkipped) {
 
 TEST_F(LevelReaderTest, LineNumbersCountEveryLineOfTheFile) {
     EXPECT_EQ(fatalErrorOf("\n\n# comment\n\n   v  1 2\n"),
-              "Error in file format -- v: needs three numbers");
+              "Error in file format -- v\n  in level.obj, line 5: needs three numbers");
     EXPECT_EQ(failedAt.line, 5u);
 }
 
 TEST_F(LevelReaderTest, NulCharacterEndsTheStatement) {
     EXPECT_EQ(fatalErrorOf(std::string("v  1 2\0 3\n", 10)),
-              "Error in file format -- v: needs three numbers");
+              "Error in file format -- v\n  in level.obj, line 1: needs three numbers");
     const LevelData level = read(std::string("\0v  1 2 3\nv  4 5 6\n", 19));
     EXPECT_EQ(level.positions.size(), 1u);
     EXPECT_TRUE(level.ignored.empty());
