@@ -26,8 +26,7 @@ target_include_directories(engine_logging PUBLIC ${ENGINE_DIR})
 
 # Image decoding makes no OpenGL call, so its fuzz target needs no display.
 add_library(engine_images STATIC ${ENGINE_DIR}/Resources/ImageCheck.cpp
-                                 ${ENGINE_DIR}/Resources/ImageDecoder.cpp
-                                 ${ENGINE_DIR}/Resources/ImageScale.cpp)
+                                 ${ENGINE_DIR}/Resources/ImageDecoder.cpp)
 target_include_directories(engine_images PUBLIC ${ENGINE_DIR})
 target_link_libraries(engine_images PUBLIC PkgConfig::DEVIL)
 

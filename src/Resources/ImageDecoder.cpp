@@ -9,7 +9,6 @@
 #include <cstddef>
 
 #include "Resources/ImageCheck.h"
-#include "Resources/ImageScale.h"
 
 namespace {
 
@@ -69,10 +68,6 @@ ImageDecodeResult decodeBound(const std::vector<char>& lump, ILenum type, int ma
     image.height = height;
     image.textureWidth = static_cast<int>(nextPow2(unsigned(width)));
     image.textureHeight = static_cast<int>(nextPow2(unsigned(height)));
-    // The picture is stretched, not padded, so coordinates 0 to 1 always
-    // span the whole of it.
-    if (image.textureWidth != width || image.textureHeight != height)
-        rgba = scaleRgba(rgba, width, height, image.textureWidth, image.textureHeight);
     image.rgba = std::move(rgba);
     return ImageDecodeResult::Decoded;
 }

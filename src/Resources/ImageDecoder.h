@@ -1,7 +1,8 @@
-// An image file in memory turned into RGBA bytes with power-of-two sides,
-// ready for upload: DevIL decodes, the checks in ImageCheck keep it from
+// An image file in memory turned into RGBA bytes and the power-of-two size
+// its texture will have: DevIL decodes, the checks in ImageCheck keep it from
 // files that would make it allocate what the data cannot hold, and no
-// OpenGL call is made, so the path runs without a context.
+// OpenGL call is made, so the path runs (and is fuzzed) without a context.
+// The stretch to that size needs a context and happens at upload (Texture).
 #pragma once
 
 #include <vector>
@@ -10,9 +11,10 @@ struct DecodedImage {
     // The picture's own size; sprites and fonts measure in these pixels.
     int width = 0;
     int height = 0;
-    // The stretched size, and its pixels with the picture's bottom row first.
+    // The power-of-two size the picture is stretched to for its texture.
     int textureWidth = 0;
     int textureHeight = 0;
+    // width x height pixels, the picture's bottom row first.
     std::vector<unsigned char> rgba;
 };
 

@@ -10,6 +10,25 @@
 #include "Logger.h"
 #include "Resources/VirtualFile.h"
 
+namespace {
+const std::size_t RGBA_BYTES = 4;
+
+// The texture's pixels, empty when the picture is uploaded as it is. The
+// picture is stretched, not padded, so that texture coordinates 0 to 1
+// always span the whole of it, and with GLU's filter, the one the game's
+// pictures are made for.
+std::vector<unsigned char> stretchToTexture(const DecodedImage& image) {
+    if (image.textureWidth == image.width && image.textureHeight == image.height)
+        return {};
+    std::vector<unsigned char> stretched(std::size_t(image.textureWidth) *
+                                         std::size_t(image.textureHeight) * RGBA_BYTES);
+    gluScaleImage(GL_RGBA, image.width, image.height, GL_UNSIGNED_BYTE, image.rgba.data(),
+                  image.textureWidth, image.textureHeight, GL_UNSIGNED_BYTE, stretched.data());
+    return stretched;
+}
+
+} // namespace
+
 Texture::Texture(ApplicationController* appController)
     : Resource(appController), m_texture(0), m_width(0), m_height(0) {}
 
@@ -52,8 +71,9 @@ void Texture::upload(const DecodedImage& image, int wrapS, int wrapT) {
     m_width = image.width;
     m_height = image.height;
     m_opaque = true;
-    for (std::size_t alpha = 3; alpha < image.rgba.size() && m_opaque; alpha += 4)
+    for (std::size_t alpha = 3; alpha < image.rgba.size() && m_opaque; alpha += RGBA_BYTES)
         m_opaque = image.rgba[alpha] == 255;
+    const std::vector<unsigned char> stretched = stretchToTexture(image);
     glGenTextures(1, &m_texture);
     glBindTexture(GL_TEXTURE_2D, m_texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrapS);
@@ -61,7 +81,7 @@ void Texture::upload(const DecodedImage& image, int wrapS, int wrapT) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, image.textureWidth, image.textureHeight, GL_RGBA,
-                      GL_UNSIGNED_BYTE, image.rgba.data());
+                      GL_UNSIGNED_BYTE, stretched.empty() ? image.rgba.data() : stretched.data());
 }
 
 void Texture::unload() {

@@ -1,7 +1,7 @@
 // An image file turned into a mipmapped OpenGL texture. The image is read
-// whole through the virtual file system and decoded (ImageDecoder) to
-// power-of-two sides no larger than the context allows; the unscaled size is
-// kept, since sprites and fonts measure in image pixels.
+// whole through the virtual file system, decoded (ImageDecoder) and stretched
+// to power-of-two sides no larger than the context allows; the unscaled size
+// is kept, since sprites and fonts measure in image pixels.
 #pragma once
 
 #include <GL/gl.h>

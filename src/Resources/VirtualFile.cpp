@@ -14,15 +14,19 @@
 
 namespace {
 
-// The read failure in the kind's words, followed by the archive library's
-// reason, so a damaged archive is not mistaken for a missing file.
-[[noreturn]] void failToRead(const char* path, const VirtualFileMessages& messages,
-                             PHYSFS_ErrorCode code, Logger& logger) {
+// The kind's own message alone on its line, so that it reads exactly as
+// documented, and what the archive library said on the next.
+[[noreturn]] void failBecause(const char* format, const char* path, const std::string& reason,
+                              Logger& logger) {
     char message[LOG_MESSAGE_LEN];
-    std::snprintf(message, sizeof message, messages.failedToRead, path);
-    const char* reason = PHYSFS_getErrorByCode(code);
-    logger.logFatalError("%s: %s", message, reason != nullptr ? reason : "unknown error");
+    std::snprintf(message, sizeof message, format, path);
+    logger.logFatalError("%s\n  %s", message, reason.c_str());
     throw std::runtime_error(message);
+}
+
+std::string libraryReason(PHYSFS_ErrorCode code) {
+    const char* reason = PHYSFS_getErrorByCode(code);
+    return reason != nullptr ? reason : "unknown error";
 }
 
 struct ListingSearch {
@@ -68,9 +72,13 @@ PHYSFS_ErrorCode whyListedFileIsUnreadable(const std::string& path) {
 std::vector<char> readWholeVirtualFile(const char* path, const VirtualFileMessages& messages,
                                        Logger& logger) {
     if (!PHYSFS_exists(path)) {
+        // A damaged archive entry is not mistaken for a file never packed.
         const PHYSFS_ErrorCode unreadable = whyListedFileIsUnreadable(path);
         if (unreadable != PHYSFS_ERR_NOT_FOUND)
-            failToRead(path, messages, unreadable, logger);
+            failBecause(messages.notFound, path,
+                        "the archive lists it, but its entry is unreadable: " +
+                            libraryReason(unreadable),
+                        logger);
         logger.logFatalError(messages.notFound, path);
     }
     PHYSFS_File* file = PHYSFS_openRead(path);
@@ -82,12 +90,14 @@ std::vector<char> readWholeVirtualFile(const char* path, const VirtualFileMessag
         logger.logFatalError(messages.failedToGetLength, path);
     }
     std::vector<char> buffer(static_cast<std::size_t>(length));
-    // An empty file reads nothing and is left for the decoder to reject.
-    if (length > 0 &&
+    // One read of the whole file; an empty file reads nothing, which is a
+    // failed read too.
+    if (length == 0 ||
         PHYSFS_readBytes(file, buffer.data(), static_cast<PHYSFS_uint64>(length)) != length) {
-        const PHYSFS_ErrorCode code = PHYSFS_getLastErrorCode();
+        const std::string reason =
+            length == 0 ? "the file is empty" : libraryReason(PHYSFS_getLastErrorCode());
         PHYSFS_close(file);
-        failToRead(path, messages, code, logger);
+        failBecause(messages.failedToRead, path, reason, logger);
     }
     if (PHYSFS_close(file) == 0)
         logger.logFatalError(messages.failedToClose, path);

@@ -16,6 +16,8 @@ struct VirtualFileMessages {
 };
 
 // Reads `path` with one read into one buffer. Every failure is a fatal
-// error of `logger` (which throws), with the path in place of its %s.
+// error of `logger` (which throws), with the path in place of its %s. A
+// failed read (an empty file is one) and an archive entry that is listed but
+// unreadable (reported as not found) give the reason on a second line.
 std::vector<char> readWholeVirtualFile(const char* path, const VirtualFileMessages& messages,
                                        Logger& logger);

@@ -36,13 +36,17 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Only our own error lines: the video and sound libraries may add theirs.
+// Only our own error lines and the indented reasons under them: the video
+// and sound libraries may add lines of theirs.
 std::string ourErrorLines(const std::string& standardError) {
     std::istringstream lines(standardError);
     std::string line, errors;
-    while (std::getline(lines, line))
-        if (line.rfind(" *** ERROR: ", 0) == 0)
+    bool underOurs = false;
+    while (std::getline(lines, line)) {
+        underOurs = line.rfind(" *** ERROR: ", 0) == 0 || (underOurs && line.rfind("  ", 0) == 0);
+        if (underOurs)
             errors += line + "\n";
+    }
     return errors;
 }
 
@@ -157,7 +161,10 @@ TEST(StartUpFailure, FatalErrorAfterTheWindowOpenedEndsWithStatusOne) {
               STARTUP_REFUSALS + " *** ERROR: Texture file missing.tga not found\n");
 }
 
-TEST(StartUpFailure, DamagedArchiveEntryIsReportedUnreadableNotMissing) {
+// An entry whose own header is damaged does not exist for the archive
+// library; one whose data is damaged cannot be read. Either way the archive's
+// reason follows the message.
+TEST(StartUpFailure, DamagedArchiveEntryEndsWithTheArchivesReason) {
     for (const bool damageHeader : {true, false}) {
         RunDirectory run;
         std::string archive = readBytes(run / "Resources/Resources.pak");
@@ -171,9 +178,12 @@ TEST(StartUpFailure, DamagedArchiveEntryIsReportedUnreadableNotMissing) {
         RunningProgram running(cragmoor(), run.path());
         EXPECT_EQ(running.waitForExit(60s), std::optional<int>(1)) << damageHeader;
         EXPECT_EQ(ourErrorLines(running.standardError()),
-                  STARTUP_REFUSALS +
-                      " *** ERROR: Texture file SKY1.tga failed to read file into buffer: "
-                      "corrupted\n")
+                  STARTUP_REFUSALS + (damageHeader
+                                          ? " *** ERROR: Texture file SKY1.tga not found\n"
+                                            "  the archive lists it, but its entry is unreadable: "
+                                            "corrupted\n"
+                                          : " *** ERROR: Texture file SKY1.tga failed to read file "
+                                            "into buffer\n  corrupted\n"))
             << damageHeader;
     }
 }

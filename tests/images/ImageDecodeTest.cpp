@@ -1,13 +1,12 @@
 // The image path without OpenGL: Targa files in every origin, hostile
 // headers that must be refused before anything is allocated for them, and
-// the power-of-two stretching.
+// the power-of-two size a picture's texture gets.
 #include <IL/il.h>
 #include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
 #include "Resources/ImageDecoder.h"
-#include "Resources/ImageScale.h"
 #include "TgaBytes.h"
 
 namespace {
@@ -28,12 +27,12 @@ class ImageDecode : public testing::Test {
     }
     // Row 0 is the picture's bottom row.
     Pixel at(int x, int row) const {
-        const unsigned char* p = &image.rgba[std::size_t(row * image.textureWidth + x) * 4];
+        const unsigned char* p = &image.rgba[std::size_t(row * image.width + x) * 4];
         return {p[0], p[1], p[2], p[3]};
     }
     std::vector<Pixel> row(int index) const {
         std::vector<Pixel> pixels;
-        for (int x = 0; x < image.textureWidth; ++x)
+        for (int x = 0; x < image.width; ++x)
             pixels.push_back(at(x, index));
         return pixels;
     }
@@ -226,8 +225,9 @@ TEST_F(ImageDecode, PicturesLargerThanTheTextureLimitAreRefused) {
     EXPECT_EQ(decode(file, 32), ImageDecodeResult::Refused);
 }
 
-TEST_F(ImageDecode, SideThatAloneIsNoPowerOfTwoIsStretched) {
-    // 20 x 32: only the width needs stretching. Left half red, right blue.
+TEST_F(ImageDecode, SideThatAloneIsNoPowerOfTwoGetsATextureSizeAndKeepsItsPixels) {
+    // 20 x 32: only the width needs stretching, which the upload does.
+    // Left half red, right blue.
     TgaFields fields;
     fields.imageType = 10;
     fields.width = 20;
@@ -241,12 +241,11 @@ TEST_F(ImageDecode, SideThatAloneIsNoPowerOfTwoIsStretched) {
     EXPECT_EQ(image.height, 32);
     EXPECT_EQ(image.textureWidth, 32);
     EXPECT_EQ(image.textureHeight, 32);
-    ASSERT_EQ(image.rgba.size(), 32u * 32u * 4u);
+    ASSERT_EQ(image.rgba.size(), 20u * 32u * 4u);
     for (int y : {0, 31}) {
-        EXPECT_EQ(at(0, y), R);
-        EXPECT_EQ(at(15, y), R);
-        EXPECT_EQ(at(16, y), B);
-        EXPECT_EQ(at(31, y), B);
+        EXPECT_EQ(at(9, y), R);
+        EXPECT_EQ(at(10, y), B);
+        EXPECT_EQ(at(19, y), B);
     }
 }
 
@@ -258,20 +257,6 @@ TEST_F(ImageDecode, NotAnImageIsRefused) {
     // damaged data is never handed to it.
     EXPECT_EQ(decode({'i', 'c', 'n', 's', 0, 0, 0, 16, 'i', 't', '3', '2', 0, 0, 0, 8}),
               ImageDecodeResult::Refused);
-}
-
-TEST(ImageScale, StretchingRepeatsAndShrinkingAverages) {
-    const auto grey = [](std::initializer_list<int> values) {
-        std::vector<unsigned char> out;
-        for (int v : values)
-            out.insert(out.end(), {static_cast<unsigned char>(v), static_cast<unsigned char>(v),
-                                   static_cast<unsigned char>(v), 255});
-        return out;
-    };
-    EXPECT_EQ(scaleRgba(grey({0, 255}), 2, 1, 4, 1), grey({0, 0, 255, 255}));
-    EXPECT_EQ(scaleRgba(grey({0, 100, 200, 250}), 4, 1, 2, 1), grey({50, 225}));
-    EXPECT_EQ(scaleRgba(grey({0, 90, 180}), 3, 1, 4, 1), grey({0, 60, 120, 180}));
-    EXPECT_EQ(scaleRgba(grey({0, 90, 180}), 1, 3, 1, 4), grey({0, 60, 120, 180}));
 }
 
 TEST(NextPow2, RoundsUpToAPowerOfTwo) {

@@ -51,10 +51,10 @@ TEST_F(LevelReaderTest, BlankLinesAndIndentationAreSkippedButCountedAndANulEndsA
     ASSERT_EQ(level.texCoords.size(), 1u);
     EXPECT_EQ(level.texCoords[0].m_y, 0.5);
     EXPECT_EQ(fatalErrorOf("\n\n# comment\n\n   v  1 2\n"),
-              "Error in file format -- v: needs three numbers");
+              "Error in file format -- v\n  in level.obj, line 5: needs three numbers");
     EXPECT_EQ(failedAt.line, 5u);
     EXPECT_EQ(fatalErrorOf(std::string("v  1 2\0 3\n", 10)),
-              "Error in file format -- v: needs three numbers")
+              "Error in file format -- v\n  in level.obj, line 1: needs three numbers")
         << "a NUL ends the statement";
 }
 

@@ -59,11 +59,11 @@ TEST_F(LevelReaderTest, LaterTextureUnderTheSameNameTakesTheNameOver) {
 
 TEST_F(LevelReaderTest, MalformedMaterialStatementsEndLoadingWithTheirMessage) {
     EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\nnewmtl \n"),
-              "Error in file format -- newmtl: needs a name");
+              "Error in file format -- newmtl\n  in level.mtl, line 2: needs a name");
     EXPECT_EQ(failedAt.file, "level.mtl");
     EXPECT_EQ(failedAt.line, 2u);
     EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\n\nmap_Ka  \n"),
-              "Error in file format -- map_Ka: needs a name");
+              "Error in file format -- map_Ka\n  in level.mtl, line 3: needs a name");
     EXPECT_EQ(failedAt.line, 3u);
 }
 

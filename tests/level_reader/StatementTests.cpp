@@ -11,28 +11,31 @@ namespace {
 TEST_F(LevelReaderTest, MalformedStatementsEndLoadingWithTheirMessage) {
     const struct {
         const char* obj;
-        const char* message;
+        const char* statement;
+        const char* reason;
     } cases[] = {
-        {"v  1 2\n", "Error in file format -- v: needs three numbers"},
-        {"v  1 2 three\n", "Error in file format -- v: needs three numbers"},
-        {"vn 0 1\n", "Error in file format -- vn: needs three numbers"},
-        {"vt 0.5 0.5\n", "Error in file format -- vt: needs three numbers"},
-        {"mtllib \n", "Error in file format -- mtllib: needs a name"},
-        {"usemtl \t\n", "Error in file format -- usemtl: needs a name"},
-        {"f 1/1/1 2/1/1\n", "Error in file format -- f: only triangles are read, found a face of 2 "
-                            "corners"},
-        {"f 1/1/1 2/1/1 3/1/1 1/1/1\n",
-         "Error in file format -- f: only triangles are read, found a face of 4 corners"},
-        {"f 7 1 6\n", "Error in file format -- f: each corner needs position/texture/normal "
-                      "indices, found `f 7 1 6`"},
-        {"f 1//1 2//1 3//1\n", "Error in file format -- f: each corner needs "
-                               "position/texture/normal indices, found `f 1//1 2//1 3//1`"},
-        {"f 1/1/1 2 /1/1 3/1/1\n", "Error in file format -- f: each corner needs "
-                                   "position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
+        {"v  1 2\n", "v", "needs three numbers"},
+        {"v  1 2 three\n", "v", "needs three numbers"},
+        {"vn 0 1\n", "vn", "needs three numbers"},
+        {"vt 0.5 0.5\n", "vt", "needs three numbers"},
+        {"mtllib \n", "mtllib", "needs a name"},
+        {"usemtl \t\n", "usemtl", "needs a name"},
+        {"f 1/1/1 2/1/1\n", "f", "only triangles are read, found a face of 2 corners"},
+        {"f 1/1/1 2/1/1 3/1/1 1/1/1\n", "f",
+         "only triangles are read, found a face of 4 corners; levelconvert cuts larger faces "
+         "into triangles"},
+        {"f 7 1 6\n", "f", "each corner needs position/texture/normal indices, found `f 7 1 6`"},
+        {"f 1//1 2//1 3//1\n", "f",
+         "each corner needs position/texture/normal indices, found `f 1//1 2//1 3//1`"},
+        {"f 1/1/1 2 /1/1 3/1/1\n", "f",
+         "each corner needs position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.obj);
-        EXPECT_EQ(fatalErrorOf(std::string(kThreeCorners) + c.obj), c.message);
+        // The system's own message alone on its line, the reason below it.
+        EXPECT_EQ(fatalErrorOf(std::string(kThreeCorners) + c.obj),
+                  std::string("Error in file format -- ") + c.statement +
+                      "\n  in level.obj, line 6: " + c.reason);
         EXPECT_EQ(failedAt.file, "level.obj");
         EXPECT_EQ(failedAt.line, 6u);
     }
@@ -121,7 +124,7 @@ TEST_F(LevelReaderTest, SingleSpacePositionIsPassedOverAndReported) {
 TEST_F(LevelReaderTest, FaceOnASingleSpacePositionIsOutOfRange) {
     EXPECT_EQ(fatalErrorOf("v 0 0 0\nv  0 0 0\nv  1 0 0\nvt 0 0 0\nvn 0 0 1\n"
                            "f 1/1/1 2/1/1 3/1/1\n"),
-              "Error in file format -- f: position index 3 out of range on line 6 of level.obj "
+              "Error in file format -- f\n  in level.obj, line 6: position index 3 out of range "
               "(2 read so far)");
 }
 

@@ -106,12 +106,10 @@ class ObjLevelParser {
                 return readPosition(line.substr(3));
             }
             if (startsWith(line, "vn ")) {
-                return readVector(line.substr(3), m_level.normals,
-                                  "Error in file format -- vn: needs three numbers");
+                return readVector(line.substr(3), m_level.normals, "vn");
             }
             if (startsWith(line, "vt ")) {
-                return readVector(line.substr(3), m_level.texCoords,
-                                  "Error in file format -- vt: needs three numbers");
+                return readVector(line.substr(3), m_level.texCoords, "vt");
             }
             break;
         case 'f':
@@ -141,15 +139,13 @@ class ObjLevelParser {
             return;
         case 'n':
             if (startsWith(line, "newmtl ")) {
-                m_materialName = std::string(
-                    readName(line.substr(7), "Error in file format -- newmtl: needs a name"));
+                m_materialName = std::string(readName(line.substr(7), "newmtl"));
                 return;
             }
             break;
         case 'm':
             if (startsWith(line, "map_Ka ")) {
-                return addMaterial(
-                    readName(line.substr(7), "Error in file format -- map_Ka: needs a name"));
+                return addMaterial(readName(line.substr(7), "map_Ka"));
             }
             break;
         }
@@ -164,20 +160,20 @@ class ObjLevelParser {
 
     void readPosition(std::string_view fields) {
         float x = 0, y = 0, z = 0;
-        readThree(fields, x, y, z, "Error in file format -- v: needs three numbers");
+        readThree(fields, x, y, z, "v");
         m_level.positions.emplace_back(kLevelScale * x, -kLevelScale * y, kLevelScale * z);
     }
 
-    void readVector(std::string_view fields, std::vector<Vector3>& list, const char* malformed) {
+    void readVector(std::string_view fields, std::vector<Vector3>& list, const char* statement) {
         float x = 0, y = 0, z = 0;
-        readThree(fields, x, y, z, malformed);
+        readThree(fields, x, y, z, statement);
         list.emplace_back(x, y, z);
     }
 
-    void readThree(std::string_view fields, float& x, float& y, float& z, const char* malformed) {
+    void readThree(std::string_view fields, float& x, float& y, float& z, const char* statement) {
         FieldReader reader(fields);
         if (!reader.readFloat(x) || !reader.readFloat(y) || !reader.readFloat(z)) {
-            fail(malformed);
+            fail(statement, "needs three numbers");
         }
     }
 
@@ -197,7 +193,7 @@ class ObjLevelParser {
         }
         for (const auto& corner : written) {
             if (corner[0] < 0 || corner[1] < 0 || corner[2] < 0) {
-                fail("Error in file format -- f: negative (relative) indices are not read");
+                fail("f", "negative (relative) indices are not read");
             }
         }
         LevelFace face{};
@@ -234,20 +230,18 @@ class ObjLevelParser {
             wellFormed =
                 wellFormed && readCorner(cornerReader, corner) && !cornerReader.readWord(rest);
         }
-        char message[LOG_MESSAGE_LEN];
+        char reason[LOG_MESSAGE_LEN];
         if (wellFormed) {
-            std::snprintf(message, sizeof message,
-                          "Error in file format -- f: only triangles are read, found a face of "
-                          "%zu corners",
-                          corners);
+            std::snprintf(reason, sizeof reason,
+                          "only triangles are read, found a face of %zu corners%s", corners,
+                          corners > 3 ? "; levelconvert cuts larger faces into triangles" : "");
         } else {
             const std::string_view shown = fields.substr(0, fields.find_last_not_of(" \t\r") + 1);
-            std::snprintf(message, sizeof message,
-                          "Error in file format -- f: each corner needs position/texture/normal "
-                          "indices, found `f %.*s`",
+            std::snprintf(reason, sizeof reason,
+                          "each corner needs position/texture/normal indices, found `f %.*s`",
                           static_cast<int>(shown.size()), shown.data());
         }
-        fail(message);
+        fail("f", reason);
     }
 
     std::uint32_t listIndex(long long written, std::size_t listSize, const char* what) {
@@ -256,12 +250,10 @@ class ObjLevelParser {
             return static_cast<std::uint32_t>(written - 1);
         }
         const char* why = written == 0 ? "; indices count from 1" : "";
-        char message[LOG_MESSAGE_LEN];
-        std::snprintf(message, sizeof message,
-                      "Error in file format -- f: %s index %lld out of range on line %zu of %s "
-                      "(%zu read so far%s)",
-                      what, written, m_line, m_file.c_str(), listSize, why);
-        fail(message);
+        char reason[LOG_MESSAGE_LEN];
+        std::snprintf(reason, sizeof reason, "%s index %lld out of range (%zu read so far%s)", what,
+                      written, listSize, why);
+        fail("f", reason);
     }
 
     void cutIntoCollisionLine(const LevelFace& face) {
@@ -275,12 +267,12 @@ class ObjLevelParser {
 
     void readMaterialLibrary(std::string_view fields) {
         m_logger.logDebug("Parsing textures");
-        const std::string path(readName(fields, "Error in file format -- mtllib: needs a name"));
+        const std::string path(readName(fields, "mtllib"));
         leveltext::LineReader lines;
         if (!lines.open(path.c_str())) {
             char message[LOG_MESSAGE_LEN];
             std::snprintf(message, sizeof message, "Material %s failed to open", path.c_str());
-            fail(message);
+            failWith(message);
         }
         const std::string objFile = std::exchange(m_file, path);
         const std::size_t objLine = m_line;
@@ -298,19 +290,18 @@ class ObjLevelParser {
     }
 
     void useMaterial(std::string_view fields) {
-        const std::string_view name =
-            readName(fields, "Error in file format -- usemtl: needs a name");
+        const std::string_view name = readName(fields, "usemtl");
         const auto found = m_materialIndex.find(name);
         m_currentMaterial = found == m_materialIndex.end() ? -1 : found->second;
         m_level.materialUses.push_back(
             {std::string(name), m_currentMaterial, m_level.faces.size()});
     }
 
-    std::string_view readName(std::string_view fields, const char* malformed) {
+    std::string_view readName(std::string_view fields, const char* statement) {
         FieldReader reader(fields);
         std::string_view name;
         if (!reader.readWord(name)) {
-            fail(malformed);
+            fail(statement, "needs a name");
         }
         return name;
     }
@@ -319,7 +310,16 @@ class ObjLevelParser {
         m_level.ignored.push_back({m_file, m_line, std::string(line)});
     }
 
-    [[noreturn]] void fail(const char* message) {
+    // The statement's message stands alone on its line, as people and scripts
+    // search for it; why, and where, follow on the next line.
+    [[noreturn]] void fail(const char* statement, const char* reason) {
+        char message[LOG_MESSAGE_LEN];
+        std::snprintf(message, sizeof message, "Error in file format -- %s\n  in %s, line %zu: %s",
+                      statement, m_file.c_str(), m_line, reason);
+        failWith(message);
+    }
+
+    [[noreturn]] void failWith(const char* message) {
         if (m_failedAt != nullptr) {
             *m_failedAt = {m_file, m_line, m_level.ignored};
         }

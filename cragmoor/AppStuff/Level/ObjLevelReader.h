@@ -81,9 +81,10 @@ struct LevelReadPlace {
 };
 
 // Reads the OBJ level at objPath and the material libraries it names. An OBJ
-// that cannot be opened gives an empty level. A malformed statement, a face
-// index outside the lists read so far or a material library that cannot be
-// opened is a fatal error through the logger; failedAt (if given) then holds
-// the file and line. Logs "Parsing textures" at debug level for each
-// material library.
+// that cannot be opened gives an empty level. A malformed statement or a face
+// index outside the lists read so far is a fatal error through the logger:
+// "Error in file format -- <statement>", with the file, the line and why on
+// the next line. A material library that cannot be opened is the fatal
+// "Material <path> failed to open". failedAt (if given) then holds the file
+// and line. Logs "Parsing textures" at debug level for each material library.
 LevelData readObjLevel(const char* objPath, Logger& logger, LevelReadPlace* failedAt = nullptr);

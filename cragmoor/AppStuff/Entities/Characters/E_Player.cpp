@@ -166,21 +166,38 @@ void E_Player::drawPart(spriteEnum sprite, const Vector2& offset, Degrees rotati
                               static_cast<float>(rotation.m_degrees), 1, 1, 1, 1);
 }
 
-// The player is drawn in the level's perspective, on the world plane, back
-// to front: back arm, body, head, legs, front arm. It is drawn before the
-// level, so its parts leave their depth behind (where they are opaque) to
-// keep the scenery behind the world plane from painting over it; among
-// themselves the parts still go strictly back to front.
+// The player is drawn in the level's perspective, on the world plane, before
+// the level. Its colour goes first, blended without the depth test, so the
+// soft edges of its sprites show over whatever lies behind. Then the same
+// parts leave their depth alone (no colour), where they are opaque enough to
+// count as the figure, to keep the scenery behind the world plane, drawn
+// later, from painting over it.
 void E_Player::draw() {
     m_mapController->set3Dmode();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glPushMatrix();
+    glTranslatef(FIGURE_SHIFT, 0, 0);
+    drawParts();
+
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_ALWAYS);
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, OPAQUE_ENOUGH);
-    glDisable(GL_CULL_FACE);
-    glPushMatrix();
-    glTranslatef(FIGURE_SHIFT, 0, 0);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    drawParts();
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDisable(GL_ALPHA_TEST);
+    glDepthFunc(GL_LESS);
 
+    glPopMatrix();
+    glEnable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    drawCollisionEllipse();
+}
+
+// Back to front: back arm, body, head, legs, front arm.
+void E_Player::drawParts() const {
     const spriteEnum frontArm = m_armFrames->m_currentSprites[0];
     const spriteEnum backArm = m_armFrames->m_currentSprites[1];
     const Degrees armRotation = drawnRotation(m_armRotation + m_armRotationOffset);
@@ -192,14 +209,6 @@ void E_Player::draw() {
     drawPart(SP_PLAYhead, m_headPos, drawnRotation(m_headRotation + m_headRotationOffset));
     drawPart(m_legFrames->m_currentSprites[0], Vector2(0, 0), Degrees(0));
     drawPart(frontArm, m_armPos, armRotation);
-
-    glPopMatrix();
-    glDisable(GL_ALPHA_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glDisable(GL_TEXTURE_2D);
-    drawCollisionEllipse();
 }
 
 void E_Player::drawCollisionEllipse() const {

@@ -37,6 +37,7 @@ class E_Player : public E_CharacterGroundHumanoid, public PlayerFrames<E_Player>
     void placeJoints(Degrees lean);
     void aimArmAndHead(const E_AITargetable& target);
 
+    void drawParts() const;
     void drawPart(spriteEnum sprite, const Vector2& offset, Degrees rotation) const;
     Degrees drawnRotation(Degrees rotation) const;
     void drawCollisionEllipse() const;
