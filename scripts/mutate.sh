@@ -59,7 +59,7 @@ build_quietly() {
 # "number<TAB>program" of every test ctest knows, in ctest's numbering.
 test_table() {
   ctest --test-dir "$build" --show-only=json-v1 |
-    awk '/"command" :/ { getline; getline; gsub(/[ ",]/, ""); print ++n "\t" $0 }'
+    awk '/"command" : *$/ { getline; getline; gsub(/[ ",]/, ""); print ++n "\t" $0 }'
 }
 
 # Numbers of the tests whose program lies in a folder matching $1 (an
