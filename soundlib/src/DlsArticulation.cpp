@@ -113,26 +113,6 @@ std::uint16_t staticGenerator(std::uint16_t destination) {
     }
 }
 
-bool isTime(std::uint16_t generator) {
-    switch (generator) {
-    case kGenModLfoDelay:
-    case kGenVibLfoDelay:
-    case kGenModEnvDelay:
-    case kGenModEnvAttack:
-    case kGenModEnvHold:
-    case kGenModEnvDecay:
-    case kGenModEnvRelease:
-    case kGenVolEnvDelay:
-    case kGenVolEnvAttack:
-    case kGenVolEnvHold:
-    case kGenVolEnvDecay:
-    case kGenVolEnvRelease:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The depth generator of an LFO or envelope driving a destination.
 std::uint16_t depthGenerator(std::uint16_t source, std::uint16_t destination) {
     if (source == kSrcLfo) {
@@ -213,7 +193,7 @@ void setStatic(const DlsConnection& c, double value, Sf2ZoneSettings& zone) {
     if (generator == 0) {
         return;
     }
-    if (isTime(generator) && c.scale == kZeroTime) {
+    if (isTimeGenerator(generator) && c.scale == kZeroTime) {
         value = kShortestTime;
     }
     if (generator == kGenVolEnvSustain || generator == kGenModEnvSustain) {
@@ -270,6 +250,26 @@ void articulate(const std::vector<DlsConnection>& connections, Sf2ZoneSettings& 
             (base == zone.generators.end() ? kDefaultTime : base->second) + shift;
     }
     zone.keyShift.clear();
+}
+
+bool isTimeGenerator(std::uint16_t generator) {
+    switch (generator) {
+    case kGenModLfoDelay:
+    case kGenVibLfoDelay:
+    case kGenModEnvDelay:
+    case kGenModEnvAttack:
+    case kGenModEnvHold:
+    case kGenModEnvDecay:
+    case kGenModEnvRelease:
+    case kGenVolEnvDelay:
+    case kGenVolEnvAttack:
+    case kGenVolEnvHold:
+    case kGenVolEnvDecay:
+    case kGenVolEnvRelease:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace soundlib

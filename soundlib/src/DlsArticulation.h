@@ -80,4 +80,8 @@ struct Sf2ZoneSettings {
 // Adds what `connections` say to `zone`.
 void articulate(const std::vector<DlsConnection>& connections, Sf2ZoneSettings& zone);
 
+// Whether a generator holds a time in timecents (delays, attacks, holds,
+// decays and releases of the envelopes and LFOs).
+bool isTimeGenerator(std::uint16_t generator);
+
 } // namespace soundlib

@@ -84,24 +84,14 @@ Bytes list(const char* type, const Bytes& body) {
 }
 
 double defaultOf(std::uint16_t generator) {
+    // The shortest time SoundFont 2 can say.
+    if (isTimeGenerator(generator))
+        return -12000.0;
     switch (generator) {
     case kGenFilterCutoff:
         return 13500.0;
     case kGenScaleTuning:
         return 100.0;
-    case kGenModLfoDelay:
-    case kGenVibLfoDelay:
-    case kGenModEnvDelay:
-    case kGenModEnvAttack:
-    case kGenModEnvHold:
-    case kGenModEnvDecay:
-    case kGenModEnvRelease:
-    case kGenVolEnvDelay:
-    case kGenVolEnvAttack:
-    case kGenVolEnvHold:
-    case kGenVolEnvDecay:
-    case kGenVolEnvRelease:
-        return -12000.0;
     default:
         return 0.0;
     }
