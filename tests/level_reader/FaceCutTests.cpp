@@ -47,6 +47,9 @@ TEST(CutFace, FacesGiveTheLineBetweenTheirCrossingsOrNone) {
         {"across", {0, 0, -8}, {0, 16, 8}, {16, 0, 8}, Line2({8, 0}, {0, 8})},
         {"across, wound the other way", {0, 0, -8}, {16, 0, 8}, {0, 16, 8}, Line2({0, 8}, {8, 0})},
         {"corner on the plane", {2, 2, 0}, {0, 10, -4}, {10, 10, 4}, Line2({2, 2}, {5, 10})},
+        // Both edges from that corner cross there: the order the edges are
+        // tried in must still reach the opposite edge.
+        {"second corner on the plane", {10, 10, 4}, {2, 2, 0}, {0, 10, -4}, Line2({2, 2}, {5, 10})},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
