@@ -1,10 +1,12 @@
-// Builds the art once for all tests of a suite and decodes it on request.
+// Builds the art and the font once for all tests of a suite and decodes
+// them on request.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "ArtAssets.h"
 #include "DecodedImage.h"
+#include "FontAssets.h"
 #include "MemorySink.h"
 
 class ArtTest : public ::testing::Test {
@@ -13,6 +15,7 @@ class ArtTest : public ::testing::Test {
         if (s_sink == nullptr) {
             s_sink = new MemorySink;
             buildArt(*s_sink);
+            buildFont(*s_sink);
         }
     }
 

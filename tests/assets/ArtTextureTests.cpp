@@ -20,11 +20,12 @@ bool opaqueNear(const DecodedImage& image, float x, float y, int radius) {
 
 } // namespace
 
-TEST_F(ArtTest, ArchiveHoldsExactlyTheCataloguedTextures) {
-    std::set<std::string> stored;
+TEST_F(ArtTest, ArchiveHoldsExactlyTheCataloguedTexturesAndTheFont) {
+    std::set<std::string> stored, expected = cataloguedTextureFiles();
     for (const auto& [name, bytes] : sink().archive)
         stored.insert(name);
-    EXPECT_EQ(stored, cataloguedTextureFiles());
+    expected.insert({"FN_12.fnt", "FN_12_0.tga"});
+    EXPECT_EQ(stored, expected);
 }
 
 // Powers of two let the games upload the pictures unstretched.

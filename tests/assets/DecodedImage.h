@@ -23,8 +23,6 @@ class DecodedImage {
     // Outside the image everything is transparent.
     Texel at(int x, int y) const;
     bool opaque(int x, int y) const { return at(x, y).a >= 128; }
-    // DevIL's own first row, before our flip: the picture's bottom row.
-    const std::vector<Texel>& bottomRowFirst() const { return m_bottomFirst; }
 
   private:
     int m_width = 0;

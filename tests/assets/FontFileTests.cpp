@@ -1,31 +1,19 @@
 // "FN_12.fnt" as the games will read it: a version 3 binary file with all its
 // blocks, printable ASCII on one page image that really is in the archive.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <set>
 #include <stdexcept>
 
+#include "ArtFixture.h"
 #include "BmfontTestReader.h"
-#include "DecodedImage.h"
-#include "FontAssets.h"
-#include "MemorySink.h"
 
 namespace {
 
-class FontTest : public ::testing::Test {
+class FontTest : public ArtTest {
   protected:
-    static void SetUpTestSuite() {
-        static MemorySink built;
-        buildFont(built);
-        s_sink = &built;
-    }
-
-    static const Bytes& file(const std::string& name) { return s_sink->archive.at(name); }
-
     // The reader throws unless the file is "BMF" version 3 with every block
     // whole.
-    static ParsedBmfont font() { return parseBmfont(file("FN_12.fnt")); }
+    static ParsedBmfont font() { return parseBmfont(sink().archive.at("FN_12.fnt")); }
 
     static const ParsedChar& glyph(const ParsedBmfont& font, char c) {
         const auto found = std::find_if(font.chars.begin(), font.chars.end(), [c](auto& g) {
@@ -35,9 +23,6 @@ class FontTest : public ::testing::Test {
             throw std::runtime_error(std::string("no glyph for ") + c);
         return *found;
     }
-
-  private:
-    static inline const MemorySink* s_sink = nullptr;
 };
 
 } // namespace
@@ -64,10 +49,9 @@ TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     const ParsedBmfont f = font();
     ASSERT_EQ(f.pages, 1);
     ASSERT_EQ(f.pageNames, std::vector<std::string>{"FN_12_0.tga"});
-    const auto page = DecodedImage::decode(file(f.pageNames[0]));
-    ASSERT_TRUE(page);
-    ASSERT_EQ(page->width(), f.scaleW);
-    ASSERT_EQ(page->height(), f.scaleH);
+    const DecodedImage page = image(f.pageNames[0]);
+    ASSERT_EQ(page.width(), f.scaleW);
+    ASSERT_EQ(page.height(), f.scaleH);
     std::vector<bool> inGlyph(static_cast<std::size_t>(f.scaleW * f.scaleH), false);
     for (const ParsedChar& c : f.chars) {
         ASSERT_EQ(c.page, 0) << c.id;
@@ -80,7 +64,7 @@ TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     int covered = 0;
     for (int y = 0; y < f.scaleH; ++y)
         for (int x = 0; x < f.scaleW; ++x) {
-            const Texel t = page->at(x, y);
+            const Texel t = page.at(x, y);
             EXPECT_EQ(t.r + t.g + t.b, 3 * 255) << x << "," << y;
             if (t.a > 0) {
                 ++covered;
@@ -92,7 +76,7 @@ TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     int solid = 0;
     for (int y = w.y; y < w.y + w.height; ++y)
         for (int x = w.x; x < w.x + w.width; ++x)
-            solid += page->at(x, y).a >= 200;
+            solid += page.at(x, y).a >= 200;
     EXPECT_GT(solid, 8);
 }
 

@@ -42,18 +42,6 @@ TEST(BmfontWriter, SmallFontReadsBackFieldForField) {
     EXPECT_EQ(parsed.kernings[0].amount, -2);
 }
 
-TEST(BmfontWriter, BlockSizesAreWhatTheGamesReaderDividesBy) {
-    const Bytes bytes = encodeBmfont(twoPageFont());
-    auto u32At = [&bytes](std::size_t at) {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24;
-    };
-    const std::size_t infoSize = u32At(5);
-    EXPECT_EQ(u32At(10 + infoSize), 15); // common block
-    const std::size_t pagesSize = u32At(30 + infoSize);
-    EXPECT_EQ(pagesSize, 2 * sizeof("a_0.tga"));         // two names of one length
-    EXPECT_EQ(u32At(35 + infoSize + pagesSize), 2 * 20); // two 20-byte records
-}
-
 TEST(BmfontWriter, RefusesNoPagesOrPageNamesOfDifferentLengths) {
     BmfontDescription font = twoPageFont();
     font.pageNames = {"a_0.tga", "a_10.tga"};

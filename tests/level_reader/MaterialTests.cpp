@@ -58,14 +58,6 @@ TEST_F(LevelReaderTest, LaterTextureUnderTheSameNameTakesTheNameOver) {
     EXPECT_EQ(summary(level), ":orphan.tga wall:old.tga wall:new.tga 2 ");
 }
 
-TEST_F(LevelReaderTest, MalformedMaterialStatementsEndLoadingWithTheirMessage) {
-    EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\nnewmtl \n"),
-              "Error in file format -- newmtl\n  in level.mtl, line 2: needs a name");
-    EXPECT_EQ(fatalErrorOf("mtllib level.mtl\n", "newmtl rock\n\nmap_Ka  \n"),
-              "Error in file format -- map_Ka\n  in level.mtl, line 3: needs a name");
-    EXPECT_EQ(failedAt.file + ":" + std::to_string(failedAt.line), "level.mtl:3");
-}
-
 TEST_F(LevelReaderTest, MaterialLibraryThatCannotBeOpenedNamesItsPath) {
     EXPECT_EQ(fatalErrorOf("# materials\nmtllib missing.mtl\n"),
               "Material missing.mtl failed to open");

@@ -1,5 +1,6 @@
 // Each OBJ statement as the game reads it, and the exact message that ends
-// loading when one is malformed.
+// loading when one in the level or its material library is malformed or a
+// face index lies outside the lists.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,36 +9,72 @@
 
 namespace {
 
+struct Refusal {
+    std::string obj;
+    const char* statement;
+    std::size_t line;
+    std::string reason;
+    std::string mtl = ""; // given: the refusal is in "level.mtl"
+};
+
+const std::string kThree = kThreeCorners;
+const std::string kRange = " out of range (";
+
+// Face indices the format leaves unbounded are refused before any corner is
+// looked up, each outside the lists read so far, naming the list.
+const Refusal REFUSALS[] = {
+    {kThree + "v  1 2\n", "v", 6, "needs three numbers"},
+    {kThree + "v  1 2 three\n", "v", 6, "needs three numbers"},
+    {kThree + "vn 0 1\n", "vn", 6, "needs three numbers"},
+    {kThree + "vt 0.5 0.5\n", "vt", 6, "needs three numbers"},
+    {kThree + "mtllib \n", "mtllib", 6, "needs a name"},
+    {kThree + "usemtl \t\n", "usemtl", 6, "needs a name"},
+    {kThree + "f 1/1/1 2/1/1\n", "f", 6, "only triangles are read, found a face of 2 corners"},
+    {kThree + "f 1/1/1 2/1/1 3/1/1 1/1/1\n", "f", 6,
+     "only triangles are read, found a face of 4 corners; levelconvert cuts larger faces into "
+     "triangles"},
+    {kThree + "f 7 1 6\n", "f", 6,
+     "each corner needs position/texture/normal indices, found `f 7 1 6`"},
+    {kThree + "f 1//1 2//1 3//1\n", "f", 6,
+     "each corner needs position/texture/normal indices, found `f 1//1 2//1 3//1`"},
+    {kThree + "f 1/1/1 2 /1/1 3/1/1\n", "f", 6,
+     "each corner needs position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
+    {kThree + "f 0/1/1 2/1/1 3/1/1\n", "f", 6,
+     "position index 0" + kRange + "3 read so far; indices count from 1)"},
+    {kThree + "f 1/1/1 2/0/1 3/1/1\n", "f", 6,
+     "texture coordinate index 0" + kRange + "1 read so far; indices count from 1)"},
+    {kThree + "f 1/1/1 2/1/1 3/1/0\n", "f", 6,
+     "normal index 0" + kRange + "1 read so far; indices count from 1)"},
+    {kThree + "f 1/1/1 2/2/1 3/1/1\n", "f", 6,
+     "texture coordinate index 2" + kRange + "1 read so far)"},
+    // A corner defined only after the face does not count, nor one written
+    // with a single space.
+    {kThree + "f 1/1/1 2/1/1 4/1/1\nv  0 0 0\n", "f", 6,
+     "position index 4" + kRange + "3 read so far)"},
+    {kThree + "v 0 0 0\nf 1/1/1 2/1/1 4/1/1\n", "f", 7,
+     "position index 4" + kRange + "3 read so far)"},
+    {kThree + "f -3/-1/-1 -2/-1/-1 -1/-1/-1\n", "f", 6, "negative (relative) indices are not read"},
+    // Read without overflowing.
+    {kThree + "f 1/1/1 2/1/1 99999999999999999999999/1/1\n", "f", 6,
+     "position index 999999999999999999" + kRange + "3 read so far)"},
+    // Blank lines and comments count; a NUL ends the statement.
+    {"\n\n# comment\n\n   v  1 2\n", "v", 5, "needs three numbers"},
+    {std::string("v  1 2\0 3\n", 10), "v", 1, "needs three numbers"},
+    {"mtllib level.mtl\n", "newmtl", 2, "needs a name", "newmtl rock\nnewmtl \n"},
+    {"mtllib level.mtl\n", "map_Ka", 3, "needs a name", "newmtl rock\n\nmap_Ka  \n"},
+};
+
+// The system's own message alone on its line, the file, line and reason
+// below it.
 TEST_F(LevelReaderTest, MalformedStatementsEndLoadingWithTheirMessage) {
-    const struct {
-        const char* obj;
-        const char* statement;
-        const char* reason;
-    } cases[] = {
-        {"v  1 2\n", "v", "needs three numbers"},
-        {"v  1 2 three\n", "v", "needs three numbers"},
-        {"vn 0 1\n", "vn", "needs three numbers"},
-        {"vt 0.5 0.5\n", "vt", "needs three numbers"},
-        {"mtllib \n", "mtllib", "needs a name"},
-        {"usemtl \t\n", "usemtl", "needs a name"},
-        {"f 1/1/1 2/1/1\n", "f", "only triangles are read, found a face of 2 corners"},
-        {"f 1/1/1 2/1/1 3/1/1 1/1/1\n", "f",
-         "only triangles are read, found a face of 4 corners; levelconvert cuts larger faces "
-         "into triangles"},
-        {"f 7 1 6\n", "f", "each corner needs position/texture/normal indices, found `f 7 1 6`"},
-        {"f 1//1 2//1 3//1\n", "f",
-         "each corner needs position/texture/normal indices, found `f 1//1 2//1 3//1`"},
-        {"f 1/1/1 2 /1/1 3/1/1\n", "f",
-         "each corner needs position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.obj);
-        // The system's own message alone on its line, the reason below it.
-        EXPECT_EQ(fatalErrorOf(std::string(kThreeCorners) + c.obj),
-                  std::string("Error in file format -- ") + c.statement +
-                      "\n  in level.obj, line 6: " + c.reason);
-        EXPECT_EQ(failedAt.file, "level.obj");
-        EXPECT_EQ(failedAt.line, 6u);
+    for (const Refusal& row : REFUSALS) {
+        SCOPED_TRACE(row.obj + row.mtl);
+        const std::string file = row.mtl.empty() ? "level.obj" : "level.mtl";
+        EXPECT_EQ(fatalErrorOf(row.obj, row.mtl), std::string("Error in file format -- ") +
+                                                      row.statement + "\n  in " + file + ", line " +
+                                                      std::to_string(row.line) + ": " + row.reason);
+        EXPECT_EQ(failedAt.file, file);
+        EXPECT_EQ(failedAt.line, row.line);
     }
 }
 
