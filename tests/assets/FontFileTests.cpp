@@ -44,7 +44,9 @@ TEST_F(FontTest, HasInfoCommonPagesCharsAndKerningInOrderCoveringPrintableAsciiO
 }
 
 // One page, in the archive at the stated size: white, with coverage in alpha
-// only inside the glyph rectangles, which lie on the page.
+// only inside the glyph rectangles, which lie on the page with a texel of
+// gap to the page's edge and to each other, so filtering never bleeds one
+// glyph into the next.
 TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     const ParsedBmfont f = font();
     ASSERT_EQ(f.pages, 1);
@@ -52,14 +54,20 @@ TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
     const DecodedImage page = image(f.pageNames[0]);
     ASSERT_EQ(page.width(), f.scaleW);
     ASSERT_EQ(page.height(), f.scaleH);
-    std::vector<bool> inGlyph(static_cast<std::size_t>(f.scaleW * f.scaleH), false);
+    const auto at = [&f](int x, int y) { return static_cast<std::size_t>(y * f.scaleW + x); };
+    std::vector<bool> inGlyph(at(0, f.scaleH)), claimed(at(0, f.scaleH));
     for (const ParsedChar& c : f.chars) {
         ASSERT_EQ(c.page, 0) << c.id;
-        ASSERT_LE(c.x + c.width, f.scaleW) << c.id;
-        ASSERT_LE(c.y + c.height, f.scaleH) << c.id;
-        for (int y = c.y; y < c.y + c.height; ++y)
-            for (int x = c.x; x < c.x + c.width; ++x)
-                inGlyph[static_cast<std::size_t>(y * f.scaleW + x)] = true;
+        ASSERT_TRUE(c.x >= 1 && c.y >= 1) << c.id;
+        ASSERT_LE(c.x + c.width + 1, f.scaleW) << c.id;
+        ASSERT_LE(c.y + c.height + 1, f.scaleH) << c.id;
+        // Each claims its rectangle and the gap on its right and below.
+        for (int y = c.y; y <= c.y + c.height; ++y)
+            for (int x = c.x; x <= c.x + c.width; ++x) {
+                EXPECT_FALSE(claimed[at(x, y)]) << c.id << " overlaps another glyph";
+                claimed[at(x, y)] = true;
+                inGlyph[at(x, y)] = x < c.x + c.width && y < c.y + c.height;
+            }
     }
     int covered = 0;
     for (int y = 0; y < f.scaleH; ++y)
@@ -68,7 +76,7 @@ TEST_F(FontTest, PageImageHoldsTheGlyphsAndNothingBetweenThem) {
             EXPECT_EQ(t.r + t.g + t.b, 3 * 255) << x << "," << y;
             if (t.a > 0) {
                 ++covered;
-                EXPECT_TRUE(inGlyph[static_cast<std::size_t>(y * f.scaleW + x)]) << x << "," << y;
+                EXPECT_TRUE(inGlyph[at(x, y)]) << x << "," << y;
             }
         }
     EXPECT_GT(covered, 300);

@@ -1,4 +1,5 @@
-// The writer, the packer and the typeface adapter on their own.
+// The writer and the typeface adapter on their own (the packer shows in the
+// font's page).
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -6,7 +7,6 @@
 #include "BmfontTestReader.h"
 #include "BmfontWriter.h"
 #include "FreeTypeFace.h"
-#include "GlyphPacker.h"
 
 namespace {
 
@@ -48,27 +48,6 @@ TEST(BmfontWriter, RefusesNoPagesOrPageNamesOfDifferentLengths) {
     EXPECT_THROW(encodeBmfont(font), std::invalid_argument);
     font.pageNames.clear();
     EXPECT_THROW(encodeBmfont(font), std::invalid_argument);
-}
-
-TEST(GlyphPacker, PlacesDoNotOverlapAndKeepTheGapOrSaySoWhenTheyDoNotFit) {
-    const std::vector<PackSize> sizes = {{5, 9}, {7, 3}, {2, 12}, {10, 10}, {4, 4}, {6, 9}};
-    const auto places = packShelves(sizes, {24, 40}, 1);
-    ASSERT_TRUE(places);
-    for (std::size_t a = 0; a < sizes.size(); ++a) {
-        const PackPlace p = (*places)[a];
-        EXPECT_GE(p.x, 1);
-        EXPECT_GE(p.y, 1);
-        EXPECT_LE(p.x + sizes[a].width + 1, 24);
-        EXPECT_LE(p.y + sizes[a].height + 1, 40);
-        for (std::size_t b = a + 1; b < sizes.size(); ++b) {
-            const PackPlace q = (*places)[b];
-            const bool apart = p.x + sizes[a].width + 1 <= q.x || q.x + sizes[b].width + 1 <= p.x ||
-                               p.y + sizes[a].height + 1 <= q.y || q.y + sizes[b].height + 1 <= p.y;
-            EXPECT_TRUE(apart) << a << " and " << b;
-        }
-    }
-    EXPECT_FALSE(packShelves({{10, 10}, {10, 10}, {10, 10}}, {24, 12}, 1));
-    EXPECT_FALSE(packShelves({{30, 2}}, {24, 12}, 1));
 }
 
 TEST(FreeTypeFace, MissingTypefaceNamesTheFile) {
