@@ -1,4 +1,4 @@
-// Exports written the way three kinds of program write them, each turned
+// Exports written the way two kinds of program write them, each turned
 // into a playable level: every face textured, nothing warned about, and the
 // player landing on top of the ground from its start.
 //
@@ -45,25 +45,6 @@ TEST_P(ExporterStyles, BecomeAPlayableLevel) {
     ASSERT_TRUE(landing.lands);
     // On the top at world y 100, the ellipse 32 units high below its centre.
     EXPECT_NEAR(landing.centre.m_y, 68.0, 0.01);
-}
-
-// Each quad of the CAD export's block as two triangles, counted back from
-// the last position (-8 is the first) and the last normal (-6 the first).
-std::string cadExport() {
-    std::string obj = "mtllib part.mtl\ng Part_1\n";
-    for (const char* p : {"-1 -0.5 1", "3 -0.5 1", "3 -0.5 -1", "-1 -0.5 -1", "-1 0 1", "3 0 1",
-                          "3 0 -1", "-1 0 -1"}) {
-        obj += std::string("v\t") + p + "\n";
-    }
-    obj += "vn 0 1 0\nvn 0 -1 0\nvn 0 0 1\nvn 0 0 -1\nvn -1 0 0\nvn 1 0 0\nusemtl Material_1\n";
-    for (const char* t :
-         {"-4//-6\t-3//-6\t-2//-6", "-4//-6\t-2//-6\t-1//-6", "-8//-5\t-5//-5\t-6//-5",
-          "-8//-5\t-6//-5\t-7//-5", "-8//-4\t-7//-4\t-3//-4", "-8//-4\t-3//-4\t-4//-4",
-          "-6//-3\t-5//-3\t-1//-3", "-6//-3\t-1//-3\t-2//-3", "-5//-2\t-8//-2\t-4//-2",
-          "-5//-2\t-4//-2\t-1//-2", "-7//-1\t-6//-1\t-2//-1", "-7//-1\t-2//-1\t-3//-1"}) {
-        obj += std::string("f\t") + t + "\n";
-    }
-    return obj;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,14 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "f 1/1 2/2 6/3 5/4\r\nf 3/1 4/2 8/3 7/4\r\n"
                               "f 4/1 1/2 5/3 8/4\r\nf 2/1 3/2 7/3 6/4\r\n# 6 polygons\r\n\r\n"}},
                false,
-               "cut 6, added 6, normals 6, copied 1"},
-        // A CAD or scanning program: triangles only, tabs, relative indices,
-        // normals without texture coordinates, and a material of a plain colour.
-        Export{"CadTrianglesWithRelativeIndicesAndAColour",
-               {{"part.mtl", "newmtl Material_1\nKa 0 0 0\nKd 0.45 0.45 0.5\nd 1\n"},
-                {"part.obj", cadExport()}},
-               false,
-               "one space 8, relative 72, planar 24, colour 1"}),
+               "cut 6, added 6, normals 6, copied 1"}),
     [](const testing::TestParamInfo<Export>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "# exported\no Block\ng top side\ns 1\nmg off\n" + kTop +
                      "s off\nf 1 2 3 4 # the top\n",
                  kPlainNotes, kTop + "f 1 2 3 4\n"},
-        ReadCase{"ContinuedLines", kTop + "f 1 2 \\\n  3 4\n", kPlainNotes, kTop + "f 1 2 3 4\n"},
+        ReadCase{"ContinuedLinesAndTabs", kTop + "f 1\t2 \\\n  3\t4\n", kPlainNotes,
+                 kTop + "f 1 2 3 4\n"},
         ReadCase{"StatementsTheGameCannotShowAreListed", kTop + "f 1 2 3 4\nl 1 2\np 3\n",
                  std::string(kPlainNotes) + "\npassed over 6: l 1 2\npassed over 7: p 3"},
         ReadCase{"LinesOfAnyLength",
