@@ -20,9 +20,13 @@ TEST(GetPoint, CrossingCountsOnlyBetweenTheEndsOfAnEdgeNotAlongThePlane) {
         Vector3 a, b;
         std::optional<Vector2> crossing;
     } rows[] = {
-        {{0, 0, 0}, {5, 5, 0}, std::nullopt},   {{0, 0, 3}, {5, 5, 3}, std::nullopt},
-        {{0, 0, -2}, {4, 8, 6}, Vector2(1, 2)}, {{0, 0, 2}, {4, 8, 6}, std::nullopt},
+        {{0, 0, 0}, {5, 5, 0}, std::nullopt},
+        {{0, 0, 3}, {5, 5, 3}, std::nullopt},
+        {{0, 0, -2}, {4, 8, 6}, Vector2(1, 2)},
+        {{0, 0, 2}, {4, 8, 6}, std::nullopt},
         {{3, 1, 0}, {4, 8, 6}, Vector2(3, 1)},
+        // Level in y: only x tells that the plane lies beyond its end.
+        {{0, 5, 2}, {4, 5, 6}, std::nullopt},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "edge from z " << row.a.m_z << " to " << row.b.m_z);
