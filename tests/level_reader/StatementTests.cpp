@@ -20,8 +20,6 @@ struct Refusal {
 const std::string kThree = kThreeCorners;
 const std::string kRange = " out of range (";
 
-// Face indices the format leaves unbounded are refused before any corner is
-// looked up, each outside the lists read so far, naming the list.
 const Refusal REFUSALS[] = {
     {kThree + "v  1 2\n", "v", 6, "needs three numbers"},
     {kThree + "v  1 2 three\n", "v", 6, "needs three numbers"},
@@ -39,6 +37,8 @@ const Refusal REFUSALS[] = {
      "each corner needs position/texture/normal indices, found `f 1//1 2//1 3//1`"},
     {kThree + "f 1/1/1 2 /1/1 3/1/1\n", "f", 6,
      "each corner needs position/texture/normal indices, found `f 1/1/1 2 /1/1 3/1/1`"},
+    // Face indices the format leaves unbounded are refused before any corner
+    // is looked up, each outside the lists read so far, naming the list.
     {kThree + "f 0/1/1 2/1/1 3/1/1\n", "f", 6,
      "position index 0" + kRange + "3 read so far; indices count from 1)"},
     {kThree + "f 1/1/1 2/0/1 3/1/1\n", "f", 6,
