@@ -1,27 +1,34 @@
-// Malformed sound data of every format gives an error result, never a crash
-// (run under AddressSanitizer to catch reads out of bounds).
+// Malformed sound data of every format is refused with a line saying what is
+// wrong, never a crash (run under AddressSanitizer to catch reads out of
+// bounds). WAV files as other programs write them (a RIFF size that is
+// wrong, odd-sized chunks, sample data cut short) play what they hold.
 #include "OggEncoder.h"
 #include "TestSounds.h"
 #include "WavWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
 
-Bytes goodWav() {
-    return encodeWav(sineWave(440.0, 0.1, 22050, 2, 0.5f), 2, 22050, WavSampleFormat::Pcm16);
+// 0.1 s of a 440 Hz tone, mono 16-bit at the mix rate: 4800 frames. The
+// header is 44 bytes: RIFF size at 4, "fmt " at 12, channels at 22, "data"
+// at 36 with its length at 40.
+Bytes toneWav(int channels = 1) {
+    return encodeWav(sineWave(440.0, 0.1, kMixRate, channels, 0.5f), channels, kMixRate,
+                     WavSampleFormat::Pcm16);
 }
 
+// Long enough for several pages of sound after the header pages.
 Bytes goodOgg() {
-    return encodeOggVorbis(sineWave(440.0, 0.2, 22050, 1, 0.5f), 1, 22050, 0.3f);
+    return encodeOggVorbis(sineWave(440.0, 1.0, 22050, 1, 0.5f), 1, 22050, 0.3f);
 }
 
-// Format 0, one note.
+// One note; its first event starts at byte 22.
 Bytes goodMidi() {
-    return {'M', 'T', 'h', 'd', 0,  0, 0,    6,  0,   0,  0,    1,  0, 96, 'M',  'T',  'r',
-            'k', 0,   0,   0,   12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0,  0xFF, 0x2F, 0};
+    return midiFile({0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
 }
 
 Bytes randomBytes(std::size_t count, unsigned seed, const std::string& magic = "") {
@@ -34,8 +41,18 @@ Bytes randomBytes(std::size_t count, unsigned seed, const std::string& magic = "
     return bytes;
 }
 
-Bytes changed(Bytes bytes, std::size_t at, std::vector<std::uint8_t> values) {
+Bytes little32(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+}
+
+Bytes changed(Bytes bytes, std::size_t at, const Bytes& values) {
     std::copy(values.begin(), values.end(), bytes.begin() + static_cast<long>(at));
+    return bytes;
+}
+
+Bytes inserted(Bytes bytes, std::size_t at, const Bytes& values) {
+    bytes.insert(bytes.begin() + static_cast<long>(at), values.begin(), values.end());
     return bytes;
 }
 
@@ -43,56 +60,125 @@ Bytes cut(const Bytes& bytes, std::size_t keep) {
     return Bytes(bytes.begin(), bytes.begin() + static_cast<long>(keep));
 }
 
-// Every way of creating a sound refuses `bytes`.
-void expectRefused(const Bytes& bytes, const std::string& what) {
-    DrivenSystem driven;
-    for (FMOD_MODE mode :
-         {FMOD_CREATESAMPLE, FMOD_CREATESTREAM, FMOD_CREATESAMPLE | FMOD_CREATESTREAM}) {
-        FMOD_SOUND* sound = nullptr;
-        EXPECT_NE(driven.create(bytes, FMOD_LOOP_NORMAL | mode, &sound, "no-bank-needed.dls"),
-                  FMOD_OK)
-            << what << ", mode " << mode;
-        EXPECT_EQ(sound, nullptr) << what;
-    }
+// The stream as far as the start of its last page, which carries the end.
+Bytes withoutLastPage(const Bytes& ogg) {
+    const std::string page = "OggS";
+    return Bytes(ogg.begin(), std::find_end(ogg.begin(), ogg.end(), page.begin(), page.end()));
 }
 
+struct Outcome {
+    FMOD_RESULT result;
+    std::size_t heardFrames;
+    std::string said;
+};
+
+// Creates a sound from `bytes` and plays it out: what was heard and said.
+Outcome createAndPlay(const Bytes& bytes, FMOD_MODE mode) {
+    DrivenSystem driven;
+    FMOD_SOUND* sound = nullptr;
+    ::testing::internal::CaptureStderr();
+    const FMOD_RESULT result = driven.create(bytes, mode, &sound, "no-bank-needed.dls");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    if (result != FMOD_OK) {
+        EXPECT_EQ(sound, nullptr);
+        return {result, 0, said};
+    }
+    driven.play(sound);
+    driven.advance(0.3);
+    return {result, audibleFrames(channelOf(driven.takeCaptured(), 2, 0), 0.01f), said};
+}
+
+struct Refused {
+    std::string name;
+    Bytes bytes;
+    std::string said; // part of the line on standard error
+};
+
 // Damaged headers, truncations (a WAV file cut inside its sample data plays
-// what is there, see WaveChunkTest; cut anywhere before, it is refused) and
-// random data behind each format's magic.
+// what is there, see below; cut anywhere before, it is refused) and random
+// data behind each format's magic.
 TEST(BadInput, MalformedTruncatedAndRandomDataOfEveryFormatIsRefused) {
-    const Bytes wav = goodWav();
+    const Bytes wav = toneWav();
     const Bytes ogg = goodOgg();
     const Bytes midi = goodMidi();
-    std::vector<std::pair<std::string, Bytes>> cases = {
-        {"empty", Bytes()},
-        {"random", randomBytes(4096, 1)},
-        {"FLAC magic", {'f', 'L', 'a', 'C', 0, 0, 0, 0}},
-        {"huge fmt chunk", changed(wav, 16, {0xF0, 0xFF, 0xFF, 0xFF})},
-        {"200 channels", changed(wav, 22, {200})},
-        {"ogg segment table past the end", changed(ogg, 26, {255})},
-        {"huge MThd", changed(midi, 4, {0x7F})},
-        {"huge MTrk", changed(midi, 18, {0x7F})},
-        {"endless delta time", changed(midi, 22, {0xFF, 0xFF, 0xFF, 0xFF})},
-        {"MIDI format 2", changed(midi, 9, {2})},
-        {"MIDI without tracks", cut(midi, 14)},
+    std::vector<Refused> cases = {
+        {"empty", Bytes(), ""},
+        {"random", randomBytes(4096, 1), "neither RIFF WAVE"},
+        {"FLAC magic", {'f', 'L', 'a', 'C', 0, 0, 0, 0}, "neither RIFF WAVE"},
+        {"huge fmt chunk", changed(wav, 16, little32(0xFFFFFFF0u)), "format chunk is cut short"},
+        {"fmt chunk cut", cut(wav, 30), "format chunk is cut short"},
+        {"fmt chunk renamed", changed(wav, 12, {'x'}), "lacks its format or data chunk"},
+        {"data chunk renamed", changed(wav, 36, {'x'}), "lacks its format or data chunk"},
+        {"200 channels", changed(wav, 22, {200}), "has 200 channels"},
+        {"3 channels", toneWav(3), "has 3 channels; only mono and stereo are played"},
+        {"ogg segment table past the end", changed(ogg, 26, {255}), "Ogg page"},
+        {"ogg cut at a page", withoutLastPage(ogg), "Ogg stream stops before its end"},
+        {"huge MThd", changed(midi, 4, {0x7F}), "header chunk has a bad length"},
+        {"huge MTrk", changed(midi, 18, {0x7F}), "chunk runs past the end"},
+        {"endless delta time", changed(midi, 22, {0xFF, 0xFF, 0xFF, 0xFF}), "bad delta time"},
+        {"delta time of five bytes", changed(midi, 22, {0x80, 0x80, 0x80, 0x80}), "bad delta time"},
+        {"tempo of zero", midiFile({0, 0xFF, 0x51, 3, 0, 0, 0, 0, 0xFF, 0x2F, 0}), "tempo of zero"},
+        {"MIDI format 2", changed(midi, 9, {2}), "MIDI format 2 is not played"},
+        {"MIDI without tracks", cut(midi, 14), "no tracks"},
     };
-    for (std::size_t keep : {4, 12, 30, 40}) {
-        cases.emplace_back("WAV cut to " + std::to_string(keep), cut(wav, keep));
+    for (std::size_t keep : {4, 12, 40}) {
+        cases.push_back({"WAV cut to " + std::to_string(keep), cut(wav, keep), ""});
     }
     for (const Bytes& good : {ogg, midi}) {
         for (std::size_t keep :
              {std::size_t{4}, std::size_t{12}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
-            cases.emplace_back("cut to " + std::to_string(keep), cut(good, keep));
+            cases.push_back({"cut to " + std::to_string(keep), cut(good, keep), ""});
         }
     }
     for (unsigned seed = 0; seed < 20; ++seed) {
-        cases.emplace_back("random wave",
-                           randomBytes(2000, seed, std::string("RIFF\xc8\x07\0\0WAVE", 12)));
-        cases.emplace_back("random ogg", randomBytes(2000, seed, "OggS"));
-        cases.emplace_back("random midi", randomBytes(2000, seed, std::string("MThd\0\0\0\6", 8)));
+        cases.push_back(
+            {"random wave", randomBytes(2000, seed, std::string("RIFF\xc8\x07\0\0WAVE", 12)), ""});
+        cases.push_back({"random ogg", randomBytes(2000, seed, "OggS"), ""});
+        cases.push_back(
+            {"random midi", randomBytes(2000, seed, std::string("MThd\0\0\0\6", 8)), ""});
     }
-    for (const auto& [what, bytes] : cases) {
-        expectRefused(bytes, what);
+    for (const Refused& c : cases) {
+        for (FMOD_MODE mode : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
+            const Outcome outcome = createAndPlay(c.bytes, FMOD_LOOP_NORMAL | mode);
+            EXPECT_NE(outcome.result, FMOD_OK) << c.name << ", mode " << mode;
+            EXPECT_NE(outcome.said.find(c.said), std::string::npos)
+                << c.name << ": " << outcome.said;
+        }
+    }
+}
+
+struct Played {
+    std::string name;
+    Bytes bytes;
+    std::size_t frames;
+    std::string said;
+};
+
+TEST(WaveChunks, WrongRiffSizesOddChunksAndCutDataPlayWhatIsThere) {
+    const Bytes wav = toneWav();
+    const auto stated = static_cast<std::uint32_t>(wav.size() - 8);
+    const Played cases[] = {
+        {"RIFF size too large", changed(wav, 4, little32(stated + 82)), 4800, ""},
+        {"RIFF size too small", changed(wav, 4, little32(stated - 100)), 4800, ""},
+        {"RIFF size 0", changed(wav, 4, little32(0)), 4800, ""},
+        {"RIFF size ~0", changed(wav, 4, little32(~0u)), 4800, ""},
+        {"odd chunk and its pad byte before the data",
+         inserted(wav, 36, {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0}), 4800, ""},
+        // Half the frames and one byte of the next.
+        {"data cut", cut(wav, 44 + 2 * 2400 + 1), 2400,
+         "soundlib: sound data in memory: RIFF WAVE data: sample data is cut short; "
+         "playing the 2400 whole frames that are there\n"},
+        {"data length beyond the file", changed(wav, 40, little32(0x7FFFFFFFu)), 4800,
+         "soundlib: sound data in memory: RIFF WAVE data: sample data is cut short; "
+         "playing the 4800 whole frames that are there\n"},
+    };
+    for (const Played& c : cases) {
+        for (const FMOD_MODE mode : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
+            const Outcome outcome = createAndPlay(c.bytes, FMOD_LOOP_OFF | mode);
+            ASSERT_EQ(outcome.result, FMOD_OK) << c.name;
+            EXPECT_NEAR(static_cast<double>(outcome.heardFrames), c.frames, 20.0) << c.name;
+            EXPECT_EQ(outcome.said, c.said) << c.name;
+        }
     }
 }
 
@@ -102,7 +188,7 @@ TEST(BadInput, BadArgumentsAndMissingFilesAreRefused) {
     info.cbsize = sizeof info - 1;
     info.length = 10;
     FMOD_SOUND* sound = nullptr;
-    const Bytes wav = goodWav();
+    const Bytes wav = toneWav();
     const char* data = reinterpret_cast<const char*>(wav.data());
     EXPECT_EQ(FMOD_System_CreateSound(driven.system(), data, FMOD_OPENMEMORY, &info, &sound),
               FMOD_ERR_INVALID_PARAM);

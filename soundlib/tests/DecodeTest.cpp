@@ -1,6 +1,8 @@
 // Every sound format decoded from memory gives back the tone that went in:
-// its frequency and its amplitude, as a sample and as a stream.
+// its frequency, amplitude and length, as a sample and as a stream; and the
+// memory the decoder reads is the caller's only while a stream plays.
 #include "OggEncoder.h"
+#include "SndfileDecoder.h"
 #include "TestSounds.h"
 #include "WavWriter.h"
 
@@ -14,28 +16,10 @@ namespace {
 
 constexpr double kToneHz = 440.0;
 constexpr float kAmplitude = 0.5f;
-// A mono sound at the centre is heard at cos(pi/4) on each side.
-constexpr double kCentreGain = 0.70710678;
 
-struct WaveCase {
-    WavSampleFormat format;
-    int channels;
-    int rate;
-    double amplitudeTolerance;
-};
-
-std::string caseName(const ::testing::TestParamInfo<WaveCase>& info) {
-    static const char* formats[] = {"Pcm8", "Pcm16", "Pcm24", "Float32"};
-    return std::string(formats[static_cast<int>(info.param.format)]) +
-           (info.param.channels == 1 ? "Mono" : "Stereo") + std::to_string(info.param.rate);
-}
-
-// Plays `bytes` once and returns the left side of what was mixed.
-std::vector<float> playAndCapture(const Bytes& bytes, FMOD_MODE mode, double seconds) {
-    DrivenSystem driven;
-    driven.start(bytes, mode);
-    driven.advance(seconds);
-    return channelOf(driven.takeCaptured(), 2, 0);
+// Half a second of the tone.
+Bytes toneWav(WavSampleFormat format, int channels, int rate) {
+    return encodeWav(sineWave(kToneHz, 0.5, rate, channels, kAmplitude), channels, rate, format);
 }
 
 // The middle of a capture, away from the fade-in of the first interpolated
@@ -46,38 +30,46 @@ std::vector<float> middleOf(const std::vector<float>& samples) {
                               samples.end() - static_cast<long>(quarter));
 }
 
-class WaveDecoding : public ::testing::TestWithParam<WaveCase> {};
-
-TEST_P(WaveDecoding, ToneComesBackAtItsFrequencyAndAmplitude) {
-    const WaveCase& c = GetParam();
-    const Bytes wav = encodeWav(sineWave(kToneHz, 0.5, c.rate, c.channels, kAmplitude), c.channels,
-                                c.rate, c.format);
-    for (FMOD_MODE mode : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
-        const std::vector<float> left = middleOf(playAndCapture(wav, mode, 0.4));
-        ASSERT_FALSE(left.empty());
-        EXPECT_NEAR(measureFrequency(left, kMixRate), kToneHz, 0.5) << "mode " << mode;
-        const double expected = kAmplitude * (c.channels == 1 ? kCentreGain : 1.0);
-        EXPECT_NEAR(peakOf(left), expected, c.amplitudeTolerance) << "mode " << mode;
-    }
+// The left side of what plays from `sound` in `seconds`.
+std::vector<float> heardFrom(DrivenSystem& driven, FMOD_SOUND* sound, double seconds) {
+    driven.play(sound);
+    driven.advance(seconds);
+    return channelOf(driven.takeCaptured(), 2, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSampleFormats, WaveDecoding,
-                         ::testing::Values(WaveCase{WavSampleFormat::Pcm8, 1, 22050, 0.02},
-                                           WaveCase{WavSampleFormat::Pcm16, 1, 44100, 0.005},
-                                           WaveCase{WavSampleFormat::Pcm16, 2, 48000, 0.005},
-                                           WaveCase{WavSampleFormat::Pcm24, 2, 32000, 0.005},
-                                           WaveCase{WavSampleFormat::Float32, 1, 96000, 0.005},
-                                           WaveCase{WavSampleFormat::Float32, 2, 11025, 0.01}),
-                         caseName);
-
-TEST(OggDecoding, ToneComesBackAtItsFrequencyAmplitudeAndLength) {
-    const Bytes ogg = encodeOggVorbis(sineWave(kToneHz, 0.5, 44100, 2, kAmplitude), 2, 44100, 0.5f);
-    for (FMOD_MODE mode : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
-        const std::vector<float> left = playAndCapture(ogg, mode, 0.7);
-        EXPECT_NEAR(measureFrequency(middleOf(left), kMixRate), kToneHz, 0.5);
-        EXPECT_NEAR(peakOf(middleOf(left)), kAmplitude, 0.03);
-        EXPECT_NEAR(static_cast<double>(audibleFrames(left, 0.01f)), 0.5 * kMixRate,
-                    0.002 * kMixRate);
+TEST(Decoding, EveryFormatGivesBackItsToneAtItsFrequencyAmplitudeAndLength) {
+    // A mono sound at the centre is heard at cos(pi/4) on each side.
+    const double centre = kAmplitude * 0.70710678;
+    const struct {
+        const char* name;
+        Bytes bytes;
+        double peak;
+        double tolerance;
+    } cases[] = {
+        {"8-bit mono at 22,050 Hz", toneWav(WavSampleFormat::Pcm8, 1, 22050), centre, 0.02},
+        {"16-bit mono at 44,100 Hz", toneWav(WavSampleFormat::Pcm16, 1, 44100), centre, 0.005},
+        {"16-bit stereo at 48 kHz", toneWav(WavSampleFormat::Pcm16, 2, 48000), kAmplitude, 0.005},
+        {"24-bit stereo at 32 kHz", toneWav(WavSampleFormat::Pcm24, 2, 32000), kAmplitude, 0.005},
+        {"float mono at 96 kHz", toneWav(WavSampleFormat::Float32, 1, 96000), centre, 0.005},
+        {"float stereo at 11,025 Hz", toneWav(WavSampleFormat::Float32, 2, 11025), kAmplitude,
+         0.01},
+        {"Ogg Vorbis stereo at 44,100 Hz",
+         encodeOggVorbis(sineWave(kToneHz, 0.5, 44100, 2, kAmplitude), 2, 44100, 0.5f), kAmplitude,
+         0.03},
+    };
+    for (const auto& c : cases) {
+        for (FMOD_MODE mode : {FMOD_CREATESAMPLE, FMOD_CREATESTREAM}) {
+            SCOPED_TRACE(std::string(c.name) +
+                         (mode == FMOD_CREATESAMPLE ? ", sample" : ", stream"));
+            DrivenSystem driven;
+            FMOD_SOUND* sound = nullptr;
+            ASSERT_EQ(driven.create(c.bytes, mode, &sound), FMOD_OK);
+            const std::vector<float> left = heardFrom(driven, sound, 0.7);
+            EXPECT_NEAR(measureFrequency(middleOf(left), kMixRate), kToneHz, 0.5);
+            EXPECT_NEAR(peakOf(middleOf(left)), c.peak, c.tolerance);
+            EXPECT_NEAR(static_cast<double>(audibleFrames(left, 0.01f)), 0.5 * kMixRate,
+                        0.002 * kMixRate);
+        }
     }
 }
 
@@ -85,33 +77,48 @@ TEST(SampleMemory, SampleNeedsNoCallerMemoryAfterCreation) {
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
     {
-        auto bytes = std::make_unique<Bytes>(encodeWav(sineWave(kToneHz, 0.5, 48000, 2, kAmplitude),
-                                                       2, 48000, WavSampleFormat::Pcm16));
+        auto bytes = std::make_unique<Bytes>(toneWav(WavSampleFormat::Pcm16, 2, 48000));
         ASSERT_EQ(createSoundFromMemory(driven.system(), *bytes, FMOD_CREATESAMPLE, &sound),
                   FMOD_OK);
         std::fill(bytes->begin(), bytes->end(), 0x55);
     } // freed: reading it now would be caught by AddressSanitizer
-    driven.play(sound);
-    driven.advance(0.4);
-    const std::vector<float> left = middleOf(channelOf(driven.takeCaptured(), 2, 0));
-    EXPECT_NEAR(measureFrequency(left, kMixRate), kToneHz, 0.5);
+    EXPECT_NEAR(measureFrequency(middleOf(heardFrom(driven, sound, 0.4)), kMixRate), kToneHz, 0.5);
 }
 
 TEST(SampleMemory, StreamWinsWhenBothModesAreSet) {
-    const Bytes wav =
-        encodeWav(sineWave(kToneHz, 0.5, 48000, 1, kAmplitude), 1, 48000, WavSampleFormat::Pcm16);
-    Bytes bytes = wav;
+    Bytes bytes = toneWav(WavSampleFormat::Pcm16, 1, 48000);
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
     ASSERT_EQ(createSoundFromMemory(driven.system(), bytes, FMOD_CREATESAMPLE | FMOD_CREATESTREAM,
                                     &sound),
               FMOD_OK);
     // A stream decodes while it plays: silencing its data block now is heard.
-    Bytes silent = encodeWav(std::vector<float>(24000, 0.0f), 1, 48000, WavSampleFormat::Pcm16);
-    std::copy(silent.begin() + 44, silent.end(), bytes.begin() + 44);
-    driven.play(sound);
-    driven.advance(0.4);
-    EXPECT_LT(peakOf(driven.takeCaptured()), 0.001);
+    std::fill(bytes.begin() + 44, bytes.end(), 0);
+    EXPECT_LT(peakOf(heardFrom(driven, sound, 0.4)), 0.001);
+}
+
+// The decoder's reads go where libsndfile seeks: a seek outside the block
+// would send the next read past its end.
+TEST(MemoryFile, SeeksStayInsideTheBlock) {
+    const std::uint8_t block[10] = {};
+    const struct {
+        const char* name;
+        sf_count_t offset;
+        int whence;
+        sf_count_t position;
+    } cases[] = {
+        {"to the end", 10, SEEK_SET, 10},
+        {"past the end", 11, SEEK_SET, -1},
+        {"on past the end", 6, SEEK_CUR, -1},
+        {"back from the end", -10, SEEK_END, 0},
+        {"back before the start", -6, SEEK_CUR, -1},
+    };
+    for (const auto& c : cases) {
+        soundlib::MemoryFile memory{block, sizeof block, 5};
+        EXPECT_EQ(soundlib::seekMemory(memory, c.offset, c.whence), c.position) << c.name;
+        EXPECT_EQ(memory.position, c.position < 0 ? 5u : static_cast<std::size_t>(c.position))
+            << c.name;
+    }
 }
 
 } // namespace

@@ -68,16 +68,6 @@ double rmsOf(const std::vector<float>& samples) {
     return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
-std::vector<double> levelsDb(const std::vector<float>& samples, double seconds) {
-    std::vector<double> levels;
-    for (double at = 0.0; (at + seconds) * kMixRate <= static_cast<double>(samples.size());
-         at += seconds) {
-        levels.push_back(20.0 *
-                         std::log10(std::max(rmsOf(slice(samples, at, at + seconds)), 1e-8)));
-    }
-    return levels;
-}
-
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
     std::size_t first = samples.size();
     std::size_t last = 0;
@@ -256,6 +246,18 @@ Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, 
     track.note(0, static_cast<std::uint32_t>(holdSeconds * kTicksPerSecond), channel, key, 110);
     track.end(static_cast<std::uint32_t>(songSeconds * kTicksPerSecond));
     return encodeMidiFile({track}, 480);
+}
+
+Bytes midiFile(const Bytes& events, std::uint16_t division) {
+    Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1};
+    out.push_back(static_cast<std::uint8_t>(division >> 8));
+    out.push_back(static_cast<std::uint8_t>(division));
+    out.insert(out.end(), {'M', 'T', 'r', 'k'});
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>(events.size() >> shift));
+    }
+    out.insert(out.end(), events.begin(), events.end());
+    return out;
 }
 
 std::vector<float> renderLeft(const Bytes& song, const std::string& bank, double seconds,

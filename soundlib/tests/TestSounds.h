@@ -25,8 +25,6 @@ std::vector<float> channelOf(const std::vector<float>& frames, int channels, int
 double measureFrequency(const std::vector<float>& samples, int sampleRate);
 double peakOf(const std::vector<float>& samples);
 double rmsOf(const std::vector<float>& samples);
-// RMS level in dBFS of each `seconds`-long window, from the start.
-std::vector<double> levelsDb(const std::vector<float>& samples, double seconds);
 // Number of frames from the first to the last sample above `threshold`.
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold);
 // The largest jump between neighbouring samples.
@@ -94,6 +92,9 @@ const std::string& testBankPath();
 // One note of `holdSeconds` at velocity 110 from the start of a song of
 // `songSeconds` at 120 beats a minute; drums play on channel 10.
 Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, bool drum = false);
+// A format 0 Standard MIDI File whose one track holds `events`, at
+// `division` ticks a quarter note (SMPTE timing when its top bit is set).
+Bytes midiFile(const Bytes& events, std::uint16_t division = 96);
 // Renders `song` with `bank` for `seconds`; the left side of the mix.
 std::vector<float> renderLeft(const Bytes& song, const std::string& bank, double seconds,
                               FMOD_MODE kind = FMOD_CREATESTREAM);
