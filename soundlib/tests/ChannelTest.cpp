@@ -36,48 +36,30 @@ TEST(ChannelSteal, HundredAndFirstSoundStealsTheOldestChannel) {
     EXPECT_TRUE(driven.isPlaying(another));
 }
 
-TEST(ChannelSteal, EndedChannelsAreReusedBeforeAnyIsStolen) {
+// An ended channel answers "not playing" and ignores changes; it is reused
+// before the looping one beside it is stolen, and then the old handle is
+// rejected without touching the new sound.
+TEST(StaleHandle, EndedChannelIgnoresChangesAndIsReusedBeforeAnyIsStolen) {
     DrivenSystem driven(2);
-    FMOD_SOUND* once = nullptr;
-    FMOD_SOUND* looping = nullptr;
-    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_CREATESAMPLE, &once), FMOD_OK);
-    ASSERT_EQ(driven.create(shortTone(0.05), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &looping),
-              FMOD_OK);
-    FMOD_CHANNEL* loop = driven.play(looping);
-    FMOD_CHANNEL* shot = driven.play(once);
-    driven.advance(0.2);
-    EXPECT_FALSE(driven.isPlaying(shot));
-    FMOD_CHANNEL* next = driven.play(once);
-    EXPECT_TRUE(driven.isPlaying(loop));
-    EXPECT_TRUE(driven.isPlaying(next));
-}
-
-TEST(StaleHandle, EndedChannelAnswersNotPlayingAndIgnoresChanges) {
-    DrivenSystem driven;
-    FMOD_CHANNEL* channel = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
-    driven.advance(0.2);
-    FMOD_BOOL playing = 1;
-    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
-    EXPECT_FALSE(playing);
-    EXPECT_EQ(FMOD_Channel_SetPan(channel, 0.5f), FMOD_OK);
-    EXPECT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    driven.takeCaptured();
-    driven.advance(0.1);
-    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0);
-}
-
-TEST(StaleHandle, ReusedChannelRejectsTheOldHandle) {
-    DrivenSystem driven(1);
+    FMOD_CHANNEL* loop = driven.start(shortTone(0.05), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE);
     FMOD_CHANNEL* old = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
     driven.advance(0.2);
+    FMOD_BOOL playing = 1;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(old, &playing), FMOD_OK);
+    EXPECT_FALSE(playing);
+    EXPECT_EQ(FMOD_Channel_SetPan(old, 0.5f), FMOD_OK);
+    EXPECT_EQ(FMOD_Channel_SetPaused(old, false), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetVolume(loop, 0.0f), FMOD_OK);
+    driven.takeCaptured();
+    driven.advance(0.1);
+    EXPECT_EQ(peakOf(driven.takeCaptured()), 0.0) << "the ended channel started again";
     FMOD_CHANNEL* fresh = driven.start(shortTone(0.05), FMOD_CREATESAMPLE);
     EXPECT_NE(old, fresh);
-    FMOD_BOOL playing = 0;
     EXPECT_EQ(FMOD_Channel_IsPlaying(old, &playing), FMOD_ERR_CHANNEL_STOLEN);
     EXPECT_EQ(FMOD_Channel_SetPaused(old, true), FMOD_ERR_CHANNEL_STOLEN);
     EXPECT_EQ(FMOD_Channel_SetLoopCount(old, 0), FMOD_ERR_CHANNEL_STOLEN);
-    // The old handle changed nothing on the new sound.
     EXPECT_TRUE(driven.isPlaying(fresh));
+    EXPECT_TRUE(driven.isPlaying(loop));
 }
 
 // Handles of a released system (even with a new system in its slot), of

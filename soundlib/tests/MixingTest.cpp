@@ -109,7 +109,7 @@ TEST(Loop, LoopingSoundWrapsWithoutAClick) {
         const double smoothest = 2.0 * M_PI * 490.0 / kMixRate * kAmplitude * 0.70710678;
         // Skip the first frame, which rises from silence.
         EXPECT_LT(largestStep(std::vector<float>(left.begin() + 1, left.end())), smoothest * 1.05);
-        EXPECT_NEAR(measureFrequency(left, kMixRate), 490.0, 0.2);
+        EXPECT_NEAR(estimatePitch(left, kMixRate, 300.0, 600.0), 490.0, 0.2);
     }
 }
 
@@ -199,19 +199,15 @@ TEST(MonoMix, IsTheMeanOfTheSidesAndMonoSoundsKeepTheirCentreLevel) {
 }
 
 TEST(Resampling, StereoSidesStayApartWhenResampled) {
-    // 22,050 Hz into the 48 kHz mix: 440 Hz on the left, 1000 Hz on the right.
+    // 22,050 Hz into the 48 kHz mix, the tone on the left only: it keeps its
+    // pitch there and nothing of it leaks into the right.
     const std::vector<float> left = sineWave(440.0, 0.5, 22050, 1, 0.5f);
-    const std::vector<float> right = sineWave(1000.0, 0.5, 22050, 1, 0.5f);
     DrivenSystem driven;
-    const std::vector<float> mix = play(driven, interleave(left, right), 2, 22050, 0.3);
-    EXPECT_NEAR(measureFrequency(channelOf(mix, 2, 0), kMixRate), 440.0, 5.0);
-    EXPECT_NEAR(measureFrequency(channelOf(mix, 2, 1), kMixRate), 1000.0, 10.0);
-    // One side silent: nothing of the other leaks into it.
-    DrivenSystem fresh;
-    const std::vector<float> oneSided =
-        play(fresh, interleave(left, std::vector<float>(left.size(), 0.0f)), 2, 22050, 0.3);
-    EXPECT_GT(rmsOf(channelOf(oneSided, 2, 0)), 0.3);
-    EXPECT_LT(peakOf(channelOf(oneSided, 2, 1)), 1e-4);
+    const std::vector<float> mix =
+        play(driven, interleave(left, std::vector<float>(left.size(), 0.0f)), 2, 22050, 0.3);
+    EXPECT_NEAR(estimatePitch(channelOf(mix, 2, 0), kMixRate, 300.0, 600.0), 440.0, 1.0);
+    EXPECT_GT(rmsOf(channelOf(mix, 2, 0)), 0.3);
+    EXPECT_LT(peakOf(channelOf(mix, 2, 1)), 1e-4);
 }
 
 } // namespace

@@ -31,27 +31,6 @@ std::vector<float> channelOf(const std::vector<float>& frames, int channels, int
     return out;
 }
 
-double measureFrequency(const std::vector<float>& samples, int sampleRate) {
-    double first = -1.0;
-    double last = -1.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
-            const double at = static_cast<double>(i - 1) +
-                              samples[i - 1] / static_cast<double>(samples[i - 1] - samples[i]);
-            if (first < 0.0) {
-                first = at;
-            }
-            last = at;
-            ++crossings;
-        }
-    }
-    if (crossings < 2) {
-        return 0.0;
-    }
-    return (crossings - 1) * sampleRate / (last - first);
-}
-
 double peakOf(const std::vector<float>& samples) {
     double peak = 0.0;
     for (float s : samples) {

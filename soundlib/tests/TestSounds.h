@@ -21,8 +21,6 @@ std::vector<float> sineWave(double frequency, double seconds, int sampleRate, in
 // One channel of interleaved frames.
 std::vector<float> channelOf(const std::vector<float>& frames, int channels, int channel);
 
-// Frequency from the rising zero crossings of a tone.
-double measureFrequency(const std::vector<float>& samples, int sampleRate);
 double peakOf(const std::vector<float>& samples);
 double rmsOf(const std::vector<float>& samples);
 // Number of frames from the first to the last sample above `threshold`.
