@@ -7,15 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
+
+Bytes changedRiffLength(Bytes bank) {
+    bank[4] = 0xFF;
+    bank[7] = 0x7F;
+    return bank;
+}
 
 Bytes readBank() {
     std::ifstream file(testBankPath(), std::ios::binary);
@@ -92,21 +99,45 @@ TEST(MidiLength, SongLongerThanTenMinutesPlaysOnlyAsAStream) {
     EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, testBankPath().c_str()), FMOD_OK);
 }
 
-TEST(MidiBank, MalformedBanksAreRefusedAndDamagedOnesNeverCrash) {
+// The bank with the header and block count of its first connection-block
+// list replaced.
+Bytes withArticulation(Bytes bank, std::uint32_t headerSize, std::uint32_t blocks) {
+    const std::string tag = "art1";
+    const auto at = std::search(bank.begin(), bank.end(), tag.begin(), tag.end()) + 8;
+    std::memcpy(&*at, &headerSize, 4);
+    std::memcpy(&*(at + 4), &blocks, 4);
+    return bank;
+}
+
+TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThemAndDamagedOnesNeverCrash) {
     const Bytes bank = readBank();
     const Bytes song = oneNoteSong(0, 69, 0.5, 1.0);
-    Bytes wrongLength = bank;
-    wrongLength[4] = 0xFF;
-    wrongLength[7] = 0x7F;
-    const std::vector<Bytes> bad = {
-        Bytes(), Bytes(5000, 0x5A), Bytes(bank.begin(), bank.begin() + 12),
-        Bytes(bank.begin(), bank.begin() + bank.size() / 2), wrongLength};
+    const std::string riffTooLong = "RIFF length is larger than the file";
+    const std::string badArticulation = "articulation chunk 'art1' is malformed";
+    const struct {
+        const char* name;
+        Bytes bytes;
+        std::string said;
+    } cases[] = {
+        {"empty", Bytes(), "not a DLS sound bank"},
+        {"no header", Bytes(5000, 0x5A), "not a DLS sound bank"},
+        {"header only", Bytes(bank.begin(), bank.begin() + 12), riffTooLong},
+        {"cut in half", Bytes(bank.begin(), bank.begin() + bank.size() / 2), riffTooLong},
+        {"RIFF length too large", changedRiffLength(bank), riffTooLong},
+        {"more blocks than the chunk holds", withArticulation(bank, 8, 4), badArticulation},
+        {"huge block count", withArticulation(bank, 8, ~0u), badArticulation},
+        {"block header shorter than itself", withArticulation(bank, 4, 3), badArticulation},
+        {"block header longer than the chunk", withArticulation(bank, 1000, 0), badArticulation},
+    };
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
-    for (std::size_t i = 0; i < bad.size(); ++i) {
-        const std::string path = writeTemporaryFile("bad" + std::to_string(i) + ".dls", bad[i]);
+    for (const auto& c : cases) {
+        const std::string path = writeTemporaryFile("bad.dls", c.bytes);
+        ::testing::internal::CaptureStderr();
         EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, path.c_str()), FMOD_ERR_FILE_BAD)
-            << "bad bank " << i;
+            << c.name;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(path + ": " + c.said), std::string::npos) << c.name << ": " << said;
         std::remove(path.c_str());
     }
     for (unsigned seed = 0; seed < 8; ++seed) {
