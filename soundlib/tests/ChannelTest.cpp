@@ -16,8 +16,7 @@ Bytes shortTone(double seconds) {
 
 TEST(ChannelSteal, HundredAndFirstSoundStealsTheOldestChannel) {
     DrivenSystem driven(100);
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(driven.create(shortTone(1.0), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_SOUND* sound = driven.load(shortTone(1.0), FMOD_LOOP_NORMAL | FMOD_CREATESAMPLE);
     std::vector<FMOD_CHANNEL*> channels;
     for (int i = 0; i < 101; ++i) {
         channels.push_back(driven.play(sound, i == 0));
@@ -69,7 +68,7 @@ TEST(StaleHandle, ForeignAndMadeUpHandlesAreRejected) {
     FMOD_SOUND* other = nullptr;
     {
         DrivenSystem driven;
-        ASSERT_EQ(driven.create(shortTone(0.5), FMOD_CREATESAMPLE, &other), FMOD_OK);
+        other = driven.load(shortTone(0.5), FMOD_CREATESAMPLE);
         channel = driven.play(other);
     }
     FMOD_BOOL playing = 0;
@@ -77,8 +76,7 @@ TEST(StaleHandle, ForeignAndMadeUpHandlesAreRejected) {
     DrivenSystem first;
     DrivenSystem second;
     EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
-    FMOD_SOUND* sound = nullptr;
-    ASSERT_EQ(first.create(shortTone(0.1), FMOD_CREATESAMPLE, &sound), FMOD_OK);
+    FMOD_SOUND* sound = first.load(shortTone(0.1), FMOD_CREATESAMPLE);
     EXPECT_EQ(FMOD_System_PlaySound(second.system(), FMOD_CHANNEL_FREE, sound, false, &channel),
               FMOD_ERR_INVALID_HANDLE);
     EXPECT_EQ(FMOD_Channel_IsPlaying(nullptr, &playing), FMOD_ERR_INVALID_HANDLE);

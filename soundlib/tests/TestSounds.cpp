@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <numeric>
 #include <unistd.h>
 
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
@@ -31,32 +32,29 @@ std::vector<float> channelOf(const std::vector<float>& frames, int channels, int
     return out;
 }
 
-double peakOf(const std::vector<float>& samples) {
-    double peak = 0.0;
-    for (float s : samples) {
-        peak = std::max(peak, static_cast<double>(std::fabs(s)));
+std::vector<float> interleave(const std::vector<float>& left, const std::vector<float>& right) {
+    std::vector<float> frames;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        frames.insert(frames.end(), {left[i], right[i]});
     }
-    return peak;
+    return frames;
+}
+
+double peakOf(const std::vector<float>& samples) {
+    const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+    return samples.empty() ? 0.0 : std::max(-*low, *high);
 }
 
 double rmsOf(const std::vector<float>& samples) {
-    double sum = 0.0;
-    for (float s : samples) {
-        sum += static_cast<double>(s) * s;
-    }
+    const double sum = std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0);
     return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
-    std::size_t first = samples.size();
-    std::size_t last = 0;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (std::fabs(samples[i]) > threshold) {
-            first = std::min(first, i);
-            last = i;
-        }
-    }
-    return first == samples.size() ? 0 : last - first + 1;
+    const auto loud = [threshold](float s) { return std::fabs(s) > threshold; };
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    return first < last ? static_cast<std::size_t>(last - first) : 0;
 }
 
 double largestStep(const std::vector<float>& samples) {
@@ -96,6 +94,12 @@ FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_
                                    mode | FMOD_OPENMEMORY, &info, sound);
 }
 
+FMOD_SOUND* DrivenSystem::load(const Bytes& bytes, FMOD_MODE mode, const char* dlsname) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    return sound;
+}
+
 FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
     FMOD_CHANNEL* channel = nullptr;
     EXPECT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, paused, &channel), FMOD_OK);
@@ -104,8 +108,7 @@ FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
 
 FMOD_CHANNEL* DrivenSystem::start(const Bytes& bytes, FMOD_MODE mode, bool paused,
                                   const char* dlsname) {
-    FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    FMOD_SOUND* sound = load(bytes, mode, dlsname);
     return sound == nullptr ? nullptr : play(sound, paused);
 }
 

@@ -18,6 +18,8 @@ constexpr int kMixRate = 48000;
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
                             float amplitude);
 
+// Stereo frames of two equally long sides.
+std::vector<float> interleave(const std::vector<float>& left, const std::vector<float>& right);
 // One channel of interleaved frames.
 std::vector<float> channelOf(const std::vector<float>& frames, int channels, int channel);
 
@@ -46,6 +48,8 @@ class DrivenSystem {
     // Creates a sound from a copy of `bytes` that lives as long as the system.
     FMOD_RESULT create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                        const char* dlsname = nullptr);
+    // The same, the sound or null (with a failure recorded).
+    FMOD_SOUND* load(const Bytes& bytes, FMOD_MODE mode, const char* dlsname = nullptr);
     FMOD_CHANNEL* play(FMOD_SOUND* sound, bool paused = false);
     // Creates a sound from a copy of `bytes` and plays it: its channel, or
     // null (with a failure recorded) when either fails.
