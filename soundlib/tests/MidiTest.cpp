@@ -18,55 +18,39 @@
 
 namespace {
 
-Bytes changedRiffLength(Bytes bank) {
-    bank[4] = 0xFF;
-    bank[7] = 0x7F;
-    return bank;
-}
-
 Bytes readBank() {
     std::ifstream file(testBankPath(), std::ios::binary);
     return Bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-struct PitchCase {
-    int program;
-    int key;
-    FMOD_MODE kind;
-};
-
-class MidiPitch : public ::testing::TestWithParam<PitchCase> {};
-
 // Keys away from the sample's own note and in both regions of program 30,
-// so a wrong unity note, region or loop length shows; one song is rendered
-// whole when created (a sample), the others as they play. The samples are a few
-// hundredths of a second long: the held note must keep its level through
-// their loops.
-TEST_P(MidiPitch, NoteSoundsAtItsPitchAndSustainsThroughTheSampleLoop) {
-    const PitchCase& c = GetParam();
-    const std::vector<float> all =
-        renderLeft(oneNoteSong(c.program, c.key, 1.5, 2.0), testBankPath(), 1.5, c.kind);
-    const double expected = 440.0 * std::pow(2.0, (c.key - 69) / 12.0);
-    const double measured =
-        estimatePitch(slice(all, 0.3, 0.9), kMixRate, expected / 1.5, expected * 1.5);
-    EXPECT_NEAR(12.0 * std::log2(measured / expected), 0.0, 1.0)
-        << "measured " << measured << " Hz, expected " << expected << " Hz";
-    const double early = rmsOf(slice(all, 0.2, 0.4));
-    EXPECT_GT(early, 0.02);
-    EXPECT_NEAR(rmsOf(slice(all, 1.2, 1.4)) / early, 1.0, 0.05);
+// so a wrong unity note or region shows; one song is rendered whole when
+// created (a sample), the others as they play. The held note must keep its
+// level through the loops of its sample.
+TEST(MidiPitch, NoteSoundsAtItsPitchAndSustainsThroughTheSampleLoop) {
+    const struct {
+        int program;
+        int key;
+        FMOD_MODE kind;
+    } cases[] = {{0, 69, FMOD_CREATESAMPLE},
+                 {0, 76, FMOD_CREATESTREAM},
+                 {30, 45, FMOD_CREATESTREAM},
+                 {30, 52, FMOD_CREATESTREAM},
+                 {30, 72, FMOD_CREATESTREAM}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("program " + std::to_string(c.program) + " key " + std::to_string(c.key));
+        const std::vector<float> all =
+            renderLeft(oneNoteSong(c.program, c.key, 1.5, 2.0), testBankPath(), 1.5, c.kind);
+        const double expected = 440.0 * std::pow(2.0, (c.key - 69) / 12.0);
+        const double measured =
+            estimatePitch(slice(all, 0.3, 0.9), kMixRate, expected / 1.5, expected * 1.5);
+        EXPECT_NEAR(12.0 * std::log2(measured / expected), 0.0, 1.0)
+            << "measured " << measured << " Hz, expected " << expected << " Hz";
+        const double early = rmsOf(slice(all, 0.2, 0.4));
+        EXPECT_GT(early, 0.02);
+        EXPECT_NEAR(rmsOf(slice(all, 1.2, 1.4)) / early, 1.0, 0.05);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(TestBank, MidiPitch,
-                         ::testing::Values(PitchCase{0, 69, FMOD_CREATESAMPLE},
-                                           PitchCase{0, 76, FMOD_CREATESTREAM},
-                                           PitchCase{30, 45, FMOD_CREATESTREAM},
-                                           PitchCase{30, 52, FMOD_CREATESTREAM},
-                                           PitchCase{30, 72, FMOD_CREATESTREAM}),
-                         [](const ::testing::TestParamInfo<PitchCase>& info) {
-                             return "Program" + std::to_string(info.param.program) + "Key" +
-                                    std::to_string(info.param.key) +
-                                    (info.param.kind == FMOD_CREATESAMPLE ? "Sample" : "");
-                         });
 
 TEST(MidiLoop, LoopingSongStartsAgainAtItsEndUntilItsLoopCountRunsOut) {
     DrivenSystem driven;
@@ -123,7 +107,6 @@ TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThemAndDamagedOnesNeverCra
         {"no header", Bytes(5000, 0x5A), "not a DLS sound bank"},
         {"header only", Bytes(bank.begin(), bank.begin() + 12), riffTooLong},
         {"cut in half", Bytes(bank.begin(), bank.begin() + bank.size() / 2), riffTooLong},
-        {"RIFF length too large", changedRiffLength(bank), riffTooLong},
         {"more blocks than the chunk holds", withArticulation(bank, 8, 4), badArticulation},
         {"huge block count", withArticulation(bank, 8, ~0u), badArticulation},
         {"block header shorter than itself", withArticulation(bank, 4, 3), badArticulation},

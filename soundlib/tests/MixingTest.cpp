@@ -23,44 +23,39 @@ std::size_t heardFrames(DrivenSystem& driven) {
 
 // Mono sounds: left = cos((pan + 1) pi / 4), right = sin(same); stereo
 // sounds: left = min(1, 1 - pan), right = min(1, 1 + pan); both times volume.
-struct PanCase {
-    const char* name;
-    int channels;
-    float pan;
-    float volume;
-    double left; // of the tone's rms
-    double right;
-};
-
-class PanAndVolume : public ::testing::TestWithParam<PanCase> {};
-
-TEST_P(PanAndVolume, EachSideGetsItsShare) {
-    const PanCase& c = GetParam();
-    DrivenSystem driven;
-    FMOD_CHANNEL* channel = driven.start(toneWav(c.channels), FMOD_CREATESAMPLE, true);
-    ASSERT_EQ(FMOD_Channel_SetPan(channel, c.pan), FMOD_OK);
-    ASSERT_EQ(FMOD_Channel_SetVolume(channel, c.volume), FMOD_OK);
-    ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
-    driven.advance(0.25);
-    const std::vector<float> mixed = driven.takeCaptured();
-    EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 0)), c.left * kToneRms, 0.003);
-    EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 1)), c.right * kToneRms, 0.003);
+TEST(PanAndVolume, EachSideGetsItsShare) {
+    const struct {
+        const char* name;
+        int channels;
+        float pan;
+        float volume;
+        double left; // of the tone's rms
+        double right;
+    } cases[] = {
+        {"mono full left", 1, -1.0f, 1.0f, 1.0, 0.0},
+        {"mono full right", 1, 1.0f, 1.0f, 0.0, 1.0},
+        {"mono centre", 1, 0.0f, 1.0f, 0.7071, 0.7071},
+        {"mono quarter left", 1, -0.5f, 1.0f, 0.9239, 0.3827},
+        {"mono pan clamped", 1, 7.0f, 1.0f, 0.0, 1.0},
+        {"mono half volume", 1, 0.0f, 0.5f, 0.3536, 0.3536},
+        {"stereo full left", 2, -1.0f, 1.0f, 1.0, 0.0},
+        {"stereo full right", 2, 1.0f, 1.0f, 0.0, 1.0},
+        {"stereo half right", 2, 0.5f, 1.0f, 0.5, 1.0},
+        {"stereo half volume", 2, 0.0f, 0.5f, 0.5, 0.5},
+        {"zero volume", 2, 0.0f, 0.0f, 0.0, 0.0},
+    };
+    for (const auto& c : cases) {
+        DrivenSystem driven;
+        FMOD_CHANNEL* channel = driven.start(toneWav(c.channels), FMOD_CREATESAMPLE, true);
+        ASSERT_EQ(FMOD_Channel_SetPan(channel, c.pan), FMOD_OK);
+        ASSERT_EQ(FMOD_Channel_SetVolume(channel, c.volume), FMOD_OK);
+        ASSERT_EQ(FMOD_Channel_SetPaused(channel, false), FMOD_OK);
+        driven.advance(0.25);
+        const std::vector<float> mixed = driven.takeCaptured();
+        EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 0)), c.left * kToneRms, 0.003) << c.name;
+        EXPECT_NEAR(rmsOf(channelOf(mixed, 2, 1)), c.right * kToneRms, 0.003) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Laws, PanAndVolume,
-    ::testing::Values(PanCase{"MonoFullLeft", 1, -1.0f, 1.0f, 1.0, 0.0},
-                      PanCase{"MonoFullRight", 1, 1.0f, 1.0f, 0.0, 1.0},
-                      PanCase{"MonoCentre", 1, 0.0f, 1.0f, 0.7071, 0.7071},
-                      PanCase{"MonoQuarterLeft", 1, -0.5f, 1.0f, 0.9239, 0.3827},
-                      PanCase{"MonoPanClamped", 1, 7.0f, 1.0f, 0.0, 1.0},
-                      PanCase{"MonoHalfVolume", 1, 0.0f, 0.5f, 0.3536, 0.3536},
-                      PanCase{"StereoFullLeft", 2, -1.0f, 1.0f, 1.0, 0.0},
-                      PanCase{"StereoFullRight", 2, 1.0f, 1.0f, 0.0, 1.0},
-                      PanCase{"StereoHalfRight", 2, 0.5f, 1.0f, 0.5, 1.0},
-                      PanCase{"StereoHalfVolume", 2, 0.0f, 0.5f, 0.5, 0.5},
-                      PanCase{"ZeroVolume", 2, 0.0f, 0.0f, 0.0, 0.0}),
-    [](const ::testing::TestParamInfo<PanCase>& info) { return std::string(info.param.name); });
 
 struct LoopCase {
     const char* name;
@@ -159,26 +154,17 @@ TEST(Mix, OverlappingChannelsAddAndReleasingASoundStopsOnlyItsChannel) {
     EXPECT_NEAR(peakOf(driven.takeCaptured()), 2 * kAmplitude, 0.01);
 }
 
-// Plays `frames` (of `channels`, at `rate`) for `seconds`: what was mixed.
-std::vector<float> play(DrivenSystem& driven, const std::vector<float>& frames, int channels,
-                        int rate, double seconds) {
-    driven.start(encodeWav(frames, channels, rate, WavSampleFormat::Pcm16), FMOD_CREATESAMPLE);
-    driven.advance(seconds);
-    return driven.takeCaptured();
-}
-
-TEST(MonoMix, IsTheMeanOfTheSidesAndMonoSoundsKeepTheirCentreLevel) {
+TEST(MonoMix, IsTheMeanOfTheSides) {
     // A stereo sound heard on the right only: the mono mix is half of it,
     // neither the sum of the sides nor one side.
     const std::vector<float> side = sineWave(440.0, 0.2, kMixRate, 1, 0.9f);
-    DrivenSystem mono(4, FMOD_SPEAKERMODE_MONO);
     const std::vector<float> silence(side.size(), 0.0f);
-    EXPECT_NEAR(peakOf(play(mono, interleave(silence, side), 2, kMixRate, 0.1)), 0.45, 0.01);
+    DrivenSystem mono(4, FMOD_SPEAKERMODE_MONO);
+    mono.start(encodeWav(interleave(silence, side), 2, kMixRate, WavSampleFormat::Float32),
+               FMOD_CREATESAMPLE);
+    mono.advance(0.1);
+    EXPECT_NEAR(peakOf(mono.takeCaptured()), 0.45, 0.01);
     EXPECT_EQ(mono.capturedChannels(), 1);
-    // Centre pan gives each side cos(pi/4) of the sound: 0.8 becomes 0.566.
-    DrivenSystem other(4, FMOD_SPEAKERMODE_MONO);
-    EXPECT_NEAR(peakOf(play(other, sineWave(440.0, 0.2, kMixRate, 1, 0.8f), 1, kMixRate, 0.1)),
-                0.566, 0.01);
 }
 
 } // namespace

@@ -182,20 +182,15 @@ std::string writeTemporaryFile(const std::string& name, const Bytes& bytes) {
 }
 
 DlsWave loopedSine(int unityNote) {
-    constexpr int kRate = 22050;
-    const double hz = 440.0 * std::pow(2.0, (unityNote - 69) / 12.0);
-    // A whole number of periods that is (nearly) a whole number of frames.
-    int periods = 1;
-    while (std::fabs(periods * kRate / hz - std::round(periods * kRate / hz)) > 0.02) {
-        ++periods;
-    }
     DlsWave wave;
-    wave.sampleRate = kRate;
+    wave.sampleRate = 22050;
     wave.unityNote = unityNote;
-    wave.loopLength = static_cast<std::uint32_t>(std::lround(periods * kRate / hz));
-    const double exact = periods * static_cast<double>(kRate) / wave.loopLength;
+    // A tenth of a second holds whole periods of every tone of whole tens of
+    // hertz, as A at 440 and 110 Hz.
+    wave.loopLength = 2205;
+    const double hz = 440.0 * std::pow(2.0, (unityNote - 69) / 12.0);
     for (std::uint32_t i = 0; i < wave.loopLength; ++i) {
-        wave.samples.push_back(static_cast<float>(0.8 * std::sin(2.0 * M_PI * exact * i / kRate)));
+        wave.samples.push_back(static_cast<float>(0.8 * std::sin(2.0 * M_PI * hz * i / 22050)));
     }
     return wave;
 }

@@ -83,8 +83,9 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
 // Writes `bytes` to a fresh file in the test's temporary directory.
 std::string writeTemporaryFile(const std::string& name, const Bytes& bytes);
 
-// A steady looped sine (amplitude 0.8, 22,050 Hz) sounding `unityNote`
-// unchanged, so only an envelope shapes its level.
+// A steady looped sine (amplitude 0.8, 22,050 Hz, a tenth of a second)
+// sounding `unityNote` (45 or 69) unchanged, so only an envelope shapes its
+// level.
 DlsWave loopedSine(int unityNote);
 // Program `program` playing a looped sine at unity note 69 on every key.
 DlsInstrument sineInstrument(int program, const DlsEnvelope& envelope = {});

@@ -1,6 +1,7 @@
-// Channel handles: which channel a new sound gets, what happens when all are
-// busy, and what calls on an old handle answer once its channel has ended
-// or been given to another sound.
+// The rules of the API: what may be set before and after Init, which
+// channel a new sound gets and what happens when all are busy, and what
+// calls on a handle answer once its channel has ended or been given to
+// another sound, or its system is gone.
 #include "TestSounds.h"
 #include "WavWriter.h"
 
@@ -12,6 +13,41 @@ namespace {
 
 Bytes shortTone(double seconds) {
     return encodeWav(sineWave(440.0, seconds, 48000, 1, 0.1f), 1, 48000, WavSampleFormat::Pcm16);
+}
+
+// The system calls in the order the engine's audio start-up makes them.
+TEST(SystemRules, OutOfRangeSettingsSurroundSoundsBeforeInitAndSettingsAfterInitAreRefused) {
+    FMOD_SYSTEM* system = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&system), FMOD_OK);
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(createSoundFromMemory(system, Bytes{'R', 'I', 'F', 'F'}, FMOD_DEFAULT, &sound),
+              FMOD_ERR_UNINITIALIZED);
+    EXPECT_EQ(FMOD_System_Update(system), FMOD_ERR_UNINITIALIZED);
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system, 1000, 10), FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system, 1024, 0), FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetSoftwareFormat(system, 1000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_ERR_INVALID_PARAM);
+    EXPECT_EQ(FMOD_System_SetSoftwareFormat(system, 48000, FMOD_SOUND_FORMAT_PCM8, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_ERR_INVALID_PARAM);
+    ASSERT_EQ(FMOD_System_SetOutput(system, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetSpeakerMode(system, FMOD_SPEAKERMODE_5POINT1), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system, 100, FMOD_INIT_NORMAL, nullptr),
+              FMOD_ERR_OUTPUT_CREATEBUFFER);
+    ASSERT_EQ(FMOD_System_SetSpeakerMode(system, FMOD_SPEAKERMODE_STEREO), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system, 0, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_TOOMANYCHANNELS);
+    EXPECT_EQ(FMOD_System_Init(system, 5000, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_TOOMANYCHANNELS);
+    ASSERT_EQ(FMOD_System_SetDSPBufferSize(system, 1024, 10), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetSoftwareFormat(system, 48000, FMOD_SOUND_FORMAT_PCMFLOAT, 0, 0,
+                                            FMOD_DSP_RESAMPLER_LINEAR),
+              FMOD_OK);
+    ASSERT_EQ(FMOD_System_Init(system, 100, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Init(system, 100, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetOutput(system, FMOD_OUTPUTTYPE_NOSOUND), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetSpeakerMode(system, FMOD_SPEAKERMODE_MONO), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_SetDSPBufferSize(system, 512, 4), FMOD_ERR_INITIALIZED);
+    EXPECT_EQ(FMOD_System_Release(system), FMOD_OK);
 }
 
 TEST(ChannelSteal, HundredAndFirstSoundStealsTheOldestChannel) {
@@ -62,17 +98,25 @@ TEST(StaleHandle, EndedChannelIgnoresChangesAndIsReusedBeforeAnyIsStolen) {
 }
 
 // Handles of a released system (even with a new system in its slot), of
-// another system, null and made up.
-TEST(StaleHandle, ForeignAndMadeUpHandlesAreRejected) {
+// another system, null and made up. A released system frees the sounds its
+// caller forgot.
+TEST(StaleHandle, ReleasedForeignAndMadeUpHandlesAreRejected) {
     FMOD_CHANNEL* channel = nullptr;
-    FMOD_SOUND* other = nullptr;
+    FMOD_SOUND* forgotten = nullptr;
+    FMOD_SYSTEM* released = nullptr;
     {
         DrivenSystem driven;
-        other = driven.load(shortTone(0.5), FMOD_CREATESAMPLE);
-        channel = driven.play(other);
+        released = driven.system();
+        forgotten = driven.load(shortTone(0.5), FMOD_CREATESAMPLE);
+        channel = driven.play(forgotten);
     }
     FMOD_BOOL playing = 0;
     EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
+    EXPECT_EQ(FMOD_Sound_Release(forgotten), FMOD_ERR_INVALID_HANDLE);
+    unsigned int version = 0;
+    EXPECT_EQ(FMOD_System_GetVersion(released, &version), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Release(released), FMOD_ERR_INVALID_HANDLE);
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_INVALID_HANDLE);
     DrivenSystem first;
     DrivenSystem second;
     EXPECT_NE(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
