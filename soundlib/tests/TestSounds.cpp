@@ -74,10 +74,6 @@ DrivenSystem::DrivenSystem(int channels, FMOD_SPEAKERMODE mode) {
     EXPECT_EQ(FMOD_System_Init(system_, channels, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
 }
 
-DrivenSystem::~DrivenSystem() {
-    FMOD_System_Release(system_);
-}
-
 FMOD_RESULT DrivenSystem::create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
                                  const char* dlsname) {
     kept_.push_back(std::make_unique<Bytes>(bytes));
@@ -121,16 +117,6 @@ bool DrivenSystem::isPlaying(FMOD_CHANNEL* channel) {
     FMOD_BOOL playing = 0;
     EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
     return playing != 0;
-}
-
-std::vector<float> DrivenSystem::takeCaptured() {
-    std::vector<float> out;
-    out.swap(captured_);
-    return out;
-}
-
-unsigned long long DrivenSystem::now(void* self) {
-    return static_cast<DrivenSystem*>(self)->micros_;
 }
 
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 constexpr int kMixRate = 48000;
@@ -40,7 +41,7 @@ FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_
 class DrivenSystem {
   public:
     explicit DrivenSystem(int channels = 16, FMOD_SPEAKERMODE mode = FMOD_SPEAKERMODE_STEREO);
-    ~DrivenSystem();
+    ~DrivenSystem() { FMOD_System_Release(system_); }
     DrivenSystem(const DrivenSystem&) = delete;
     DrivenSystem& operator=(const DrivenSystem&) = delete;
 
@@ -59,12 +60,12 @@ class DrivenSystem {
     void advance(double seconds);
     bool isPlaying(FMOD_CHANNEL* channel);
     // Frames captured so far (interleaved stereo), then forgotten.
-    std::vector<float> takeCaptured();
+    std::vector<float> takeCaptured() { return std::exchange(captured_, {}); }
     // The channel count of the last block the mixer made.
     int capturedChannels() const { return capturedChannels_; }
 
   private:
-    static unsigned long long now(void* self);
+    static unsigned long long now(void* self) { return static_cast<DrivenSystem*>(self)->micros_; }
     static void capture(const float* frames, int count, int channels, void* self);
 
     FMOD_SYSTEM* system_ = nullptr;
