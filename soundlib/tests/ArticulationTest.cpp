@@ -42,99 +42,81 @@ DlsEnvelope envelope(double attack, double hold, double decay, double sustain,
     return e;
 }
 
-// The level of the note `at` seconds in, within `low` to `high` dB of its
-// level at the row's reference time.
-struct Level {
-    double at;
-    double low;
-    double high;
-};
+TEST(Articulation, HeldNoteHoldsThenFallsAtItsDecayAndSettlesAtSustain) {
+    // 96 dB over a 2 s decay is 12 dB a quarter second; sustain at 75 % of
+    // the envelope's 96 dB range is 24 dB down, reached half a second into
+    // the decay, which starts after a quarter second of hold.
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.0, 0.25, 2.0, 0.75)), 69, 2.0, 2.0);
+    const double peak = levelAt(left, 0.05, 0.0);
+    EXPECT_NEAR(levelAt(left, 0.2, peak), 0.0, 0.5) << "during the hold";
+    const double fall = levelAt(left, 0.4, peak) - levelAt(left, 0.65, peak);
+    EXPECT_NEAR(fall, 12.0, 12.0 * 0.2) << "decay over a quarter second";
+    for (double at : {1.0, 1.5, 1.9}) {
+        EXPECT_NEAR(levelAt(left, at, peak), -24.0, 1.5) << "sustain at " << at << " s";
+    }
+}
 
-TEST(Articulation, EnvelopeShapesTheNote) {
-    // Levels fall 96 dB over a decay or release time; a DLS bank scales
-    // decay by key / 128, so -6400 timecents over the keyboard make key 84
-    // decay 2^(-6400 * 48 / 128 / 1200) = 1/4 as long as key 36.
-    DlsEnvelope scaled = envelope(0.0, 0.0, 4.0, 0.0);
-    scaled.keyToDecayTimecents = -6400.0;
-    const double fall36 = 96.0 * 0.1 / (4.0 * std::pow(2.0, -6400.0 * 36 / 128.0 / 1200.0));
-    // The instrument's long release applies to the upper region; the lower
-    // region's own articulation (no release given: the shortest) replaces it.
-    DlsInstrument regions = sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0));
-    regions.regions = {{0, 59, loopedSine(69), envelope(0.002, 0.0, 0.0, 1.0, 0.0)},
-                       {60, 127, loopedSine(69), {}}};
-    DlsInstrument plain = sineInstrument(0);
-    plain.articulated = false;
-    const struct {
-        const char* name;
-        DlsInstrument instrument;
-        int key;
-        double hold;  // the note's length
-        double total; // the song's
-        double reference;
-        std::vector<Level> levels;
-    } cases[] = {
-        // A quarter second of hold, then 12 dB a quarter second down to the
-        // sustain 75 % down the envelope's 96 dB range: -24 dB.
-        {"hold, decay and sustain",
-         sineInstrument(0, envelope(0.0, 0.25, 2.0, 0.75)),
-         69,
-         2.0,
-         2.0,
-         0.05,
-         {{0.2, -0.5, 0.5},
-          {0.4, -8.7, -5.7},
-          {0.65, -20.7, -17.7},
-          {1.0, -25.5, -22.5},
-          {1.9, -25.5, -22.5}}},
-        {"release of 2 s",
-         sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0)),
-         69,
-         0.5,
-         1.5,
-         0.3,
-         {{0.75, -14.4, -9.6}, {1.0, -28.8, -19.2}, {1.25, -43.2, -28.8}}},
-        {"attack of half a second",
-         sineInstrument(0, envelope(0.5, 0.0, 0.0, 1.0)),
-         69,
-         1.0,
-         1.0,
-         0.8,
-         {{0.025, -100.0, -16.5}, {0.25, -8.0, -4.0}, {0.6, -0.5, 0.5}}},
-        {"key 36 decay",
-         sineInstrument(0, scaled),
-         36,
-         1.0,
-         1.0,
-         0.05,
-         {{0.15, -1.2 * fall36, -0.8 * fall36}}},
-        {"key 84 decay",
-         sineInstrument(0, scaled),
-         84,
-         1.0,
-         1.0,
-         0.05,
-         {{0.15, -4.8 * fall36, -3.2 * fall36}}},
-        {"region's own release", regions, 48, 0.3, 0.8, 0.2, {{0.45, -200.0, -40.0}}},
-        {"instrument's release", regions, 72, 0.3, 0.8, 0.2, {{0.45, -40.0, 0.0}}},
-        // No articulation: full level at once, silence at the note-off.
-        {"no articulation",
-         plain,
-         69,
-         0.5,
-         1.0,
-         0.3,
-         {{0.025, -0.9, 0.5}, {0.4, -0.2, 0.2}, {0.56, -200.0, -40.0}}},
-    };
-    for (const auto& c : cases) {
-        const std::vector<float> left = playNote(c.instrument, c.key, c.hold, c.total);
-        const double reference = levelAt(left, c.reference, 0.0);
-        for (const Level& level : c.levels) {
-            const double heard = levelAt(left, level.at, reference);
-            EXPECT_TRUE(heard >= level.low && heard <= level.high)
-                << c.name << ": " << heard << " dB at " << level.at << " s, expected " << level.low
-                << " to " << level.high;
+TEST(Articulation, ReleasedNoteFadesOverTheBanksRelease) {
+    // A release of 2 s falls 96 dB in 2 s: 12 dB a quarter second.
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0)), 69, 0.5, 1.5);
+    const double held = levelAt(left, 0.3, 0.0);
+    for (double after : {0.25, 0.5, 0.75}) {
+        EXPECT_NEAR(levelAt(left, 0.5 + after, held), -48.0 * after, 48.0 * after * 0.2)
+            << after << " s after the release";
+    }
+}
+
+TEST(Articulation, AttackTakesTheGivenTime) {
+    const std::vector<float> left =
+        playNote(sineInstrument(0, envelope(0.5, 0.0, 0.0, 1.0)), 69, 1.0, 1.0);
+    const double held = rmsOf(slice(left, 0.7, 0.9));
+    double reached = 0.0;
+    for (double at = 0.0; at < 1.0 && reached == 0.0; at += 0.01) {
+        if (rmsOf(slice(left, at, at + 0.01)) >= 0.95 * held) {
+            reached = at + 0.01;
         }
     }
+    EXPECT_NEAR(reached, 0.5, 0.5 * 0.2);
+    EXPECT_LT(rmsOf(slice(left, 0.0, 0.05)), 0.15 * held);
+}
+
+TEST(Articulation, DecayShortensUpTheKeyboardAsTheBankScalesIt) {
+    // A DLS bank scales by key / 128: -6400 timecents over the keyboard make
+    // key 84 decay 2^(-6400 * 48 / 128 / 1200) = 1/4 as long as key 36.
+    DlsEnvelope scaled = envelope(0.0, 0.0, 4.0, 0.0);
+    scaled.keyToDecayTimecents = -6400.0;
+    for (int key : {36, 84}) {
+        const std::vector<float> left = playNote(sineInstrument(0, scaled), key, 1.0, 1.0);
+        const double decay = 4.0 * std::pow(2.0, -6400.0 * key / 128.0 / 1200.0);
+        const double expectedFall = 96.0 * 0.1 / decay;
+        const double fall = levelAt(left, 0.05, 0.0) - levelAt(left, 0.15, 0.0);
+        EXPECT_NEAR(fall, expectedFall, expectedFall * 0.2) << "key " << key << ", ";
+    }
+}
+
+TEST(Articulation, RegionArticulationReplacesTheInstruments) {
+    // The instrument's long release applies to the upper region; the lower
+    // region's own articulation (no release given: the shortest) replaces it.
+    DlsInstrument instrument = sineInstrument(0, envelope(0.002, 0.0, 0.0, 1.0, 2.0));
+    instrument.regions = {{0, 59, loopedSine(69), envelope(0.002, 0.0, 0.0, 1.0, 0.0)},
+                          {60, 127, loopedSine(69), {}}};
+    for (const auto& [key, ringing] : {std::pair{48, false}, std::pair{72, true}}) {
+        const std::vector<float> left = playNote(instrument, key, 0.3, 0.8);
+        const double after = levelAt(left, 0.45, levelAt(left, 0.2, 0.0));
+        EXPECT_EQ(after > -40.0, ringing) << "key " << key << ": " << after << " dB";
+    }
+}
+
+TEST(Articulation, BankWithoutArticulationStartsAtOnceAndStopsAtTheNoteOff) {
+    DlsInstrument plain = sineInstrument(0);
+    plain.articulated = false;
+    const std::vector<float> left = playNote(plain, 69, 0.5, 1.0);
+    const double held = rmsOf(slice(left, 0.2, 0.4));
+    EXPECT_GT(rmsOf(slice(left, 0.01, 0.02)), 0.9 * held);
+    EXPECT_NEAR(rmsOf(slice(left, 0.3, 0.5)) / held, 1.0, 0.02);
+    EXPECT_LT(rmsOf(slice(left, 0.52, 0.6)), 0.01 * held);
 }
 
 } // namespace
