@@ -180,6 +180,7 @@ TEST_F(DiskDriver, HundredChannelsDrivenFromTheGameThreadWhileSdlMixes) {
     EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_OK);
     EXPECT_EQ(FMOD_System_Release(system_), FMOD_OK);
     system_ = nullptr;
+    SDL_Quit(); // closes the device's file
     EXPECT_FALSE(deviceOutput().empty()) << "the device mixed nothing";
 }
 
