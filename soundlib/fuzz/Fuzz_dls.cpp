@@ -9,12 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzHarness harness;
     static const Bytes song = fuzzSong();
-    // "RIFF", a length the fuzzer controls, "DLS ".
-    std::vector<std::uint8_t> bank = behindMagic("RIFF", 4, data, size);
-    if (bank.size() >= 8) {
-        bank.insert(bank.begin() + 8, {'D', 'L', 'S', ' '});
-    }
-    const std::string path = writeBankFile("dls", bank);
+    const std::string path = writeBankFile("dls", riffBehind("DLS ", data, size));
     harness.exercise(song, path.c_str());
     std::remove(path.c_str());
     return 0;

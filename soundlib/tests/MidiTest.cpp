@@ -185,11 +185,12 @@ TEST(MissingInstruments, EachPlayedOneIsNamedOncePerBankAndAMissingKitPlaysTheSt
     setup.program(0, 9, 25); // a drum kit the bank lacks
     setup.end(960);
     MidiTrack notes("notes");
-    for (int channel : {0, 1, 2, 3, 9}) {
-        notes.note(960, 100, channel, channel == 9 ? 38 : 60, 100);
+    for (int channel : {0, 1, 2, 3}) {
+        notes.note(960, 100, channel, 60, 100);
     }
     notes.note(960, 100, 4, 60, 0);
-    notes.end(1200);
+    notes.note(1440, 240, 9, 38, 110); // the snare, alone
+    notes.end(1920);
     const Bytes song = encodeMidiFile({setup, notes}, 480);
     const std::string bank = writeTemporaryFile("missing.dls", readBank());
     const std::string p = "soundlib: " + bank + ": the song asks for bank ";
@@ -201,11 +202,7 @@ TEST(MissingInstruments, EachPlayedOneIsNamedOncePerBankAndAMissingKitPlaysTheSt
                   "program 0) plays instead\n");
     EXPECT_EQ(linesWhenCreated(song, bank), "") << "said again for the same bank";
     // The standard kit's snare sounds in the missing kit's place.
-    MidiTrack kit("kit");
-    kit.program(0, 9, 25);
-    kit.note(0, 240, 9, 38, 110);
-    kit.end(480);
-    EXPECT_GT(peakOf(renderLeft(encodeMidiFile({kit}, 480), bank, 0.3)), 0.02);
+    EXPECT_GT(peakOf(slice(renderLeft(song, bank, 2.0), 1.5, 1.75)), 0.02);
     std::remove(bank.c_str());
 }
 
