@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <unistd.h>
 
 namespace {
@@ -93,7 +92,8 @@ Bytes withArticulation(Bytes bank, std::uint32_t headerSize, std::uint32_t block
     return bank;
 }
 
-TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThemAndDamagedOnesNeverCrash) {
+// (Banks damaged anywhere else are the DLS fuzz target's work.)
+TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThem) {
     const Bytes bank = readBank();
     const Bytes song = oneNoteSong(0, 69, 0.5, 1.0);
     const std::string riffTooLong = "RIFF length is larger than the file";
@@ -121,23 +121,6 @@ TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThemAndDamagedOnesNeverCra
             << c.name;
         const std::string said = ::testing::internal::GetCapturedStderr();
         EXPECT_NE(said.find(path + ": " + c.said), std::string::npos) << c.name << ": " << said;
-        std::remove(path.c_str());
-    }
-    for (unsigned seed = 0; seed < 8; ++seed) {
-        Bytes damaged = bank;
-        std::mt19937 random(seed);
-        for (int i = 0; i < 50; ++i) {
-            damaged[12 + random() % (damaged.size() - 12)] = static_cast<std::uint8_t>(random());
-        }
-        const std::string path = writeTemporaryFile("damaged.dls", damaged);
-        sound = nullptr;
-        const FMOD_RESULT result = driven.create(song, FMOD_CREATESTREAM, &sound, path.c_str());
-        EXPECT_TRUE(result == FMOD_OK || result == FMOD_ERR_FILE_BAD) << "result " << result;
-        if (sound != nullptr) {
-            driven.play(sound);
-            driven.advance(0.2);
-            EXPECT_EQ(FMOD_Sound_Release(sound), FMOD_OK);
-        }
         std::remove(path.c_str());
     }
 }

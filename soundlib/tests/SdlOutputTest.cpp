@@ -147,17 +147,14 @@ TEST_F(DiskDriver, HundredChannelsDrivenFromTheGameThreadWhileSdlMixes) {
     for (int round = 0; round < 40; ++round) {
         for (int i = 0; i < kChannels; ++i) {
             FMOD_CHANNEL*& channel = channels[static_cast<std::size_t>(i)];
-            const int step = (round + i) % 4;
-            if (step == 0) {
+            if ((round + i) % 4 == 0) {
                 ASSERT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, false, &channel),
                           FMOD_OK);
-            } else if (channel != nullptr && step == 1) {
-                EXPECT_EQ(FMOD_Channel_SetPan(channel, (i % 21 - 10) / 10.0f), FMOD_OK);
-                EXPECT_EQ(FMOD_Channel_SetVolume(channel, (i % 10) / 10.0f), FMOD_OK);
-            } else if (channel != nullptr && step == 2) {
-                EXPECT_EQ(FMOD_Channel_SetPaused(channel, round % 8 < 4), FMOD_OK);
             } else if (channel != nullptr) {
                 FMOD_BOOL playing = 0;
+                EXPECT_EQ(FMOD_Channel_SetPan(channel, (i % 21 - 10) / 10.0f), FMOD_OK);
+                EXPECT_EQ(FMOD_Channel_SetVolume(channel, (i % 10) / 10.0f), FMOD_OK);
+                EXPECT_EQ(FMOD_Channel_SetPaused(channel, round % 8 < 4), FMOD_OK);
                 EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &playing), FMOD_OK);
                 // The engine has no stop call: a channel told to play its
                 // pass out ends on the audio thread.
