@@ -96,14 +96,11 @@ TEST_F(DiskDriver, StereoSoundAtPanHalfLandsInTheFileAndSdlMayQuitFirst) {
 }
 
 // SDL's device is one driver that one system holds at a time; a second
-// system falls back on the no-sound output, whose one driver is silent.
+// system falls back on the no-sound output, which has one driver too.
 TEST_F(DiskDriver, IsOneNamedDriverThatOnlyOneSystemHoldsAndNoSoundIsTheFallBack) {
     int drivers = 0;
     ASSERT_EQ(FMOD_System_GetNumDrivers(system_, &drivers), FMOD_OK);
     EXPECT_EQ(drivers, 1);
-    FMOD_CAPS caps = 0;
-    ASSERT_EQ(FMOD_System_GetDriverCaps(system_, 0, &caps, nullptr, nullptr, nullptr), FMOD_OK);
-    EXPECT_EQ(caps, FMOD_CAPS_HARDWARE_EMULATED);
     char name[256] = {};
     ASSERT_EQ(FMOD_System_GetDriverInfo(system_, 0, name, sizeof name, nullptr), FMOD_OK);
     EXPECT_STREQ(name, "SDL audio (disk)");
@@ -111,17 +108,10 @@ TEST_F(DiskDriver, IsOneNamedDriverThatOnlyOneSystemHoldsAndNoSoundIsTheFallBack
 
     FMOD_SYSTEM* second = nullptr;
     ASSERT_EQ(FMOD_System_Create(&second), FMOD_OK);
-    unsigned int version = 0;
-    ASSERT_EQ(FMOD_System_GetVersion(second, &version), FMOD_OK);
-    EXPECT_EQ(version, 0x00043302u) << "the version the engine checks for";
     EXPECT_EQ(FMOD_System_Init(second, 8, FMOD_INIT_NORMAL, nullptr), FMOD_ERR_OUTPUT_INIT);
     EXPECT_EQ(FMOD_System_SetOutput(second, FMOD_OUTPUTTYPE_NOSOUND), FMOD_OK);
     ASSERT_EQ(FMOD_System_GetNumDrivers(second, &drivers), FMOD_OK);
     EXPECT_EQ(drivers, 1);
-    FMOD_SPEAKERMODE mode = FMOD_SPEAKERMODE_RAW;
-    ASSERT_EQ(FMOD_System_GetDriverCaps(second, 0, &caps, nullptr, nullptr, &mode), FMOD_OK);
-    EXPECT_EQ(caps, FMOD_CAPS_NONE);
-    EXPECT_EQ(mode, FMOD_SPEAKERMODE_STEREO);
     std::memset(name, 'x', 5);
     ASSERT_EQ(FMOD_System_GetDriverInfo(second, 0, name, 4, nullptr), FMOD_OK);
     EXPECT_STREQ(name, "No ") << "\"No sound\" cut to the caller's buffer";

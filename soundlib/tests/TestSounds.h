@@ -94,8 +94,8 @@ DlsInstrument sineInstrument(int program, const DlsEnvelope& envelope = {});
 // and at 69 above), and the standard kit with keys 36 and 38.
 const std::string& testBankPath();
 // One note of `holdSeconds` at velocity 110 from the start of a song of
-// `songSeconds` at 120 beats a minute; drums play on channel 10.
-Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, bool drum = false);
+// `songSeconds` at 120 beats a minute.
+Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds);
 // A format 0 Standard MIDI File whose one track holds `events`, at
 // `division` ticks a quarter note (SMPTE timing when its top bit is set).
 Bytes midiFile(const Bytes& events, std::uint16_t division = 96);
