@@ -134,12 +134,11 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
     const std::size_t window = samples.size() - longest - 1;
     std::vector<double> correlation(longest + 2, 0.0);
     for (std::size_t lag = shortest; lag <= longest + 1; ++lag) {
-        double sum = 0.0;
-        double energy = 0.0;
-        for (std::size_t i = 0; i < window; ++i) {
-            sum += static_cast<double>(samples[i]) * samples[i + lag];
-            energy += static_cast<double>(samples[i + lag]) * samples[i + lag];
-        }
+        const auto lagged = samples.begin() + static_cast<long>(lag);
+        const double sum =
+            std::inner_product(lagged, lagged + static_cast<long>(window), samples.begin(), 0.0);
+        const double energy =
+            std::inner_product(lagged, lagged + static_cast<long>(window), lagged, 0.0);
         correlation[lag] = energy > 0.0 ? sum / energy : 0.0;
     }
     const double best =
@@ -149,9 +148,8 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
             correlation[lag] >= correlation[lag + 1]) {
             // Parabolic interpolation around the peak.
             const double a = correlation[lag - 1];
-            const double b = correlation[lag];
             const double c = correlation[lag + 1];
-            const double offset = (a - c) / (2.0 * (a - 2.0 * b + c));
+            const double offset = (a - c) / (2.0 * (a - 2.0 * correlation[lag] + c));
             return sampleRate / (static_cast<double>(lag) + offset);
         }
     }
