@@ -121,16 +121,6 @@ TEST(MemoryFile, SeeksStayInsideTheBlock) {
     }
 }
 
-// Long enough for several pages of sound after the header pages.
-Bytes goodOgg() {
-    return encodeOggVorbis(sineWave(440.0, 1.0, 22050, 1, 0.5f), 1, 22050, 0.3f);
-}
-
-// One note; its first event starts at byte 22.
-Bytes goodMidi() {
-    return midiFile({0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
-}
-
 Bytes randomBytes(std::size_t count, unsigned seed, const std::string& magic = "") {
     std::mt19937 random(seed);
     Bytes bytes(count);
@@ -204,8 +194,10 @@ TEST(BadInput, OddWavesPlayWhatTheyHoldAndMalformedDataOfEveryFormatIsRefused) {
     // Mono 16-bit at the mix rate: 24000 frames. The header is 44 bytes: RIFF
     // size at 4, "fmt " at 12, channels at 22, "data" at 36, its length at 40.
     const Bytes wav = toneWav(WavSampleFormat::Pcm16, 1, kMixRate);
-    const Bytes ogg = goodOgg();
-    const Bytes midi = goodMidi();
+    // Long enough for several pages of sound after the header pages.
+    const Bytes ogg = encodeOggVorbis(sineWave(440.0, 1.0, 22050, 1, 0.5f), 1, 22050, 0.3f);
+    // One note; its first event starts at byte 22.
+    const Bytes midi = midiFile({0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0});
     const auto stated = static_cast<std::uint32_t>(wav.size() - 8);
     const std::string cutShort = "soundlib: sound data in memory: RIFF WAVE data: sample data is "
                                  "cut short; playing the ";

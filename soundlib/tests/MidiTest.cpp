@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
 
@@ -125,23 +124,20 @@ TEST(MidiBank, MalformedBanksAreRefusedWithALineNamingThem) {
     }
 }
 
+// The default bank is "gm.dls" in the working directory (the test
+// program's build directory).
 TEST(MidiBank, MissingBankIsFileNotFoundAndTheDefaultIsGmDlsInTheWorkingDirectory) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    const std::filesystem::path directory =
-        ::testing::TempDir() + "bankdir" + std::to_string(getpid());
-    std::filesystem::create_directories(directory);
-    std::filesystem::current_path(directory);
     DrivenSystem driven;
     FMOD_SOUND* sound = nullptr;
     const Bytes song = oneNoteSong(0, 69, 0.5, 1.0);
-    EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, nullptr), FMOD_ERR_FILE_NOTFOUND);
-    EXPECT_EQ(sound, nullptr);
     EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, "no/such/gm.dls"),
               FMOD_ERR_FILE_NOTFOUND);
-    std::filesystem::copy_file(testBankPath(), directory / "gm.dls");
+    EXPECT_EQ(sound, nullptr);
+    std::filesystem::copy_file(testBankPath(), "gm.dls",
+                               std::filesystem::copy_options::overwrite_existing);
     EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, nullptr), FMOD_OK);
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(directory);
+    std::filesystem::remove("gm.dls");
+    EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, nullptr), FMOD_ERR_FILE_NOTFOUND);
 }
 
 // Creates `song` with `bank` and returns what was said on standard error.
