@@ -57,11 +57,9 @@ std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
 }
 
 double largestStep(const std::vector<float>& samples) {
-    double step = 0.0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        step = std::max(step, static_cast<double>(std::fabs(samples[i] - samples[i - 1])));
-    }
-    return step;
+    std::vector<float> steps(samples.size());
+    std::adjacent_difference(samples.begin(), samples.end(), steps.begin());
+    return samples.empty() ? 0.0 : peakOf(std::vector<float>(steps.begin() + 1, steps.end()));
 }
 
 DrivenSystem::DrivenSystem(int channels, FMOD_SPEAKERMODE mode) {
@@ -120,7 +118,6 @@ bool DrivenSystem::isPlaying(FMOD_CHANNEL* channel) {
 
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
     auto* driven = static_cast<DrivenSystem*>(self);
-    driven->capturedChannels_ = channels;
     driven->captured_.insert(driven->captured_.end(), frames, frames + count * channels);
 }
 

@@ -59,10 +59,9 @@ class DrivenSystem {
     // Moves the clock on and updates, capturing what is mixed meanwhile.
     void advance(double seconds);
     bool isPlaying(FMOD_CHANNEL* channel);
-    // Frames captured so far (interleaved stereo), then forgotten.
+    // Frames captured so far (interleaved, stereo unless the speaker mode
+    // says otherwise), then forgotten.
     std::vector<float> takeCaptured() { return std::exchange(captured_, {}); }
-    // The channel count of the last block the mixer made.
-    int capturedChannels() const { return capturedChannels_; }
 
   private:
     static unsigned long long now(void* self) { return static_cast<DrivenSystem*>(self)->micros_; }
@@ -71,7 +70,6 @@ class DrivenSystem {
     FMOD_SYSTEM* system_ = nullptr;
     unsigned long long micros_ = 0;
     std::vector<float> captured_;
-    int capturedChannels_ = 0;
     std::vector<std::unique_ptr<Bytes>> kept_;
 };
 
