@@ -33,10 +33,9 @@ TEST(PanAndVolume, EachSideGetsItsShare) {
         double right;
     } cases[] = {
         {"mono full left", 1, -1.0f, 1.0f, 1.0, 0.0},
-        {"mono full right", 1, 1.0f, 1.0f, 0.0, 1.0},
         {"mono centre", 1, 0.0f, 1.0f, 0.7071, 0.7071},
         {"mono quarter left", 1, -0.5f, 1.0f, 0.9239, 0.3827},
-        {"mono pan clamped", 1, 7.0f, 1.0f, 0.0, 1.0},
+        {"mono pan clamped to full right", 1, 7.0f, 1.0f, 0.0, 1.0},
         {"mono half volume", 1, 0.0f, 0.5f, 0.3536, 0.3536},
         {"stereo full left", 2, -1.0f, 1.0f, 1.0, 0.0},
         {"stereo full right", 2, 1.0f, 1.0f, 0.0, 1.0},

@@ -16,17 +16,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <tuple>
 
 namespace {
 
 TEST(GeneratedSounds, EveryFileIsMadeWhereTheGamesLookAndPlaysAsTheyWill) {
     MemorySink sink;
     buildSounds(sink);
-    for (const char* name :
-         {"soPLAYdieYell.wav", "track003.ogg", "muIntro.ogg", "soMusMetal.mid"}) {
-        ASSERT_EQ(sink.archive.count(name), 1u) << name;
-    }
-    ASSERT_EQ(sink.runDirectory.count("gm.dls"), 1u);
+    // Each file is looked up by the name the games use below.
     EXPECT_LT(sink.runDirectory.at("gm.dls").size(), 4000000u);
     EXPECT_EQ(sink.archive.size() + sink.runDirectory.size(), 5u);
 
@@ -157,18 +155,16 @@ TEST(GeneralMidiBank, HeldNoteOfEachFamilySoundsWithinASemitoneOfItsPitchAndDies
 TEST(GeneralMidiBank, SongInstrumentsKeepTheirSamples) {
     const std::vector<DlsInstrument> full = generalMidiInstruments();
     ASSERT_EQ(full.size(), 129u);
+    std::set<std::tuple<bool, int, int, std::vector<float>>> inBank;
+    for (const DlsInstrument& i : full) {
+        for (const DlsRegion& r : i.regions) {
+            inBank.insert({i.drum, i.program, r.lowKey, r.wave.samples});
+        }
+    }
     for (const DlsInstrument& kept : metalSongInstruments()) {
-        const auto found = std::find_if(full.begin(), full.end(), [&](const DlsInstrument& i) {
-            return i.drum == kept.drum && i.program == kept.program;
-        });
-        ASSERT_NE(found, full.end()) << kept.name;
-        for (const DlsRegion& region : kept.regions) {
-            EXPECT_TRUE(std::any_of(found->regions.begin(), found->regions.end(),
-                                    [&](const DlsRegion& r) {
-                                        return r.lowKey == region.lowKey &&
-                                               r.wave.samples == region.wave.samples;
-                                    }))
-                << kept.name << " key " << region.lowKey;
+        for (const DlsRegion& r : kept.regions) {
+            EXPECT_EQ(inBank.count({kept.drum, kept.program, r.lowKey, r.wave.samples}), 1u)
+                << kept.name << " key " << r.lowKey;
         }
     }
 }
@@ -176,7 +172,7 @@ TEST(GeneralMidiBank, SongInstrumentsKeepTheirSamples) {
 // Sixteen channels at full volume and expression: fifteen loud sustained
 // programs each holding a note at the highest velocity, spread over five
 // octaves, and kick, snare and crash struck together on every beat.
-Bytes fortissimoSong() {
+TEST(MixLevel, SixteenChannelFortissimoPeaksBelowFullScale) {
     const int programs[] = {30, 81, 29, 62, 16, 18, 61, 48, 50, 80, 84, 87, 34, 38, 56};
     MidiTrack track("fortissimo");
     track.tempo(0, 120.0);
@@ -197,12 +193,9 @@ Bytes fortissimoSong() {
         }
     }
     track.end(3 * kTicksPerSecond);
-    return encodeMidiFile({track}, kTicksPerQuarter);
-}
-
-TEST(MixLevel, SixteenChannelFortissimoPeaksBelowFullScale) {
     DrivenSystem driven;
-    driven.start(fortissimoSong(), FMOD_CREATESTREAM, false, fullBankPath().c_str());
+    driven.start(encodeMidiFile({track}, kTicksPerQuarter), FMOD_CREATESTREAM, false,
+                 fullBankPath().c_str());
     driven.advance(3.0);
     const double peak = peakOf(driven.takeCaptured());
     EXPECT_LT(peak, 1.0);
