@@ -33,13 +33,7 @@ double levelAt(const std::vector<float>& left, double seconds, double reference)
 // An envelope; the fields not given keep the writer's defaults.
 DlsEnvelope envelope(double attack, double hold, double decay, double sustain,
                      double release = 0.1) {
-    DlsEnvelope e;
-    e.attackSeconds = attack;
-    e.holdSeconds = hold;
-    e.decaySeconds = decay;
-    e.sustainLevel = sustain;
-    e.releaseSeconds = release;
-    return e;
+    return {attack, release, sustain, decay, hold}; // in the order the writer declares them
 }
 
 TEST(Articulation, HeldNoteHoldsDecaysSustainsAndFadesOverItsReleaseUnlessItsRegionSaysOtherwise) {

@@ -60,7 +60,6 @@ TEST(ChannelSteal, HundredAndFirstSoundStealsTheOldestChannel) {
     }
     FMOD_BOOL playing = 1;
     EXPECT_EQ(FMOD_Channel_IsPlaying(channels[0], &playing), FMOD_ERR_CHANNEL_STOLEN);
-    EXPECT_EQ(FMOD_Channel_SetVolume(channels[0], 0.5f), FMOD_ERR_CHANNEL_STOLEN);
     for (int i = 1; i <= 100; ++i) {
         EXPECT_TRUE(driven.isPlaying(channels[static_cast<std::size_t>(i)])) << "channel " << i;
     }

@@ -132,7 +132,6 @@ TEST(MidiBank, MissingBankIsFileNotFoundAndTheDefaultIsGmDlsInTheWorkingDirector
     const Bytes song = oneNoteSong(0, 69, 0.5, 1.0);
     EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, "no/such/gm.dls"),
               FMOD_ERR_FILE_NOTFOUND);
-    EXPECT_EQ(sound, nullptr);
     std::filesystem::copy_file(testBankPath(), "gm.dls",
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_EQ(driven.create(song, FMOD_CREATESTREAM, &sound, nullptr), FMOD_OK);

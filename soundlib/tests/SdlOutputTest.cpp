@@ -11,6 +11,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -49,10 +50,8 @@ class DiskDriver : public ::testing::Test {
         std::vector<std::int16_t> raw(static_cast<std::size_t>(file.tellg()) / 2);
         file.seekg(0).read(reinterpret_cast<char*>(raw.data()),
                            static_cast<std::streamsize>(raw.size() * 2));
-        std::vector<float> frames;
-        for (std::int16_t sample : raw) {
-            frames.push_back(sample / 32768.0f);
-        }
+        std::vector<float> frames(raw.size());
+        std::transform(raw.begin(), raw.end(), frames.begin(), [](auto s) { return s / 32768.0f; });
         return frames;
     }
 
