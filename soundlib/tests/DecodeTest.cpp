@@ -241,9 +241,12 @@ TEST(BadInput, OddWavesPlayWhatTheyHoldAndMalformedDataOfEveryFormatIsRefused) {
         }
     }
     for (unsigned seed = 0; seed < 20; ++seed) {
-        for (const std::string& magic : {std::string("RIFF\xc8\x07\0\0WAVE", 12),
-                                         std::string("OggS"), std::string("MThd\0\0\0\6", 8)}) {
-            cases.push_back({"random after " + magic, randomBytes(2000, seed, magic), 0, ""});
+        for (const auto& [format, magic] :
+             {std::pair{"WAV", std::string("RIFF\xc8\x07\0\0WAVE", 12)},
+              std::pair{"Ogg", std::string("OggS")},
+              std::pair{"MIDI", std::string("MThd\0\0\0\6", 8)}}) {
+            cases.push_back(
+                {std::string("random ") + format, randomBytes(2000, seed, magic), 0, ""});
         }
     }
     for (const Case& c : cases) {
