@@ -50,3 +50,14 @@ inline std::vector<std::uint8_t> behindMagic(const char* magic, std::size_t magi
     bytes.insert(bytes.end(), data, data + size);
     return bytes;
 }
+
+// "RIFF", a length the fuzzer controls, `form` ("WAVE", "DLS ") and the rest
+// of the input, so every run reaches the chunk walk.
+inline std::vector<std::uint8_t> riffBehind(const char* form, const std::uint8_t* data,
+                                            std::size_t size) {
+    std::vector<std::uint8_t> bytes = behindMagic("RIFF", 4, data, size);
+    if (bytes.size() >= 8) {
+        bytes.insert(bytes.begin() + 8, form, form + 4);
+    }
+    return bytes;
+}

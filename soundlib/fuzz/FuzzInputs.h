@@ -1,12 +1,15 @@
 // A small bank and song for the MIDI and DLS fuzz targets: one looped tone
 // with an envelope, a region with its own, and a two-key kit, played by a
-// song that uses all of them.
+// song that uses all of them; and the bank file the synthesizer reads.
 #pragma once
 
 #include "DlsWriter.h"
 #include "MidiWriter.h"
 
 #include <cmath>
+#include <fstream>
+#include <string>
+#include <unistd.h>
 
 inline Bytes fuzzBank() {
     DlsWave tone;
@@ -34,4 +37,13 @@ inline Bytes fuzzSong() {
     track.note(100, 100, 9, 36, 100);
     track.end(480);
     return encodeMidiFile({track}, 480);
+}
+
+// Writes `bytes` to this process's bank file for `target` and names it.
+inline std::string writeBankFile(const char* target, const std::vector<std::uint8_t>& bytes) {
+    const std::string path =
+        "/tmp/soundlib_fuzz_" + std::string(target) + "_" + std::to_string(getpid()) + ".dls";
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    return path;
 }

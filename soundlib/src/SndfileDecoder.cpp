@@ -21,23 +21,7 @@ sf_count_t memoryLength(void* user) {
 }
 
 sf_count_t memorySeek(sf_count_t offset, int whence, void* user) {
-    MemoryFile& memory = memoryOf(user);
-    sf_count_t base = 0;
-    if (whence == SEEK_CUR) {
-        base = static_cast<sf_count_t>(memory.position);
-    } else if (whence == SEEK_END) {
-        base = static_cast<sf_count_t>(memory.size);
-    }
-    const sf_count_t size = static_cast<sf_count_t>(memory.size);
-    if (offset > size || offset < -size) {
-        return -1;
-    }
-    const sf_count_t target = base + offset;
-    if (target < 0 || target > size) {
-        return -1;
-    }
-    memory.position = static_cast<std::size_t>(target);
-    return target;
+    return seekMemory(memoryOf(user), offset, whence);
 }
 
 sf_count_t memoryRead(void* destination, sf_count_t count, void* user) {
@@ -65,6 +49,25 @@ sf_count_t memoryTell(void* user) {
 SF_VIRTUAL_IO memoryIo{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
 
 } // namespace
+
+sf_count_t seekMemory(MemoryFile& memory, sf_count_t offset, int whence) {
+    sf_count_t base = 0;
+    if (whence == SEEK_CUR) {
+        base = static_cast<sf_count_t>(memory.position);
+    } else if (whence == SEEK_END) {
+        base = static_cast<sf_count_t>(memory.size);
+    }
+    const sf_count_t size = static_cast<sf_count_t>(memory.size);
+    if (offset > size || offset < -size) {
+        return -1;
+    }
+    const sf_count_t target = base + offset;
+    if (target < 0 || target > size) {
+        return -1;
+    }
+    memory.position = static_cast<std::size_t>(target);
+    return target;
+}
 
 std::unique_ptr<SndfileDecoder> SndfileDecoder::open(const std::uint8_t* data, std::size_t size,
                                                      std::string& problem) {

@@ -20,6 +20,10 @@ struct MemoryFile {
     std::size_t position = 0;
 };
 
+// Moves `memory`'s position as fseek moves a file's, but never outside the
+// block: the new position, or -1 with the position unchanged.
+sf_count_t seekMemory(MemoryFile& memory, sf_count_t offset, int whence);
+
 class SndfileDecoder : public Decoder {
   public:
     // Null with `problem` set when the data is not a mono or stereo sound

@@ -7,6 +7,7 @@
 #include "SoundFontImage.h"
 
 #include "DlsArticulation.h"
+#include "LittleEndian.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,16 +50,6 @@ void append(Bytes& out, const void* data, std::size_t size) {
     if (size > 0) {
         std::memcpy(out.data() + at, data, size);
     }
-}
-
-void put16(Bytes& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(Bytes& out, std::uint32_t value) {
-    put16(out, value & 0xFFFFu);
-    put16(out, value >> 16);
 }
 
 void putName(Bytes& out, const std::string& name) {

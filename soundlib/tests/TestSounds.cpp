@@ -8,16 +8,16 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <numeric>
 #include <unistd.h>
 
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,
                             float amplitude) {
     std::vector<float> samples;
     for (long i = 0; i < std::lround(seconds * sampleRate); ++i) {
+        const double phase = 2.0 * M_PI * frequency * static_cast<double>(i) / sampleRate;
         samples.insert(samples.end(), static_cast<std::size_t>(channels),
-                       amplitude *
-                           static_cast<float>(std::sin(2.0 * M_PI * frequency *
-                                                       static_cast<double>(i) / sampleRate)));
+                       amplitude * static_cast<float>(std::sin(phase)));
     }
     return samples;
 }
@@ -31,71 +31,35 @@ std::vector<float> channelOf(const std::vector<float>& frames, int channels, int
     return out;
 }
 
-double measureFrequency(const std::vector<float>& samples, int sampleRate) {
-    double first = -1.0;
-    double last = -1.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
-            const double at = static_cast<double>(i - 1) +
-                              samples[i - 1] / static_cast<double>(samples[i - 1] - samples[i]);
-            if (first < 0.0) {
-                first = at;
-            }
-            last = at;
-            ++crossings;
-        }
+std::vector<float> interleave(const std::vector<float>& left, const std::vector<float>& right) {
+    std::vector<float> frames;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        frames.insert(frames.end(), {left[i], right[i]});
     }
-    if (crossings < 2) {
-        return 0.0;
-    }
-    return (crossings - 1) * sampleRate / (last - first);
+    return frames;
 }
 
 double peakOf(const std::vector<float>& samples) {
-    double peak = 0.0;
-    for (float s : samples) {
-        peak = std::max(peak, static_cast<double>(std::fabs(s)));
-    }
-    return peak;
+    const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+    return samples.empty() ? 0.0 : std::max(-*low, *high);
 }
 
 double rmsOf(const std::vector<float>& samples) {
-    double sum = 0.0;
-    for (float s : samples) {
-        sum += static_cast<double>(s) * s;
-    }
+    const double sum = std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0);
     return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
-std::vector<double> levelsDb(const std::vector<float>& samples, double seconds) {
-    std::vector<double> levels;
-    for (double at = 0.0; (at + seconds) * kMixRate <= static_cast<double>(samples.size());
-         at += seconds) {
-        levels.push_back(20.0 *
-                         std::log10(std::max(rmsOf(slice(samples, at, at + seconds)), 1e-8)));
-    }
-    return levels;
-}
-
 std::size_t audibleFrames(const std::vector<float>& samples, float threshold) {
-    std::size_t first = samples.size();
-    std::size_t last = 0;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (std::fabs(samples[i]) > threshold) {
-            first = std::min(first, i);
-            last = i;
-        }
-    }
-    return first == samples.size() ? 0 : last - first + 1;
+    const auto loud = [threshold](float s) { return std::fabs(s) > threshold; };
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    return first < last ? static_cast<std::size_t>(last - first) : 0;
 }
 
 double largestStep(const std::vector<float>& samples) {
-    double step = 0.0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        step = std::max(step, static_cast<double>(std::fabs(samples[i] - samples[i - 1])));
-    }
-    return step;
+    std::vector<float> steps(samples.size());
+    std::adjacent_difference(samples.begin(), samples.end(), steps.begin());
+    return samples.empty() ? 0.0 : peakOf(std::vector<float>(steps.begin() + 1, steps.end()));
 }
 
 DrivenSystem::DrivenSystem(int channels, FMOD_SPEAKERMODE mode) {
@@ -105,10 +69,6 @@ DrivenSystem::DrivenSystem(int channels, FMOD_SPEAKERMODE mode) {
     EXPECT_EQ(soundlib_System_SetClock(system_, now, this), FMOD_OK);
     EXPECT_EQ(soundlib_System_SetMixTap(system_, capture, this), FMOD_OK);
     EXPECT_EQ(FMOD_System_Init(system_, channels, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
-}
-
-DrivenSystem::~DrivenSystem() {
-    FMOD_System_Release(system_);
 }
 
 FMOD_RESULT DrivenSystem::create(const Bytes& bytes, FMOD_MODE mode, FMOD_SOUND** sound,
@@ -127,6 +87,12 @@ FMOD_RESULT createSoundFromMemory(FMOD_SYSTEM* system, const Bytes& bytes, FMOD_
                                    mode | FMOD_OPENMEMORY, &info, sound);
 }
 
+FMOD_SOUND* DrivenSystem::load(const Bytes& bytes, FMOD_MODE mode, const char* dlsname) {
+    FMOD_SOUND* sound = nullptr;
+    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    return sound;
+}
+
 FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
     FMOD_CHANNEL* channel = nullptr;
     EXPECT_EQ(FMOD_System_PlaySound(system_, FMOD_CHANNEL_FREE, sound, paused, &channel), FMOD_OK);
@@ -135,8 +101,7 @@ FMOD_CHANNEL* DrivenSystem::play(FMOD_SOUND* sound, bool paused) {
 
 FMOD_CHANNEL* DrivenSystem::start(const Bytes& bytes, FMOD_MODE mode, bool paused,
                                   const char* dlsname) {
-    FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(create(bytes, mode, &sound, dlsname), FMOD_OK);
+    FMOD_SOUND* sound = load(bytes, mode, dlsname);
     return sound == nullptr ? nullptr : play(sound, paused);
 }
 
@@ -151,19 +116,8 @@ bool DrivenSystem::isPlaying(FMOD_CHANNEL* channel) {
     return playing != 0;
 }
 
-std::vector<float> DrivenSystem::takeCaptured() {
-    std::vector<float> out;
-    out.swap(captured_);
-    return out;
-}
-
-unsigned long long DrivenSystem::now(void* self) {
-    return static_cast<DrivenSystem*>(self)->micros_;
-}
-
 void DrivenSystem::capture(const float* frames, int count, int channels, void* self) {
     auto* driven = static_cast<DrivenSystem*>(self);
-    driven->capturedChannels_ = channels;
     driven->captured_.insert(driven->captured_.end(), frames, frames + count * channels);
 }
 
@@ -177,12 +131,11 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
     const std::size_t window = samples.size() - longest - 1;
     std::vector<double> correlation(longest + 2, 0.0);
     for (std::size_t lag = shortest; lag <= longest + 1; ++lag) {
-        double sum = 0.0;
-        double energy = 0.0;
-        for (std::size_t i = 0; i < window; ++i) {
-            sum += static_cast<double>(samples[i]) * samples[i + lag];
-            energy += static_cast<double>(samples[i + lag]) * samples[i + lag];
-        }
+        const auto lagged = samples.begin() + static_cast<long>(lag);
+        const double sum =
+            std::inner_product(lagged, lagged + static_cast<long>(window), samples.begin(), 0.0);
+        const double energy =
+            std::inner_product(lagged, lagged + static_cast<long>(window), lagged, 0.0);
         correlation[lag] = energy > 0.0 ? sum / energy : 0.0;
     }
     const double best =
@@ -192,9 +145,8 @@ double estimatePitch(const std::vector<float>& samples, int sampleRate, double l
             correlation[lag] >= correlation[lag + 1]) {
             // Parabolic interpolation around the peak.
             const double a = correlation[lag - 1];
-            const double b = correlation[lag];
             const double c = correlation[lag + 1];
-            const double offset = (a - c) / (2.0 * (a - 2.0 * b + c));
+            const double offset = (a - c) / (2.0 * (a - 2.0 * correlation[lag] + c));
             return sampleRate / (static_cast<double>(lag) + offset);
         }
     }
@@ -210,20 +162,15 @@ std::string writeTemporaryFile(const std::string& name, const Bytes& bytes) {
 }
 
 DlsWave loopedSine(int unityNote) {
-    constexpr int kRate = 22050;
-    const double hz = 440.0 * std::pow(2.0, (unityNote - 69) / 12.0);
-    // A whole number of periods that is (nearly) a whole number of frames.
-    int periods = 1;
-    while (std::fabs(periods * kRate / hz - std::round(periods * kRate / hz)) > 0.02) {
-        ++periods;
-    }
     DlsWave wave;
-    wave.sampleRate = kRate;
+    wave.sampleRate = 22050;
     wave.unityNote = unityNote;
-    wave.loopLength = static_cast<std::uint32_t>(std::lround(periods * kRate / hz));
-    const double exact = periods * static_cast<double>(kRate) / wave.loopLength;
+    // A tenth of a second holds whole periods of every tone of whole tens of
+    // hertz, as A at 440 and 110 Hz.
+    wave.loopLength = 2205;
+    const double hz = 440.0 * std::pow(2.0, (unityNote - 69) / 12.0);
     for (std::uint32_t i = 0; i < wave.loopLength; ++i) {
-        wave.samples.push_back(static_cast<float>(0.8 * std::sin(2.0 * M_PI * exact * i / kRate)));
+        wave.samples.push_back(static_cast<float>(0.8 * std::sin(2.0 * M_PI * hz * i / 22050)));
     }
     return wave;
 }
@@ -245,28 +192,32 @@ const std::string& testBankPath() {
     return path;
 }
 
-Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds, bool drum) {
+Bytes oneNoteSong(int program, int key, double holdSeconds, double songSeconds) {
     constexpr int kTicksPerSecond = 960; // 480 a beat at 120 beats a minute
-    const int channel = drum ? 9 : 0;
     MidiTrack track("test");
     track.tempo(0, 120.0);
-    if (!drum) {
-        track.program(0, channel, program);
-    }
-    track.note(0, static_cast<std::uint32_t>(holdSeconds * kTicksPerSecond), channel, key, 110);
+    track.program(0, 0, program);
+    track.note(0, static_cast<std::uint32_t>(holdSeconds * kTicksPerSecond), 0, key, 110);
     track.end(static_cast<std::uint32_t>(songSeconds * kTicksPerSecond));
     return encodeMidiFile({track}, 480);
+}
+
+Bytes midiFile(const Bytes& events, std::uint16_t division) {
+    Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1};
+    out.push_back(static_cast<std::uint8_t>(division >> 8));
+    out.push_back(static_cast<std::uint8_t>(division));
+    out.insert(out.end(), {'M', 'T', 'r', 'k'});
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>(events.size() >> shift));
+    }
+    out.insert(out.end(), events.begin(), events.end());
+    return out;
 }
 
 std::vector<float> renderLeft(const Bytes& song, const std::string& bank, double seconds,
                               FMOD_MODE kind) {
     DrivenSystem driven;
-    FMOD_SOUND* sound = nullptr;
-    EXPECT_EQ(driven.create(song, kind, &sound, bank.c_str()), FMOD_OK);
-    if (sound == nullptr) {
-        return {};
-    }
-    driven.play(sound);
+    driven.start(song, kind, false, bank.c_str());
     // The no-sound output mixes at most 30 s per update.
     for (double done = 0.0; done < seconds; done += 10.0) {
         driven.advance(std::min(10.0, seconds - done));

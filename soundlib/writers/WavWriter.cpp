@@ -2,6 +2,8 @@
 // PCM, 3 for float), "data".
 #include "WavWriter.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,15 +12,8 @@
 
 namespace {
 
-void put16(Bytes& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(Bytes& out, std::uint32_t value) {
-    put16(out, value & 0xFFFFu);
-    put16(out, value >> 16);
-}
+using soundlib::put16;
+using soundlib::put32;
 
 constexpr std::size_t kHeaderBytes = 44;
 
