@@ -55,43 +55,36 @@ class Video : public testing::Test {
     TestEngine engine;
 };
 
-// A viewport smaller than the window would move the rectangle's pixels.
-TEST_F(Video, FlatProjectionStretchesTheViewOverTheWindowCleared) {
+// The flat view is stretched over the whole window (a viewport smaller than
+// the window would move the rectangle's pixels). In the perspective view,
+// at twice the near distance the view is twice as large: view point
+// (10, 10) is at (2 * 10 - 640, 2 * 10 - 480) at depth 800. A second switch
+// to the same mode must change nothing.
+TEST_F(Video, ProjectionsCoverTheViewAndSwitchOnlyOnAChange) {
     engine.video->preDraw();
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     for (int i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(clear[i], programProfile().clearColour[i]);
-
     engine.video->set2Dmode();
     fillRect(100, 100, 120, 110, 0);
     EXPECT_TRUE(whiteAt(110, 105));
     EXPECT_FALSE(whiteAt(98, 105));
     EXPECT_FALSE(whiteAt(110, 112));
-}
 
-TEST_F(Video, PerspectiveProjectionCoversTheViewAtDepth400) {
-    engine.video->preDraw();
     engine.video->set3Dmode();
-    glDisable(GL_CULL_FACE);
-    // At twice the near distance the view is twice as large: view point
-    // (10, 10) is at (2 * 10 - 640, 2 * 10 - 480).
-    fillRect(-640, -480, -600, -440, -800);
-    EXPECT_TRUE(whiteAt(10, 10));
-    EXPECT_FALSE(whiteAt(25, 10));
-    engine.video->set2Dmode();
-}
-
-TEST_F(Video, ModeSwitchesAreIdempotent) {
-    engine.video->set3Dmode();
-    glMatrixMode(GL_MODELVIEW);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     glTranslated(5, 0, 0);
     engine.video->set3Dmode();
     GLdouble modelView[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    EXPECT_EQ(modelView[12], 5.0) << "a second switch to the same mode must change nothing";
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_EQ(modelView[12], 5.0) << "the second switch reset the view";
+    glLoadIdentity();
+    glDisable(GL_CULL_FACE);
+    fillRect(-640, -480, -600, -440, -800);
+    EXPECT_TRUE(whiteAt(10, 10));
+    EXPECT_FALSE(whiteAt(25, 10));
     engine.video->set2Dmode();
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
@@ -99,22 +92,13 @@ TEST_F(Video, ModeSwitchesAreIdempotent) {
 }
 
 // Greatest depth first; of equal depths the one queued first is drawn last,
-// on top; hidden entries leave the queue undrawn.
-TEST_F(Video, DrawListDrawsByDepthAndEmptiesItsQueue) {
+// on top; hidden entries leave the queue undrawn. A video system whose
+// window was never opened draws nothing, keeps its queue and says nothing.
+TEST_F(Video, DrawListDrawsByDepthAndEmptiesItsQueueOnceTheWindowIsOpen) {
     std::vector<std::string> drawn;
     RecordingDrawable five("5", 5, &drawn), minusTwo("-2", -2, &drawn), ten("10", 10, &drawn),
         a("A", 3, &drawn), b("B", 3, &drawn), hidden("hidden", -999999, &drawn);
     hidden.setVisible(false);
-    for (Drawable* queued : std::vector<Drawable*>{&five, &a, &minusTwo, &hidden, &b, &ten})
-        engine.video->drawAdd(queued);
-    engine.video->drawList();
-    EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "B", "A", "-2"}));
-    EXPECT_EQ(engine.video->drawListSize(), 0u);
-}
-
-TEST_F(Video, UnopenedVideoSystemTouchesNothingAndKeepsItsQueue) {
-    std::vector<std::string> drawn;
-    RecordingDrawable a("A", 1, &drawn);
     VideoSystem closed(engine.controller.get());
     const std::size_t linesBefore = engine.logger->lines.size();
     closed.drawAdd(&a);
@@ -124,6 +108,12 @@ TEST_F(Video, UnopenedVideoSystemTouchesNothingAndKeepsItsQueue) {
     closed.uninitialize();
     EXPECT_EQ(engine.logger->lines.size(), linesBefore);
     EXPECT_NE(SDL_GetVideoSurface(), nullptr) << "SDL must still be up";
+
+    for (Drawable* queued : std::vector<Drawable*>{&five, &a, &minusTwo, &hidden, &b, &ten})
+        engine.video->drawAdd(queued);
+    engine.video->drawList();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "B", "A", "-2"}));
+    EXPECT_EQ(engine.video->drawListSize(), 0u);
 }
 
 TEST(VideoFallback, RefusedModesOpenTheFailsafeWindowAndSaySo) {
