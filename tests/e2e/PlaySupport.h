@@ -63,6 +63,8 @@ class PlaySession : public testing::Test {
         moveMouse(m_restingPointer.x, m_restingPointer.y);
     }
 
+    // xdotool's --sync waits until the pointer has moved: a move to where it
+    // already is waits for xdotool's own time-out (about 15 s).
     void moveMouse(int x, int y) {
         runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
                    std::to_string(y));
