@@ -1,13 +1,11 @@
-// The settings that refuse to change and the one that changes until a
-// reset, and the quit key ending the running engine's main loop. Compiled
-// into the tests of both programs. (The default window sizes are the end-to-
-// end tests' window checks; the pause key is the state machine's test.)
+// A setting that changes until a reset, and the quit key ending the running
+// engine's main loop. Compiled into the tests of both programs. (The pause
+// key is the state machine's test.)
 #include <SDL/SDL.h>
 #include <atomic>
 #include <gtest/gtest.h>
 
 #include "ApplicationSettings.h"
-#include "ProgramProfile.h"
 #include "TestEngine.h"
 
 namespace {
@@ -23,17 +21,11 @@ Uint32 stopLoop(Uint32, void*) {
 }
 } // namespace
 
-TEST(Settings, VideoModeAndSoundBankStayAndAVolumeLastsUntilAReset) {
+// The refusing setters of the video mode and the sound bank are one line
+// each and nothing calls them; the sizes are the end-to-end tests' windows.
+TEST(Settings, AVolumeLastsUntilAReset) {
     ApplicationSettings settings(nullptr, "config.cfg");
-    EXPECT_FALSE(settings.setVIDEO_fullScreen(true));
-    EXPECT_FALSE(settings.setVIDEO_screenHeight(123));
-    EXPECT_FALSE(settings.setVIDEO_screenBPP(8));
-    EXPECT_FALSE(settings.setSOUND_midiDLSname("other.dls"));
-    EXPECT_FALSE(settings.getVIDEO_fullScreen());
-    EXPECT_EQ(settings.getVIDEO_screenHeight(), programProfile().defaultScreenHeight);
-    EXPECT_EQ(settings.getVIDEO_screenBPP(), 32);
     EXPECT_STREQ(settings.getSOUND_midiDLSname(), "gm.dls");
-
     EXPECT_TRUE(settings.setSOUND_musicVolume(2.5f));
     EXPECT_EQ(settings.getSOUND_musicVolume(), 2.5f);
     settings.ResetSettings();

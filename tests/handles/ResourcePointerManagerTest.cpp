@@ -1,6 +1,5 @@
 // Keyed resource registry: lookup, revival of released resources, eviction
-// when a slot is reused, bulk unload and reload, teardown order, copies, and
-// handles of a concrete kind.
+// when a slot is reused, bulk unload and reload, teardown order and copies.
 #include "Registries.h"
 
 #include <gtest/gtest.h>
@@ -59,19 +58,6 @@ TEST_F(Resources, UnloadAndReloadReachEveryLiveResourceOnceInSlotOrder) {
     registry.reloadResources();
     EXPECT_EQ(journal, ResourceJournal({"unload a", "unload b", "unload c", "reload a", "reload b",
                                         "reload c"}));
-}
-
-TEST_F(Resources, HandlesOfAConcreteKindAreFilledThroughTheResourceInterface) {
-    auto* texture = new FakeTexture("wall", &journal);
-    Pointer<FakeTexture> first, second;
-    registry.pointerAdd(texture, 11, &first);
-    EXPECT_EQ(&*first, texture);
-    ASSERT_TRUE(registry.pointerGet(11, &second));
-    ASSERT_TRUE(registry.pointerGet(11, &second));
-    EXPECT_TRUE(second == first);
-    EXPECT_EQ(registry.referencesOf(0), 2u) << "a handle already naming the key keeps its count";
-    EXPECT_FALSE(registry.pointerGet(12, &second));
-    EXPECT_TRUE(second == first);
 }
 
 TEST(ResourceRegistryLifetime, TeardownUnloadsAllBeforeDeletingAndCopiesShareNothing) {

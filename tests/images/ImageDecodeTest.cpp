@@ -191,20 +191,6 @@ TEST_F(ImageDecode, HostileTargaHeadersAreRefused) {
     }
 }
 
-// A strip is one run packet of red pixels: whole, and small. 40 pixels
-// stretch to 64, which a limit of 32 cannot hold either.
-TEST_F(ImageDecode, PicturesLargerThanTheTextureLimitAreRefused) {
-    const auto strip = [](int width) {
-        std::vector<char> file = tgaFile(10, static_cast<std::uint16_t>(width), 1, 0);
-        append(file, {0x80 | (width - 1), 0, 0, 255, 255});
-        return file;
-    };
-    EXPECT_EQ(decode(strip(64), 32), ImageDecodeResult::Refused);
-    EXPECT_EQ(decode(strip(40), 32), ImageDecodeResult::Refused);
-    ASSERT_EQ(decode(strip(64), 64), ImageDecodeResult::Decoded);
-    EXPECT_EQ(at(63, 0), R);
-}
-
 TEST_F(ImageDecode, NotAnImageIsRefused) {
     const std::string text = "this is not an image at all";
     EXPECT_EQ(decode(std::vector<char>(text.begin(), text.end())), ImageDecodeResult::Refused);

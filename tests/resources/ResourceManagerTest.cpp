@@ -25,17 +25,6 @@ TEST_F(Resources, NoneValuesRegisterEmptyObjectsWithoutReadingFiles) {
     EXPECT_EQ(engine.logger->errors().size(), 2u) << "only the two start-up refusals";
 }
 
-TEST_F(Resources, EveryCataloguedSpriteLoadsFromTheArchive) {
-    for (int value = 0; value < SP_NONE; ++value) {
-        if (value == SP_PLAYstart || value == SP_PLAYend)
-            continue;
-        Pointer<Sprite> sprite;
-        resources().getSprite(static_cast<spriteEnum>(value), &sprite);
-        EXPECT_TRUE(sprite->getLoaded()) << "sprite " << value;
-        EXPECT_GT(sprite->getWidth(), 0) << "sprite " << value;
-    }
-}
-
 TEST_F(Resources, UnloadedTexturesStayRegisteredAndReloadingIsFatal) {
     Pointer<Texture> handle, again;
     resources().getTexture(TX_VexLogo, &handle);

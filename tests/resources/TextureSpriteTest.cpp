@@ -3,7 +3,6 @@
 // and the messages for files that cannot be read, are not images or claim
 // sizes the context cannot hold. (The stretch to power-of-two sides is the
 // image tests' upload test.)
-#include <algorithm>
 #include <string>
 
 #include "ResourceFixture.h"
@@ -98,16 +97,7 @@ TEST_F(TextureSprite, SpritesOfOneTextureShareIt) {
 // context cannot hold are no image; the widest picture the context holds
 // loads. (Damaged Targa files are the image tests' rows.)
 TEST_F(TextureSprite, BadImagesAndSizesTheContextCannotHoldAreRefused) {
-    // A picture of one row of run packets of 128 pixels.
-    const auto strip = [](int width) {
-        Bytes file = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        file.insert(file.end(), {static_cast<std::uint8_t>(width & 0xff),
-                                 static_cast<std::uint8_t>(width >> 8), 1, 0, 32, 8});
-        for (int left = width; left > 0; left -= 128)
-            file.insert(file.end(), {static_cast<std::uint8_t>(0x80 | (std::min(left, 128) - 1)), 0,
-                                     0, 255, 255});
-        return file;
-    };
+    const auto strip = [](int width) { return solidTga(width, 1, {255, 0, 0, 255}); };
     GLint maxSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     ASSERT_GE(maxSide, 64);

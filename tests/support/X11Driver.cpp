@@ -27,15 +27,14 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
+// `suffix` is four characters long.
 std::string temporaryPath(const char* suffix) {
-    char pattern[] = "/tmp/e2e-XXXXXX";
-    const int fd = mkstemp(pattern);
+    std::string pattern = std::string("/tmp/e2e-XXXXXX") + suffix;
+    const int fd = mkstemps(pattern.data(), 4);
     if (fd < 0)
         throw std::runtime_error("cannot create a temporary file");
     close(fd);
-    const std::string path = std::string(pattern) + suffix;
-    std::rename(pattern, path.c_str());
-    return path;
+    return pattern;
 }
 
 } // namespace
