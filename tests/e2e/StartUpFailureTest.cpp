@@ -12,7 +12,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "X11Driver.h"
 
@@ -56,45 +55,13 @@ std::string ourErrorLines(const std::string& standardError) {
     return errors;
 }
 
-// A copy of the run directory that a test may damage.
-class RunDirectory {
-  public:
-    RunDirectory() {
-        char pattern[] = "/tmp/startup-XXXXXX";
-        m_path = fs::canonical(mkdtemp(pattern));
-        fs::create_directories(m_path / "Resources");
-        for (const char* file : {"gm.dls", "legitLevel.obj", "legitLevel.mtl", ARCHIVE})
-            fs::copy_file(fs::path(RUN_DIR) / file, m_path / file);
-    }
-    ~RunDirectory() { fs::remove_all(m_path); }
-    RunDirectory(const RunDirectory&) = delete;
-    RunDirectory& operator=(const RunDirectory&) = delete;
-
-    fs::path operator/(const char* file) const { return m_path / file; }
-    std::string path() const { return m_path.string(); }
-
-  private:
-    fs::path m_path;
-};
-
-// The byte offset of the local header of `name` in a zip archive.
-std::size_t localHeaderOf(const std::string& archive, const std::string& name) {
-    for (std::size_t at = archive.find("PK\x03\x04"); at != std::string::npos;
-         at = archive.find("PK\x03\x04", at + 4)) {
-        const std::size_t nameLength =
-            std::uint8_t(archive[at + 26]) | std::uint8_t(archive[at + 27]) << 8;
-        if (archive.compare(at + 30, nameLength, name) == 0)
-            return at;
-    }
-    return std::string::npos;
-}
-
 // An entry whose own header is damaged does not exist for the archive
 // library; one whose data is damaged cannot be read.
-void damageSkyEntry(const RunDirectory& run, bool header) {
+void damageSkyEntry(const fs::path& run, bool header) {
     std::string archive = readBytes(run / ARCHIVE);
-    const std::size_t sky = localHeaderOf(archive, "SKY1.tga");
-    ASSERT_NE(sky, std::string::npos);
+    // The name's first occurrence is in the entry's local header, 30 bytes in.
+    const std::size_t sky = archive.find("SKY1.tga") - 30;
+    ASSERT_EQ(archive.compare(sky, 4, "PK\x03\x04"), 0);
     if (header)
         archive.replace(sky, 4, "XXXX");
     else // the compressed data, past the header and the name
@@ -103,7 +70,7 @@ void damageSkyEntry(const RunDirectory& run, bool header) {
 }
 
 // Cut after the tenth normal line: no face follows.
-void cutLevelBeforeItsFaces(const RunDirectory& run) {
+void cutLevelBeforeItsFaces(const fs::path& run) {
     const std::string level = readBytes(run / "legitLevel.obj");
     std::size_t cut = level.find("\nvn ");
     ASSERT_NE(cut, std::string::npos);
@@ -114,7 +81,7 @@ void cutLevelBeforeItsFaces(const RunDirectory& run) {
 
 struct StartCase {
     const char* name;
-    std::function<void(const RunDirectory&)> damage;
+    std::function<void(const fs::path&)> damage;
     std::string errors;
     // The game plays on: its window opens and F10 ends it with status 0.
     bool playsOn = false;
@@ -122,15 +89,15 @@ struct StartCase {
 };
 
 const StartCase CASES[] = {
-    {"ArchiveMissing", [](const RunDirectory& run) { fs::remove(run / ARCHIVE); }, ARCHIVE_REFUSAL},
+    {"ArchiveMissing", [](const fs::path& run) { fs::remove(run / ARCHIVE); }, ARCHIVE_REFUSAL},
     {"ArchiveCutInHalf",
-     [](const RunDirectory& run) {
+     [](const fs::path& run) {
          const std::string archive = readBytes(run / ARCHIVE);
          writeBytes(run / ARCHIVE, archive.substr(0, archive.size() / 2));
      },
      ARCHIVE_REFUSAL},
     {"NoDisplay",
-     [](const RunDirectory&) {},
+     [](const fs::path&) {},
      " *** ERROR: No display to open the window on: the game needs one (is DISPLAY set?); the "
      "tests get one from xvfb-run\n",
      false,
@@ -138,34 +105,46 @@ const StartCase CASES[] = {
       {"WAYLAND_DISPLAY", std::nullopt},
       {"SDL_VIDEODRIVER", std::nullopt}}},
     {"TextureMissingAfterTheWindowOpened",
-     [](const RunDirectory& run) {
+     [](const fs::path& run) {
          writeBytes(run / "legitLevel.mtl", "newmtl rock\nmap_Ka missing.tga\n");
      },
      STARTUP_REFUSALS + " *** ERROR: Texture file missing.tga not found\n"},
-    {"ArchiveEntryHeaderDamaged", [](const RunDirectory& run) { damageSkyEntry(run, true); },
+    {"ArchiveEntryHeaderDamaged", [](const fs::path& run) { damageSkyEntry(run, true); },
      STARTUP_REFUSALS + " *** ERROR: Texture file SKY1.tga not found\n"
                         "  the archive lists it, but its entry is unreadable: corrupted\n"},
-    {"ArchiveEntryDataDamaged", [](const RunDirectory& run) { damageSkyEntry(run, false); },
+    {"ArchiveEntryDataDamaged", [](const fs::path& run) { damageSkyEntry(run, false); },
      STARTUP_REFUSALS + " *** ERROR: Texture file SKY1.tga failed to read file into buffer\n"
                         "  corrupted\n"},
     {"LevelWithoutFacesGivesAnEmptyWorld", cutLevelBeforeItsFaces,
      STARTUP_REFUSALS + " *** ERROR: Level legitLevel.obj holds no face: the world is empty\n",
      true},
     {"LevelMissingGivesAnEmptyWorld",
-     [](const RunDirectory& run) { fs::remove(run / "legitLevel.obj"); },
+     [](const fs::path& run) { fs::remove(run / "legitLevel.obj"); },
      STARTUP_REFUSALS + " *** ERROR: Level legitLevel.obj cannot be opened: the world is empty\n",
      true},
 };
 
-class StartUpFailure : public testing::TestWithParam<StartCase> {};
+// Each case damages its own copy of the run directory.
+class StartUpFailure : public testing::TestWithParam<StartCase> {
+  protected:
+    StartUpFailure() {
+        char pattern[] = "/tmp/startup-XXXXXX";
+        run = fs::canonical(mkdtemp(pattern));
+        fs::create_directories(run / "Resources");
+        for (const char* file : {"gm.dls", "legitLevel.obj", "legitLevel.mtl", ARCHIVE})
+            fs::copy_file(fs::path(RUN_DIR) / file, run / file);
+    }
+    ~StartUpFailure() override { fs::remove_all(run); }
+
+    fs::path run;
+};
 
 } // namespace
 
 TEST_P(StartUpFailure, EndsWithItsMessages) {
     const StartCase& row = GetParam();
-    RunDirectory run;
     row.damage(run);
-    RunningProgram game(std::string(RUN_DIR) + "/cragmoor", run.path(), row.environment);
+    RunningProgram game(std::string(RUN_DIR) + "/cragmoor", run.string(), row.environment);
     if (row.playsOn) {
         const std::optional<std::string> window = game.waitForWindow(CAPTION, 30s);
         ASSERT_TRUE(window) << game.standardError();
@@ -175,7 +154,7 @@ TEST_P(StartUpFailure, EndsWithItsMessages) {
     EXPECT_EQ(game.waitForExit(60s), std::optional<int>(row.playsOn ? 0 : 1));
     std::string expected = row.errors;
     if (const std::size_t at = expected.find("{run}"); at != std::string::npos)
-        expected.replace(at, 5, run.path());
+        expected.replace(at, 5, run.string());
     EXPECT_EQ(ourErrorLines(game.standardError()), expected);
 }
 

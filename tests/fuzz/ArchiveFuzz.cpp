@@ -14,8 +14,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "RecordingLogger.h"
 #include "Resources/VirtualFile.h"
+#include "SilentLogger.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!started || !writeArchive(data, size) ||
         PHYSFS_mount(archivePath().c_str(), nullptr, 1) == 0)
         return 0;
-    RecordingLogger logger(nullptr);
+    SilentLogger logger;
     char** files = PHYSFS_enumerateFiles("");
     int read = 0;
     for (char** file = files; file != nullptr && *file != nullptr && read < MOST_FILES; ++file) {

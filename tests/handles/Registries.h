@@ -17,8 +17,6 @@
 class Tracked {
   public:
     Tracked(int id, int* deletions) : m_id(id), m_deletions(deletions) {}
-    Tracked(const Tracked&) = delete;
-    Tracked& operator=(const Tracked&) = delete;
     virtual ~Tracked() { ++*m_deletions; }
 
     int m_id;

@@ -27,10 +27,9 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-// `suffix` is four characters long.
-std::string temporaryPath(const char* suffix) {
-    std::string pattern = std::string("/tmp/e2e-XXXXXX") + suffix;
-    const int fd = mkstemps(pattern.data(), 4);
+std::string temporaryPath() {
+    char pattern[] = "/tmp/e2e-XXXXXX";
+    const int fd = mkstemp(pattern);
     if (fd < 0)
         throw std::runtime_error("cannot create a temporary file");
     close(fd);
@@ -55,12 +54,12 @@ std::optional<std::string> runCommand(const std::string& command) {
 
 RunningProgram::RunningProgram(const std::string& program, const std::string& workingDirectory,
                                const EnvironmentChanges& environment)
-    : m_outputPath(temporaryPath(".out")), m_errorPath(temporaryPath(".err")) {
+    : m_errorPath(temporaryPath()) {
     m_pid = fork();
     if (m_pid < 0)
         throw std::runtime_error("fork failed");
     if (m_pid == 0) {
-        const int out = open(m_outputPath.c_str(), O_WRONLY | O_TRUNC);
+        const int out = open("/dev/null", O_WRONLY);
         const int err = open(m_errorPath.c_str(), O_WRONLY | O_TRUNC);
         if (out < 0 || err < 0 || chdir(workingDirectory.c_str()) != 0)
             _exit(127);
@@ -82,7 +81,6 @@ RunningProgram::~RunningProgram() {
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
-    std::remove(m_outputPath.c_str());
     std::remove(m_errorPath.c_str());
 }
 
@@ -113,9 +111,6 @@ std::optional<int> RunningProgram::waitForExit(std::chrono::seconds deadline) {
     return std::nullopt;
 }
 
-std::string RunningProgram::standardOutput() const {
-    return readFile(m_outputPath);
-}
 std::string RunningProgram::standardError() const {
     return readFile(m_errorPath);
 }

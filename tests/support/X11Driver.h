@@ -1,5 +1,5 @@
 // Drives a real program under the X server the tests run on: starts it in
-// a directory with its output captured, finds its window by caption,
+// a directory with its error output captured, finds its window by caption,
 // presses keys through the X test extension, takes screenshots, and waits
 // for it to end. Every wait has a deadline; none is a fixed sleep.
 #pragma once
@@ -43,12 +43,10 @@ class RunningProgram {
     // then killed). A program ended by a signal reports 128 + the signal.
     std::optional<int> waitForExit(std::chrono::seconds deadline);
 
-    std::string standardOutput() const;
     std::string standardError() const;
 
   private:
     pid_t m_pid;
-    std::string m_outputPath;
     std::string m_errorPath;
 };
 
