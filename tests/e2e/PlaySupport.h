@@ -56,9 +56,9 @@ class PlaySession : public testing::Test {
         window = game.waitForWindow(m_caption, std::chrono::seconds(30));
         ASSERT_TRUE(window) << "no window captioned \"" << m_caption << "\"\n"
                             << game.standardError();
-        const WindowGeometry geometry = windowGeometry(*window);
-        ASSERT_EQ(geometry.width, m_width);
-        ASSERT_EQ(geometry.height, m_height);
+        const Screenshot first = shot();
+        ASSERT_EQ(first.width, m_width);
+        ASSERT_EQ(first.height, m_height);
         focusWindow(*window);
         moveMouse(m_restingPointer.x, m_restingPointer.y);
     }

@@ -39,11 +39,11 @@ TEST(HandleAllocation, CopyAssignDerefAndReleaseAllocateNothing) {
     ResourcePointerManager resources;
     std::vector<Pointer<Tracked>> handles(OBJECTS);
     std::vector<Pointer<TrackedChild>> childHandles(OBJECTS);
-    std::vector<Pointer<FakeTexture>> textures(OBJECTS);
+    std::vector<Pointer<FakeResource>> textures(OBJECTS);
     for (int i = 0; i < OBJECTS; ++i) {
         registry.pointerAdd(new Tracked(i, &deletions), &handles[i]);
         registry.pointerAdd(new TrackedChild(i, &deletions), &childHandles[i]);
-        resources.pointerAdd(new FakeTexture("t", &journal), i, &textures[i]);
+        resources.pointerAdd(new FakeResource("t", &journal), i, &textures[i]);
     }
     for (int round = 0; round < 2; ++round)
         for (int i = 0; i < OBJECTS; ++i) {

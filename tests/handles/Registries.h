@@ -71,10 +71,3 @@ class FakeResource : public Resource {
     std::string m_name;
     ResourceJournal* m_journal;
 };
-
-// A concrete kind, as textures and sounds are: handles of this type are
-// filled through the registry's Resource interface.
-class FakeTexture : public FakeResource {
-  public:
-    using FakeResource::FakeResource;
-};

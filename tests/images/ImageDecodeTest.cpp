@@ -144,7 +144,6 @@ TEST_F(ImageDecode, HostileTargaHeadersAreRefused) {
         {"69-byte RLE claiming 22627 x 26435", crash},
         {"zero width", tgaFile(2, 0, 4, 64)},
         {"zero height", tgaFile(10, 4, 0, 64)},
-        {"65535 x 65535", tgaFile(2, 65535, 65535, 4096, '\x7f')},
         {"colour map beyond the file", mapBeyondTheFile},
         {"colour-mapped without a map", mappedWithoutAMap},
         {"RLE raw packet past the end of the file", cutRun},
@@ -163,8 +162,6 @@ TEST_F(ImageDecode, HostileTargaHeadersAreRefused) {
 }
 
 TEST_F(ImageDecode, NotAnImageIsRefused) {
-    const std::string text = "this is not an image at all";
-    EXPECT_EQ(decode(std::vector<char>(text.begin(), text.end())), ImageDecodeResult::Refused);
     EXPECT_EQ(decode({}), ImageDecodeResult::Refused);
     // An Apple icon header: a format whose DevIL reader can loop forever on
     // damaged data is never handed to it.

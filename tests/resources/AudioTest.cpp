@@ -85,10 +85,3 @@ TEST_F(Audio, SoundsLoadedWhileAudioIsDownWaitSilentlyAndRegisteredOnesComeBack)
     yell.reload();
     EXPECT_TRUE(yell.getLoaded());
 }
-
-TEST_F(Audio, MidiMusicPlaysWithTheSoundBank) {
-    Pointer<Sound> metal;
-    resources().getSound(SO_MU_Metal, &metal);
-    EXPECT_TRUE(metal->getLoaded());
-    EXPECT_NE(metal->play(true), nullptr);
-}

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <signal.h>
-#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -22,9 +22,7 @@ namespace {
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string temporaryPath() {
@@ -138,26 +136,11 @@ Display* testDisplay() {
     return display;
 }
 
-int maskShift(unsigned long mask) {
-    int shift = 0;
-    while (mask != 0 && (mask & 1u) == 0) {
-        mask >>= 1;
-        ++shift;
-    }
-    return shift;
-}
-
 } // namespace
 
-WindowGeometry windowGeometry(const std::string& window) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(testDisplay(), std::stoul(window), &attributes) == 0)
-        return {};
-    return {attributes.width, attributes.height};
-}
-
 Screenshot takeScreenshot(const std::string& window) {
-    const WindowGeometry size = windowGeometry(window);
+    XWindowAttributes size{};
+    XGetWindowAttributes(testDisplay(), std::stoul(window), &size);
     XImage* image = XGetImage(testDisplay(), std::stoul(window), 0, 0, size.width, size.height,
                               AllPlanes, ZPixmap);
     if (image == nullptr)
@@ -167,8 +150,10 @@ Screenshot takeScreenshot(const std::string& window) {
     for (int y = 0; y < size.height; ++y)
         for (int x = 0; x < size.width; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);
+            // A true-colour visual's masks are never zero.
             for (unsigned long mask : {image->red_mask, image->green_mask, image->blue_mask})
-                shot.rgb.push_back(static_cast<unsigned char>((pixel & mask) >> maskShift(mask)));
+                shot.rgb.push_back(
+                    static_cast<unsigned char>((pixel & mask) >> __builtin_ctzl(mask)));
         }
     XDestroyImage(image);
     return shot;

@@ -19,11 +19,6 @@ struct Screenshot {
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
 };
 
-struct WindowGeometry {
-    int width = 0;
-    int height = 0;
-};
-
 // Variables to set (with a value) or remove (nullopt) in a program's
 // environment.
 using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
@@ -53,7 +48,6 @@ class RunningProgram {
 // Runs a shell command and returns what it printed, or nullopt on failure.
 std::optional<std::string> runCommand(const std::string& command);
 
-WindowGeometry windowGeometry(const std::string& window);
 void focusWindow(const std::string& window);
 void pressKey(const std::string& keyName);
 Screenshot takeScreenshot(const std::string& window);
