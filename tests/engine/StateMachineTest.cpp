@@ -32,8 +32,8 @@ TEST_F(StateMachine, FirstTickStartsTheGameAndThePauseKeyTogglesOncePerPressUnle
     engine.tapKey(SDLK_ESCAPE);
     EXPECT_EQ(engine.controller->runPass(2.5), 3);
     EXPECT_EQ(engine.state->getApplicationState(), State::APPST_MAP);
-    ASSERT_NE(engine.state->getMapStateController(), nullptr);
-    EXPECT_TRUE(engine.state->getMapStateController()->getInitialized());
+    const MapStateController* map = engine.state->getMapStateController();
+    EXPECT_TRUE(map != nullptr && map->getInitialized());
     EXPECT_TRUE(layerVisible()) << "the pause key works before a map exists";
     EXPECT_FALSE(engine.events->getKeyStatePressed(SDLK_F10));
 

@@ -37,7 +37,6 @@ class LeadingBase {
 class TrackedChild : public LeadingBase, public Tracked {
   public:
     TrackedChild(int id, int* deletions) : Tracked(id, deletions) {}
-    int childValue() const { return m_id * 10; }
 };
 
 template <class Registry> class Inspectable : public Registry {

@@ -32,12 +32,6 @@ TEST_F(Resources, UnloadedTexturesStayRegisteredAndReloadingIsFatal) {
     EXPECT_FALSE(again->getLoaded());
     EXPECT_EQ(fatalMessageOf([&] { resources().reloadTextures(); }),
               "Unsupported operation.  Textures can't be reloaded.");
-    Sprite sprite(engine.controller.get());
-    Font font(engine.controller.get());
-    EXPECT_EQ(fatalMessageOf([&] { sprite.reload(); }),
-              "Unsupported operation. Sprites can't be reloaded.");
-    EXPECT_EQ(fatalMessageOf([&] { font.reload(); }),
-              "Unsupported operation.  Fonts can't be reloaded.");
 }
 
 TEST_F(Resources, MissingFilesAreFatalNamingTheFile) {
@@ -49,7 +43,6 @@ TEST_F(Resources, MissingFilesAreFatalNamingTheFile) {
     EXPECT_EQ(fatalMessageOf([&] { font.load("nothere.fnt"); }), "Font file nothere.fnt not found");
     EXPECT_EQ(fatalMessageOf([&] { sound.load("nothere.wav", false, nullptr); }),
               "Sound file nothere.wav not found");
-    EXPECT_FALSE(texture.getLoaded() || font.getLoaded() || sound.getLoaded());
 }
 
 // The refusals of the reloads are the first lines of every start, which the
