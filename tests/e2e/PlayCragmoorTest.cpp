@@ -69,7 +69,7 @@ TEST_F(PlayCragmoor, StandsAimsShowsTheMenuWalksBothWaysAndQuits) {
         << "below the player's feet is the floor: no overlay further down";
 
     expectCrosshairFollowsTheMouse({200, 450}, {600, 450}, 12, 10);
-    expectEscapeTogglesTheArrow({600, 450}, 12, 30, 20, 10);
+    expectEscapeTogglesTheArrow({600, 400}, 12, 30, 20, 10);
     moveMouse(100, 500);
 
     // Walking left once stopped at the first joint of the start floor, 60 to

@@ -56,13 +56,15 @@ class PlaySession : public testing::Test {
         window = game.waitForWindow(m_caption, std::chrono::seconds(30));
         ASSERT_TRUE(window) << "no window captioned \"" << m_caption << "\"\n"
                             << game.standardError();
-        const WindowGeometry geometry = windowGeometry(*window);
-        ASSERT_EQ(geometry.width, m_width);
-        ASSERT_EQ(geometry.height, m_height);
+        const Screenshot first = shot();
+        ASSERT_EQ(first.width, m_width);
+        ASSERT_EQ(first.height, m_height);
         focusWindow(*window);
         moveMouse(m_restingPointer.x, m_restingPointer.y);
     }
 
+    // xdotool's --sync waits until the pointer has moved: a move to where it
+    // already is waits for xdotool's own time-out (about 15 s).
     void moveMouse(int x, int y) {
         runCommand("xdotool mousemove --sync --window " + *window + " " + std::to_string(x) + " " +
                    std::to_string(y));

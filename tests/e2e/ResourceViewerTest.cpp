@@ -10,11 +10,6 @@ namespace {
 const int COLUMNS = 8, CELLS = 42;
 const int CELL_WIDTH = 80, CELL_HEIGHT = 76, GRID_TOP = 28;
 
-// The 640 x 480 view is stretched over the 800 x 600 window.
-int toWindow(int view) {
-    return view * 5 / 4;
-}
-
 bool isArt(const unsigned char* p) {
     // Background (31, 31, 36) and the cell frames (77, 77, 89) are greys of
     // the viewer's own; anything clearly coloured or bright is art or text.
@@ -23,8 +18,8 @@ bool isArt(const unsigned char* p) {
 }
 
 bool regionHasArt(const Screenshot& shot, int left, int top, int right, int bottom) {
-    return countIn(shot, toWindow(left), toWindow(top), toWindow(right), toWindow(bottom), isArt) >
-           0;
+    // The 640 x 480 view is stretched over the 800 x 600 window.
+    return countIn(shot, left * 5 / 4, top * 5 / 4, right * 5 / 4, bottom * 5 / 4, isArt) > 0;
 }
 
 int cellsWithArt(const Screenshot& shot) {

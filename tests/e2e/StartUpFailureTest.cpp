@@ -1,17 +1,17 @@
 // How cragmoor ends when it cannot start or cannot load what it needs,
 // tried the ways a new player would: from the wrong directory, with a
-// missing, cut or meaningless archive, without a display, with a damaged
-// archive entry and with broken level files. A fatal error ends with status
-// 1 after its lines, never with an abort; a level that gives an empty world
-// still runs, and says why it is empty.
+// missing or cut archive, without a display, with a damaged archive entry
+// and with broken level files. A fatal error ends with status 1 after its
+// lines, never with an abort; a level that gives an empty world still runs,
+// and says why it is empty.
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "X11Driver.h"
 
@@ -21,11 +21,16 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const CAPTION = "Morr 5: Hell On Kelvale, Engine Demo";
+const char* const ARCHIVE = "Resources/Resources.pak";
 const std::string STARTUP_REFUSALS =
     " *** ERROR: reloadTextures() can't execute until ResourceManager is initialized.\n"
     " *** ERROR: reloadSounds() can't execute until ResourceManager is initialized.\n";
+// The advice names the directory the game was started from, which each run
+// has its own of: "{run}" stands for it.
 const std::string ARCHIVE_REFUSAL =
-    " *** ERROR: Failed to add Resources/Resources.pak to Physfs search path\n";
+    " *** ERROR: Failed to add Resources/Resources.pak to Physfs search path\n"
+    " *** ERROR: Looked for Resources/Resources.pak in {run}; the game runs from its run "
+    "directory (build/run, or through ./run.sh)\n";
 
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -50,164 +55,108 @@ std::string ourErrorLines(const std::string& standardError) {
     return errors;
 }
 
-// A copy of the run directory that a test may damage.
-class RunDirectory {
-  public:
-    RunDirectory() {
-        char pattern[] = "/tmp/startup-XXXXXX";
-        m_path = fs::canonical(mkdtemp(pattern));
-        fs::create_directories(m_path / "Resources");
-        for (const char* file :
-             {"gm.dls", "legitLevel.obj", "legitLevel.mtl", "Resources/Resources.pak"})
-            fs::copy_file(fs::path(RUN_DIR) / file, m_path / file);
-    }
-    ~RunDirectory() { fs::remove_all(m_path); }
-    RunDirectory(const RunDirectory&) = delete;
-    RunDirectory& operator=(const RunDirectory&) = delete;
+// An entry whose own header is damaged does not exist for the archive
+// library; one whose data is damaged cannot be read.
+void damageSkyEntry(const fs::path& run, bool header) {
+    std::string archive = readBytes(run / ARCHIVE);
+    // The name's first occurrence is in the entry's local header, 30 bytes in.
+    const std::size_t sky = archive.find("SKY1.tga") - 30;
+    ASSERT_EQ(archive.compare(sky, 4, "PK\x03\x04"), 0);
+    if (header)
+        archive.replace(sky, 4, "XXXX");
+    else // the compressed data, past the header and the name
+        archive.replace(sky + 30 + 8 + 5, 20, std::string(20, '\xff'));
+    writeBytes(run / ARCHIVE, archive);
+}
 
-    fs::path operator/(const char* file) const { return m_path / file; }
-    std::string path() const { return m_path.string(); }
+// Cut after the tenth normal line: no face follows.
+void cutLevelBeforeItsFaces(const fs::path& run) {
+    const std::string level = readBytes(run / "legitLevel.obj");
+    std::size_t cut = level.find("\nvn ");
+    ASSERT_NE(cut, std::string::npos);
+    for (int line = 0; line < 10; ++line)
+        cut = level.find('\n', cut + 1);
+    writeBytes(run / "legitLevel.obj", level.substr(0, cut + 1));
+}
 
-  private:
-    fs::path m_path;
+struct StartCase {
+    const char* name;
+    std::function<void(const fs::path&)> damage;
+    std::string errors;
+    // The game plays on: its window opens and F10 ends it with status 0.
+    bool playsOn = false;
+    EnvironmentChanges environment = {};
 };
 
-std::string cragmoor() {
-    return std::string(RUN_DIR) + "/cragmoor";
-}
+const StartCase CASES[] = {
+    {"ArchiveMissing", [](const fs::path& run) { fs::remove(run / ARCHIVE); }, ARCHIVE_REFUSAL},
+    {"ArchiveCutInHalf",
+     [](const fs::path& run) {
+         const std::string archive = readBytes(run / ARCHIVE);
+         writeBytes(run / ARCHIVE, archive.substr(0, archive.size() / 2));
+     },
+     ARCHIVE_REFUSAL},
+    {"NoDisplay",
+     [](const fs::path&) {},
+     " *** ERROR: No display to open the window on: the game needs one (is DISPLAY set?); the "
+     "tests get one from xvfb-run\n",
+     false,
+     {{"DISPLAY", std::nullopt},
+      {"WAYLAND_DISPLAY", std::nullopt},
+      {"SDL_VIDEODRIVER", std::nullopt}}},
+    {"TextureMissingAfterTheWindowOpened",
+     [](const fs::path& run) {
+         writeBytes(run / "legitLevel.mtl", "newmtl rock\nmap_Ka missing.tga\n");
+     },
+     STARTUP_REFUSALS + " *** ERROR: Texture file missing.tga not found\n"},
+    {"ArchiveEntryHeaderDamaged", [](const fs::path& run) { damageSkyEntry(run, true); },
+     STARTUP_REFUSALS + " *** ERROR: Texture file SKY1.tga not found\n"
+                        "  the archive lists it, but its entry is unreadable: corrupted\n"},
+    {"ArchiveEntryDataDamaged", [](const fs::path& run) { damageSkyEntry(run, false); },
+     STARTUP_REFUSALS + " *** ERROR: Texture file SKY1.tga failed to read file into buffer\n"
+                        "  corrupted\n"},
+    {"LevelWithoutFacesGivesAnEmptyWorld", cutLevelBeforeItsFaces,
+     STARTUP_REFUSALS + " *** ERROR: Level legitLevel.obj holds no face: the world is empty\n",
+     true},
+    {"LevelMissingGivesAnEmptyWorld",
+     [](const fs::path& run) { fs::remove(run / "legitLevel.obj"); },
+     STARTUP_REFUSALS + " *** ERROR: Level legitLevel.obj cannot be opened: the world is empty\n",
+     true},
+};
 
-// The byte offset of the local header of `name` in a zip archive.
-std::size_t localHeaderOf(const std::string& archive, const std::string& name) {
-    for (std::size_t at = archive.find("PK\x03\x04"); at != std::string::npos;
-         at = archive.find("PK\x03\x04", at + 4)) {
-        const std::size_t nameLength =
-            std::uint8_t(archive[at + 26]) | std::uint8_t(archive[at + 27]) << 8;
-        if (archive.compare(at + 30, nameLength, name) == 0)
-            return at;
+// Each case damages its own copy of the run directory.
+class StartUpFailure : public testing::TestWithParam<StartCase> {
+  protected:
+    StartUpFailure() {
+        char pattern[] = "/tmp/startup-XXXXXX";
+        run = fs::canonical(mkdtemp(pattern));
+        fs::create_directories(run / "Resources");
+        for (const char* file : {"gm.dls", "legitLevel.obj", "legitLevel.mtl", ARCHIVE})
+            fs::copy_file(fs::path(RUN_DIR) / file, run / file);
     }
-    return std::string::npos;
-}
+    ~StartUpFailure() override { fs::remove_all(run); }
 
-std::string archiveAdvice(const std::string& directory) {
-    return " *** ERROR: Looked for Resources/Resources.pak in " + directory +
-           "; the game runs from its run directory (build/run, or through ./run.sh)\n";
-}
-
-void expectArchiveRefusal(const RunDirectory& run) {
-    RunningProgram running(cragmoor(), run.path());
-    EXPECT_EQ(running.waitForExit(30s), std::optional<int>(1));
-    EXPECT_EQ(ourErrorLines(running.standardError()), ARCHIVE_REFUSAL + archiveAdvice(run.path()));
-}
-
-// Starts cragmoor, expects its window, quits with F10 and returns what it
-// wrote as errors.
-std::string errorsOfAPlayedStart(const RunDirectory& run) {
-    RunningProgram running(cragmoor(), run.path());
-    const std::optional<std::string> window = running.waitForWindow(CAPTION, 30s);
-    EXPECT_TRUE(window) << running.standardError();
-    if (!window)
-        return "";
-    focusWindow(*window);
-    pressKey("F10");
-    EXPECT_EQ(running.waitForExit(30s), std::optional<int>(0));
-    return ourErrorLines(running.standardError());
-}
+    fs::path run;
+};
 
 } // namespace
 
-TEST(StartUpFailure, ArchiveMissingCutOrMeaninglessEndsWithWhereItLooked) {
-    {
-        RunDirectory run;
-        fs::remove(run / "Resources/Resources.pak");
-        expectArchiveRefusal(run);
+TEST_P(StartUpFailure, EndsWithItsMessages) {
+    const StartCase& row = GetParam();
+    row.damage(run);
+    RunningProgram game(std::string(RUN_DIR) + "/cragmoor", run.string(), row.environment);
+    if (row.playsOn) {
+        const std::optional<std::string> window = game.waitForWindow(CAPTION, 30s);
+        ASSERT_TRUE(window) << game.standardError();
+        focusWindow(*window);
+        pressKey("F10");
     }
-    {
-        RunDirectory run;
-        const std::string archive = readBytes(run / "Resources/Resources.pak");
-        writeBytes(run / "Resources/Resources.pak", archive.substr(0, archive.size() / 2));
-        expectArchiveRefusal(run);
-    }
-    {
-        RunDirectory run;
-        std::string noise(20000, '\0');
-        std::uint32_t state = 12345;
-        for (char& byte : noise) {
-            state = state * 1664525u + 1013904223u;
-            byte = static_cast<char>(state >> 24);
-        }
-        writeBytes(run / "Resources/Resources.pak", noise);
-        expectArchiveRefusal(run);
-    }
+    EXPECT_EQ(game.waitForExit(60s), std::optional<int>(row.playsOn ? 0 : 1));
+    std::string expected = row.errors;
+    if (const std::size_t at = expected.find("{run}"); at != std::string::npos)
+        expected.replace(at, 5, run.string());
+    EXPECT_EQ(ourErrorLines(game.standardError()), expected);
 }
 
-TEST(StartUpFailure, WithoutADisplayEndsAtOnceSayingItNeedsOne) {
-    RunDirectory run;
-    RunningProgram running(cragmoor(), run.path(),
-                           {{"DISPLAY", std::nullopt},
-                            {"WAYLAND_DISPLAY", std::nullopt},
-                            {"SDL_VIDEODRIVER", std::nullopt}});
-    EXPECT_EQ(running.waitForExit(30s), std::optional<int>(1));
-    EXPECT_EQ(ourErrorLines(running.standardError()),
-              " *** ERROR: No display to open the window on: the game needs one (is DISPLAY "
-              "set?); the tests get one from xvfb-run\n");
-}
-
-TEST(StartUpFailure, FatalErrorAfterTheWindowOpenedEndsWithStatusOne) {
-    RunDirectory run;
-    writeBytes(run / "legitLevel.mtl", "newmtl rock\nmap_Ka missing.tga\n");
-    RunningProgram running(cragmoor(), run.path());
-    EXPECT_EQ(running.waitForExit(60s), std::optional<int>(1));
-    EXPECT_EQ(ourErrorLines(running.standardError()),
-              STARTUP_REFUSALS + " *** ERROR: Texture file missing.tga not found\n");
-}
-
-// An entry whose own header is damaged does not exist for the archive
-// library; one whose data is damaged cannot be read. Either way the archive's
-// reason follows the message.
-TEST(StartUpFailure, DamagedArchiveEntryEndsWithTheArchivesReason) {
-    for (const bool damageHeader : {true, false}) {
-        RunDirectory run;
-        std::string archive = readBytes(run / "Resources/Resources.pak");
-        const std::size_t sky = localHeaderOf(archive, "SKY1.tga");
-        ASSERT_NE(sky, std::string::npos);
-        if (damageHeader)
-            archive.replace(sky, 4, "XXXX");
-        else // the compressed data, past the header and the name
-            archive.replace(sky + 30 + 8 + 5, 20, std::string(20, '\xff'));
-        writeBytes(run / "Resources/Resources.pak", archive);
-        RunningProgram running(cragmoor(), run.path());
-        EXPECT_EQ(running.waitForExit(60s), std::optional<int>(1)) << damageHeader;
-        EXPECT_EQ(ourErrorLines(running.standardError()),
-                  STARTUP_REFUSALS + (damageHeader
-                                          ? " *** ERROR: Texture file SKY1.tga not found\n"
-                                            "  the archive lists it, but its entry is unreadable: "
-                                            "corrupted\n"
-                                          : " *** ERROR: Texture file SKY1.tga failed to read file "
-                                            "into buffer\n  corrupted\n"))
-            << damageHeader;
-    }
-}
-
-TEST(StartUpFailure, LevelThatGivesAnEmptyWorldSaysWhy) {
-    {
-        RunDirectory run;
-        const std::string level = readBytes(run / "legitLevel.obj");
-        const std::size_t normals = level.find("\nvn ");
-        ASSERT_NE(normals, std::string::npos);
-        // Cut after the tenth normal line: no face follows.
-        std::size_t cut = normals;
-        for (int line = 0; line < 10; ++line)
-            cut = level.find('\n', cut + 1);
-        writeBytes(run / "legitLevel.obj", level.substr(0, cut + 1));
-        EXPECT_EQ(errorsOfAPlayedStart(run),
-                  STARTUP_REFUSALS +
-                      " *** ERROR: Level legitLevel.obj holds no face: the world is empty\n");
-    }
-    {
-        RunDirectory run;
-        fs::remove(run / "legitLevel.obj");
-        EXPECT_EQ(errorsOfAPlayedStart(run),
-                  STARTUP_REFUSALS +
-                      " *** ERROR: Level legitLevel.obj cannot be opened: the world is empty\n");
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Cragmoor, StartUpFailure, testing::ValuesIn(CASES),
+                         [](const auto& info) { return std::string(info.param.name); });

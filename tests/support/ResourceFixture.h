@@ -1,5 +1,6 @@
-// One fixture for the tests of every resource kind: the engine with its
-// window (the game's archive is on the search path from the run directory),
+// One fixture for the tests of every resource kind and of the video system:
+// the engine with its window (the game's archive is on the search path from
+// the run directory),
 // a folder of the test's own files in front of it, the frame read back in
 // view units, and the fatal message an action ends with.
 #pragma once

@@ -1,5 +1,5 @@
 // Drives a real program under the X server the tests run on: starts it in
-// a directory with its output captured, finds its window by caption,
+// a directory with its error output captured, finds its window by caption,
 // presses keys through the X test extension, takes screenshots, and waits
 // for it to end. Every wait has a deadline; none is a fixed sleep.
 #pragma once
@@ -17,11 +17,6 @@ struct Screenshot {
     std::vector<unsigned char> rgb; // row-major, top row first
 
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
-};
-
-struct WindowGeometry {
-    int width = 0;
-    int height = 0;
 };
 
 // Variables to set (with a value) or remove (nullopt) in a program's
@@ -43,19 +38,16 @@ class RunningProgram {
     // then killed). A program ended by a signal reports 128 + the signal.
     std::optional<int> waitForExit(std::chrono::seconds deadline);
 
-    std::string standardOutput() const;
     std::string standardError() const;
 
   private:
     pid_t m_pid;
-    std::string m_outputPath;
     std::string m_errorPath;
 };
 
 // Runs a shell command and returns what it printed, or nullopt on failure.
 std::optional<std::string> runCommand(const std::string& command);
 
-WindowGeometry windowGeometry(const std::string& window);
 void focusWindow(const std::string& window);
 void pressKey(const std::string& keyName);
 Screenshot takeScreenshot(const std::string& window);
