@@ -28,31 +28,31 @@ scripts/build.sh build
 run_ctest build
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-scripts/build.sh build/sanitize -DENABLE_SANITIZERS=ON -DBUILD_BENCHMARKS=OFF
+# One clang tree serves both the sanitizer run and the fuzzers: every object
+# is built once, with the sanitizers and the fuzzers' coverage.
+CC=clang CXX=clang++ scripts/build.sh build/fuzz -DENABLE_FUZZING=ON -DBUILD_BENCHMARKS=OFF
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-run_ctest build/sanitize -LE display
+run_ctest build/fuzz -LE display
 # The system's OpenGL driver is loaded and unloaded with each window; what it
 # leaves behind cannot be attributed to a library any more, so leak checking
 # is off for the tests that open windows. Every other check stays on.
-ASAN_OPTIONS=detect_leaks=0 run_ctest build/sanitize -L display
+ASAN_OPTIONS=detect_leaks=0 run_ctest build/fuzz -L display
 
 echo "== Fuzzing each file reader for a short while"
-# Every target whose name contains "fuzz" is a libFuzzer program. Each
+# Every program whose name contains "fuzz" is a libFuzzer program. Each
 # replays the inputs scripts/fuzz.sh found and kept, then fuzzes on from
 # them for a few seconds; what it finds new is thrown away.
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON -DBUILD_BENCHMARKS=OFF >/dev/null
 fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
-cmake --build build/fuzz --parallel "$(nproc)" --target $fuzz_targets
 for target in $fuzz_targets; do
   fuzzer=$(find build/fuzz -type f -executable -name "$target" | head -n 1)
   [ -n "$fuzzer" ] || continue # a library the fuzzers share
-  echo "-- $(basename "$fuzzer")"
+  echo "-- $target"
   kept=tests/fuzz/corpus/$target
   mkdir -p "$kept"
   ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 | tail -n 1
   fresh=$(mktemp -d)
-  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=10 -timeout=10 -rss_limit_mb=2048 \
+  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=5 -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=0 "$fresh" "$kept" 2>&1 | tail -n 1
   rm -rf "$fresh"
 done

@@ -23,7 +23,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
 
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON -DBUILD_BENCHMARKS=OFF >/dev/null
 targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
 [ $# -gt 1 ] && targets="${*:2}"
 cmake --build build/fuzz --parallel "$(nproc)" --target $targets

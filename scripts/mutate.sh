@@ -57,9 +57,12 @@ build_quietly() {
 }
 
 # "number<TAB>program" of every test ctest knows, in ctest's numbering.
+# A test whose program was never built has a name but no command; it still
+# takes a number, so each name counts, at the indentation of a test's own keys.
 test_table() {
   ctest --test-dir "$build" --show-only=json-v1 |
-    awk '/"command" : *$/ { getline; getline; gsub(/[ ",]/, ""); print ++n "\t" $0 }'
+    awk '/^      "command" : *$/ { getline; getline; gsub(/[ ",]/, ""); program = $0 }
+         /^      "name" : / { print ++n "\t" program; program = "" }'
 }
 
 # Numbers of the tests whose program lies in a folder matching $1 (an

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr double kToneHz = 440.0;
-constexpr float kAmplitude = 0.5f;
 
 // Half a second of the tone; a stereo one has it on the left only, so a
 // side that leaks into the other or swaps with it shows.

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr float kAmplitude = 0.5f;
 const double kToneRms = kAmplitude / std::sqrt(2.0);
 
 Bytes toneWav(int channels, double seconds = 0.5, double hz = 440.0, int rate = 48000) {

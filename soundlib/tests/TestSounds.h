@@ -14,6 +14,8 @@
 #include <vector>
 
 constexpr int kMixRate = 48000;
+// The level of the test tones: loud enough to measure, far from clipping.
+constexpr float kAmplitude = 0.5f;
 
 // Interleaved sine of `channels` identical channels.
 std::vector<float> sineWave(double frequency, double seconds, int sampleRate, int channels,

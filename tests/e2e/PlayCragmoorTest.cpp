@@ -15,11 +15,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int WIDTH = 800;
-constexpr int HEIGHT = 600;
+constexpr int CRAGMOOR_WIDTH = 800;
+constexpr int CRAGMOOR_HEIGHT = 600;
 // Rows of the level, below the player; the sky above scrolls too slowly to
 // count on.
-constexpr int LEVEL_TOP = HEIGHT / 2 + 40;
+constexpr int LEVEL_TOP = CRAGMOOR_HEIGHT / 2 + 40;
 
 bool isOverlayBlue(const unsigned char* p) {
     return p[2] > p[0] + 60 && p[2] > p[1] + 60;
@@ -28,7 +28,7 @@ bool isOverlayBlue(const unsigned char* p) {
 // Pixels of the level rows whose colour differs clearly between shots.
 int scrolledPixels(const Screenshot& a, const Screenshot& b) {
     int count = 0;
-    for (int y = LEVEL_TOP; y < HEIGHT; ++y)
+    for (int y = LEVEL_TOP; y < CRAGMOOR_HEIGHT; ++y)
         for (int x = 0; x < a.width; ++x) {
             const unsigned char *p = a.at(x, y), *q = b.at(x, y);
             count += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 30;
@@ -39,13 +39,13 @@ int scrolledPixels(const Screenshot& a, const Screenshot& b) {
 class PlayCragmoor : public PlaySession {
   protected:
     PlayCragmoor()
-        : PlaySession("cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", WIDTH, HEIGHT,
-                      {100, 500}) {}
+        : PlaySession("cragmoor", "Morr 5: Hell On Kelvale, Engine Demo", CRAGMOOR_WIDTH,
+                      CRAGMOOR_HEIGHT, {100, 500}) {}
     // The player's collision overlay near the middle of the screen, where
     // the view keeps it.
     static int playerPixels(const Screenshot& s) {
-        return countIn(s, WIDTH / 2 - 20, HEIGHT / 2 - 30, WIDTH / 2 + 20, HEIGHT / 2 + 30,
-                       isOverlayBlue);
+        return countIn(s, CRAGMOOR_WIDTH / 2 - 20, CRAGMOOR_HEIGHT / 2 - 30,
+                       CRAGMOOR_WIDTH / 2 + 20, CRAGMOOR_HEIGHT / 2 + 30, isOverlayBlue);
     }
     // The player has come to rest when two screenshots in a row agree.
     std::optional<Screenshot> waitForPlayerAtRest() {
@@ -63,9 +63,9 @@ class PlayCragmoor : public PlaySession {
 TEST_F(PlayCragmoor, StandsAimsShowsTheMenuWalksBothWaysAndQuits) {
     const std::optional<Screenshot> resting = waitForPlayerAtRest();
     ASSERT_TRUE(resting) << "no player came to rest at the middle of the screen";
-    EXPECT_EQ(
-        countIn(*resting, WIDTH / 2 - 20, HEIGHT / 2 + 30, WIDTH / 2 + 20, HEIGHT, isOverlayBlue),
-        0)
+    EXPECT_EQ(countIn(*resting, CRAGMOOR_WIDTH / 2 - 20, CRAGMOOR_HEIGHT / 2 + 30,
+                      CRAGMOOR_WIDTH / 2 + 20, CRAGMOOR_HEIGHT, isOverlayBlue),
+              0)
         << "below the player's feet is the floor: no overlay further down";
 
     expectCrosshairFollowsTheMouse({200, 450}, {600, 450}, 12, 10);
@@ -86,7 +86,8 @@ TEST_F(PlayCragmoor, StandsAimsShowsTheMenuWalksBothWaysAndQuits) {
         for (int half = 1; half <= 4; ++half) {
             std::this_thread::sleep_until(next += 500ms);
             const Screenshot now = shot();
-            EXPECT_GT(scrolledPixels(*previous, now), WIDTH * (HEIGHT - LEVEL_TOP) / 20)
+            EXPECT_GT(scrolledPixels(*previous, now),
+                      CRAGMOOR_WIDTH * (CRAGMOOR_HEIGHT - LEVEL_TOP) / 20)
                 << "the view stood still in half-second " << half;
             previous = now;
         }

@@ -12,8 +12,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int WIDTH = 1280;
-constexpr int HEIGHT = 960;
+constexpr int MORR2D_WIDTH = 1280;
+constexpr int MORR2D_HEIGHT = 960;
 // Window pixels per world unit: the 640 x 480 view is stretched.
 constexpr int SCALE = 2;
 
@@ -43,7 +43,7 @@ int figurePixelsAt(const Screenshot& s, double worldX, double worldY) {
 
 class PlayMorr2d : public PlaySession {
   protected:
-    PlayMorr2d() : PlaySession("morr2d", "Morr 2D", WIDTH, HEIGHT, {900, 300}) {}
+    PlayMorr2d() : PlaySession("morr2d", "Morr 2D", MORR2D_WIDTH, MORR2D_HEIGHT, {900, 300}) {}
 };
 
 } // namespace
@@ -76,7 +76,8 @@ TEST_F(PlayMorr2d, StandsOnTheTilesAimsShowsTheMenuWalksAndQuits) {
         waitFor([](const Screenshot& s) { return figurePixelsAt(s, 76, 144) < 20; }, 5s);
     runCommand("xdotool keyup d");
     ASSERT_TRUE(moved) << "holding D, the player stays where it stood";
-    EXPECT_GT(countIn(*moved, 0, 0, WIDTH, HEIGHT, isFigure), 150) << "and is somewhere else";
+    EXPECT_GT(countIn(*moved, 0, 0, MORR2D_WIDTH, MORR2D_HEIGHT, isFigure), 150)
+        << "and is somewhere else";
 
     expectF10QuitsCleanly();
 }

@@ -11,7 +11,7 @@ namespace {
 
 // One face facing +y (up in the file's y-up frame), and the same face
 // written z-up, where it faces +z.
-const char* const kFace = "v -1 0 -1\nv -1 0 1\nv 3 0 1\nf 1 2 3\n";
+const char* const kFloorFace = "v -1 0 -1\nv -1 0 1\nv 3 0 1\nf 1 2 3\n";
 const char* const kZUpFace = "v -1 1 0\nv -1 -1 0\nv 3 -1 0\nf 1 2 3\n";
 
 struct PlaceCase {
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     Options, Placing,
     testing::Values(PlaceCase{"ScaleThenOffsetInFileUnits",
                               {2, {10, -5, 0.5}, false, {}},
-                              kFace,
+                              kFloorFace,
                               "(64 40 -12) (64 40 20) (128 40 20) (0 1 0) scale 2 by -"},
                     // A rotation, not a mirror: the face keeps its outside, and a
                     // written normal turns with it.
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // x from -1 to 3 becomes world 0 to 800: 25 times, top at world y 100.
                     PlaceCase{"FitScalesTheWidthAndHangsTheTopBelowThePlayersStart",
                               {1, {0, 0, 0}, false, 800},
-                              kFace,
+                              kFloorFace,
                               "(0 100 -200) (0 100 200) (800 100 200) (0 1 0) scale 25 by width"},
                     // 4 wide and 40 high: 8000 wide would make it 80,000 high.
                     PlaceCase{"FitKeepsATallModelInsideTheWorldByItsHeight",
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConversionTest, APlacementOutsideTheWorldIsRefusedOrWarnedAbout) {
     EXPECT_THROW(convertObj("v 1 0 -1\nv 1 0 1\nv 1 1 1\nf 1 2 3\n", {1, {0, 0, 0}, false, 800}),
                  std::invalid_argument);
-    convertObj(kFace, {400, {0, 0, 0}, false, {}});
+    convertObj(kFloorFace, {400, {0, 0, 0}, false, {}});
     EXPECT_EQ(notes(), "one space 3, normals 1, planar 3, default 1\ngame.obj:0: the level reaches "
                        "outside the 9000 x 9000 world; place it with --fit, --scale or --offset");
 }

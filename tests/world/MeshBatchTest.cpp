@@ -62,11 +62,13 @@ TEST_F(MeshBatch, BatchedMeshDrawsTheSamePixelsAsOneListPerFace) {
         Vector2 centre;
         bool showsMesh;
     };
-    for (const auto& [view, showsMesh] :
-         {View{Vector2(400, 368), true}, View{Vector2(2700, 500), true},
-          View{Vector2(4700, 700), true}, View{Vector2(5400, 600), true},
-          View{Vector2(7400, 1200), true}, View{Vector2(-900, 0), true},
-          View{Vector2(8900, 1400), true}, View{Vector2(4000, -1500), false}}) {
+    for (const View& shot : {View{Vector2(400, 368), true}, View{Vector2(2700, 500), true},
+                             View{Vector2(4700, 700), true}, View{Vector2(5400, 600), true},
+                             View{Vector2(7400, 1200), true}, View{Vector2(-900, 0), true},
+                             View{Vector2(8900, 1400), true}, View{Vector2(4000, -1500), false}}) {
+        // Named copies, not structured bindings: a lambda may not capture those.
+        const Vector2 view = shot.centre;
+        const bool showsMesh = shot.showsMesh;
         const std::vector<unsigned char> oneByOne = frame(view, [&] {
             for (const GLuint list : faceLists)
                 glCallList(list);
