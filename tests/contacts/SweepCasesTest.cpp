@@ -7,7 +7,6 @@
 // inside the body, floors near the world's origin.
 #include "Contacts.h"
 
-#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -142,31 +141,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, Sweep, testing::ValuesIn(CASES),
                          [](const testing::TestParamInfo<SweepCase>& info) {
                              return info.param.name;
                          });
-
-// Gravity as a character applies it, tick by tick, onto a floor 100 below: from
-// 400 the fall of 68 ends exactly on the floor in one of its ticks, and a hit
-// at the movement's very end must still stop it short by the kept gap.
-TEST(TouchingFloor, FallEndingOnTheFloorKeepsTheGapAndLiftsOffFreely) {
-    const std::vector<Line2> floor = {floorAt(500, -1000, 1000)};
-    for (const double startY : {400.0, 401.3}) {
-        Ellipsoid2 body(Vector2(400, startY), Vector2(16, 32));
-        Vector2 velocity(0, 0);
-        for (int tick = 0; tick < 60; ++tick) {
-            velocity.m_y = std::min(velocity.m_y + 0.5, 16.0);
-            const double distance = sweepEllipse(body, velocity, floor).distance;
-            if (distance != 0)
-                body.m_center += velocity.normalize() * distance;
-            else
-                velocity = Vector2(0, 0);
-            ASSERT_LT(body.m_center.m_y, 468) << "from " << startY << ", tick " << tick;
-        }
-        EXPECT_GE(body.m_center.m_y, 468 - 32 * PHYS_AWAY_DIST - 1e-9) << "from " << startY;
-        EXPECT_EQ(body.m_center.m_x, 400);
-        EXPECT_EQ(velocity.m_y, 0);
-        const ContactSweep up = sweepEllipse(body, Vector2(0, -10), floor);
-        EXPECT_EQ(up.distance, 10) << "from " << startY;
-        EXPECT_FALSE(up.found);
-    }
-}
 
 } // namespace
