@@ -1,6 +1,7 @@
 // A play-through kept as data: legs of key runs and checkpoints, read from a
 // text file next to the tests so that it can be replayed and adjusted when
-// the level changes.
+// the level changes, and their replay through the real world. The reach
+// search writes its routes in the same form.
 //
 //   leg NAME start          the world's own player, from the level's start
 //   leg NAME X Y            a player placed at (X, Y)
@@ -9,11 +10,17 @@
 //   check NAME X0 X1 Y0 Y1  the player's centre lies in that box now
 #pragma once
 
+#include <SDL/SDL.h>
+#include <cmath>
 #include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "CragmoorWorld.h"
 
 struct PlayStep {
     enum Kind { Run, Check } kind = Run;
@@ -76,4 +83,39 @@ inline std::vector<PlayLeg> readPlayScript(const std::string& path) {
         legs.back().steps.push_back(step);
     }
     return legs;
+}
+
+// Plays `leg` with `player`: each run holds its keys (and releases the others)
+// for its whole ticks stretched to `fraction`, each check expects the
+// player's centre in its box. `afterTick` sees every tick; answering false
+// ends the leg.
+inline void playLeg(
+    CragmoorWorld& world, const E_Player& player, const PlayLeg& leg, double fraction = 1.0,
+    const std::function<bool()>& afterTick = [] { return true; }) {
+    const auto keyOf = [](char letter) {
+        return letter == 'A' ? SDLK_a : letter == 'D' ? SDLK_d : letter == 'W' ? SDLK_w : SDLK_s;
+    };
+    std::string held;
+    for (const PlayStep& step : leg.steps) {
+        const Vector2& at = player.getPosition().m_center;
+        if (step.kind == PlayStep::Check) {
+            EXPECT_TRUE(at.m_x >= step.x0 && at.m_x <= step.x1 && at.m_y >= step.y0 &&
+                        at.m_y <= step.y1)
+                << leg.name << ": missed " << step.name << ", at " << at.m_x << ", " << at.m_y;
+            continue;
+        }
+        // "-" (no key) holds none of the letters.
+        for (const char letter : std::string("ADWS")) {
+            const bool wanted = step.keys.find(letter) != std::string::npos;
+            if (wanted != (held.find(letter) != std::string::npos))
+                wanted ? world.press(keyOf(letter)) : world.release(keyOf(letter));
+        }
+        held = step.keys;
+        const long ticks = std::lround(step.ticks / fraction);
+        for (long tick = 0; tick < ticks; ++tick) {
+            world.tick();
+            if (!afterTick())
+                return;
+        }
+    }
 }
