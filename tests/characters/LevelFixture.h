@@ -1,8 +1,6 @@
 // The real level with the player in it, and the checks that a character
-// stays out of the solid the level's lines enclose. Where the level has what
-// (floor heights in world y): the start run at 400 from 96 to 1000, a
-// 27-degree slope up to a plateau at 200 from 1400 to 1700, and a pit from
-// 2500 with a 63-degree slope on its left and a floor at 600.
+// stays out of the solid the level's lines enclose. The start run is a floor
+// at world y 400 from 96 to 1000.
 #pragma once
 
 #include <cmath>
@@ -14,7 +12,6 @@
 // The player's centre stands this far above a flat floor.
 constexpr double PLAYER_HALF_HEIGHT = 32;
 constexpr double START_FLOOR = 400;
-constexpr double PIT_FLOOR = 600;
 
 class LevelPlay : public testing::Test {
   protected:

@@ -130,8 +130,9 @@ struct Cycle {
 };
 
 // Aiming level to the right: walking right is forwards, walking left
-// backwards (with the lean reversed), crouch-walking has its own cycle.
-TEST_F(Player, WalkKeysPlayTheirLegCycleForwardsOrBackwards) {
+// backwards (with the lean reversed), crouch-walking has its own cycle; the
+// arrow keys are bound to nothing.
+TEST_F(Player, KeysPlayTheirLegCycleForwardsOrBackwardsAndArrowsNone) {
     // clang-format off
     const Cycle cycles[] = {
         {"walking towards the target", {SDLK_d}, 4,
@@ -140,6 +141,8 @@ TEST_F(Player, WalkKeysPlayTheirLegCycleForwardsOrBackwards) {
          {{SP_PLAYlegW00, 5}, {SP_PLAYlegW05, 0}, {SP_PLAYlegW04, 5}, {SP_PLAYlegW03, 10}}},
         {"crouch-walking", {SDLK_s, SDLK_d}, 1,
          {{SP_PLAYlegD00, -5}, {SP_PLAYlegD01, -10}, {SP_PLAYlegD02, -15}, {SP_PLAYlegD03, -20}}},
+        {"arrow keys", {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN}, 0,
+         {{SP_PLAYlegS, 0}, {SP_PLAYlegS, 0}, {SP_PLAYlegS, 0}, {SP_PLAYlegS, 0}}},
     };
     // clang-format on
     for (const Cycle& cycle : cycles) {
@@ -162,17 +165,6 @@ TEST_F(Player, WalkKeysPlayTheirLegCycleForwardsOrBackwards) {
         tickAimingAt(Vector2(1000, 0));
         EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
     }
-}
-
-TEST_F(Player, ArrowKeysAreBoundToNothing) {
-    for (const SDLKey key : {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN})
-        world.press(key);
-    for (int tick = 0; tick < 10; ++tick)
-        tickAimingAt(Vector2(1000, 0));
-    EXPECT_EQ(player.getPosition().m_center.m_x, 400);
-    EXPECT_DOUBLE_EQ(player.getVelocity().m_y, 0.5 * 10) << "jumped";
-    EXPECT_FALSE(player.getCrouching());
-    EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_STAND);
 }
 
 TEST_F(Player, AimingWithoutATargetKeepsFacingAndAngles) {
