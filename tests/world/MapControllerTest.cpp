@@ -68,14 +68,6 @@ TEST_F(Map, LinesAreListedInTheirChunksAndReturnedOncePerQuery) {
     }
     for (unsigned chunk : {0u, 1u, 38u, 39u})
         EXPECT_EQ(world.map().getChunk(chunk).m_collisionLines.size(), 1u) << chunk;
-
-    const auto* floor = new CollisionLine(&world.map(), Line2(Vector2(10, 0), Vector2(0, 0)));
-    const auto* ceiling = new CollisionLine(&world.map(), Line2(Vector2(0, 0), Vector2(10, 0)));
-    const auto* point = new CollisionLine(&world.map(), Line2(Vector2(5, 5), Vector2(5, 5)));
-    EXPECT_EQ(floor->getNormal().m_y, -1) << "normals point to the front side";
-    EXPECT_EQ(ceiling->getNormal().m_y, 1);
-    EXPECT_EQ(point->getNormal().m_x, 0);
-    EXPECT_EQ(point->getNormal().m_y, 0);
 }
 
 // An entity that deactivates or destroys itself must not make the pass skip
