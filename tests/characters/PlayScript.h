@@ -4,7 +4,6 @@
 // search writes its routes in the same form.
 //
 //   leg NAME start          the world's own player, from the level's start
-//   leg NAME X Y            a player placed at (X, Y)
 //   TICKS KEYS              hold KEYS (letters of A, D, W, S; "-" for none)
 //                           for TICKS whole ticks
 //   check NAME X0 X1 Y0 Y1  the player's centre lies in that box now
@@ -32,8 +31,6 @@ struct PlayStep {
 
 struct PlayLeg {
     std::string name;
-    bool fromStart = true;
-    double x = 0, y = 0;
     std::vector<PlayStep> steps;
 };
 
@@ -57,14 +54,8 @@ inline std::vector<PlayLeg> readPlayScript(const std::string& path) {
         if (first == "leg") {
             PlayLeg leg;
             std::string where;
-            if (!(words >> leg.name >> where))
+            if (!(words >> leg.name >> where) || where != "start")
                 fail();
-            leg.fromStart = where == "start";
-            if (!leg.fromStart) {
-                leg.x = std::stod(where);
-                if (!(words >> leg.y))
-                    fail();
-            }
             legs.push_back(leg);
             continue;
         }
