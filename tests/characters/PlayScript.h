@@ -39,39 +39,27 @@ inline std::vector<PlayLeg> readPlayScript(const std::string& path) {
     if (!in)
         throw std::runtime_error("cannot open " + path);
     std::vector<PlayLeg> legs;
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
+    std::string line, first, where;
+    for (int number = 1; std::getline(in, line); ++number) {
         std::istringstream words(line);
-        std::string first;
         if (!(words >> first) || first[0] == '#')
             continue;
-        const auto fail = [&] {
+        PlayStep step;
+        bool read = false;
+        if (first == "leg") {
+            legs.emplace_back();
+            read = words >> legs.back().name >> where && where == "start";
+        } else if (first == "check") {
+            step.kind = PlayStep::Check;
+            read = bool(words >> step.name >> step.x0 >> step.x1 >> step.y0 >> step.y1);
+        } else {
+            read = bool(std::istringstream(first) >> step.ticks) && bool(words >> step.keys);
+        }
+        if (!read || legs.empty())
             throw std::runtime_error(path + ":" + std::to_string(number) + ": cannot read `" +
                                      line + "`");
-        };
-        if (first == "leg") {
-            PlayLeg leg;
-            std::string where;
-            if (!(words >> leg.name >> where) || where != "start")
-                fail();
-            legs.push_back(leg);
-            continue;
-        }
-        if (legs.empty())
-            fail();
-        PlayStep step;
-        if (first == "check") {
-            step.kind = PlayStep::Check;
-            if (!(words >> step.name >> step.x0 >> step.x1 >> step.y0 >> step.y1))
-                fail();
-        } else {
-            step.ticks = std::stoi(first);
-            if (!(words >> step.keys))
-                fail();
-        }
-        legs.back().steps.push_back(step);
+        if (first != "leg")
+            legs.back().steps.push_back(step);
     }
     return legs;
 }

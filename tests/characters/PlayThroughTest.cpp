@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "LevelFixture.h"
+#include "CragmoorWorld.h"
 #include "PlayScript.h"
 
 namespace {

@@ -84,17 +84,6 @@ TEST_F(Picture, EachKindInItsColourWithItsTickOnTheSolidSide) {
     }
 }
 
-TEST_F(Picture, TheLinesLieWhereTheLevelPutsThem) {
-    // The floor runs at file y -20, world y 160, from x 80 to 320; the
-    // ceiling at world y 320 from x 720 to 960.
-    const Rgb floor{40, 200, 60}, ceiling{200, 80, 230};
-    EXPECT_EQ(colourAt(Vector2(100, 160)), floor);
-    EXPECT_EQ(colourAt(Vector2(300, 160)), floor);
-    EXPECT_NE(colourAt(Vector2(360, 160), Vector2(0, -5)), floor);
-    EXPECT_EQ(colourAt(Vector2(800, 320)), ceiling);
-    EXPECT_NE(colourAt(Vector2(800, 280)), ceiling);
-}
-
 TEST_F(Picture, ThePlayersStartIsDrawn) {
     // The top of the start ellipse, 32 units above (400, 0), in white.
     const Vector2 top = picture.toPixel(Vector2(400, -32));

@@ -2,12 +2,14 @@
 // characters and the level: the map state with the real level or an empty one
 // (collision lines added by the test), the tick fraction fixed at 1, keys fed
 // through the real SDL queue; a ground character the test steers directly; and
-// checks that a body stays out of the solid the level's lines enclose.
+// checks that a body stays out of the solid the level's lines enclose, with a
+// fixture of the real level for them.
 #pragma once
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <physfs.h>
 #include <vector>
@@ -141,3 +143,31 @@ inline double deepestOverlap(const std::vector<Line2>& lines, const Ellipsoid2& 
     }
     return deepest;
 }
+
+// The real level with the player in it and its outline, for the checks that
+// a character stays out of the solid. The start run is a floor at world y 400
+// from 96 to 1000, where the player's centre stands 32 above it.
+constexpr double PLAYER_HALF_HEIGHT = 32;
+constexpr double START_FLOOR = 400;
+
+class LevelPlay : public testing::Test {
+  protected:
+    LevelPlay() : world(REAL_LEVEL) {
+        world.map().getCollisionLines(&outline, Box2(Vector2(0, 0), Vector2(8999, 8999)));
+    }
+
+    const Vector2& centreOf(const E_Player& player) const { return player.getPosition().m_center; }
+    E_Player& spawnPlayer(const Vector2& at) {
+        E_Player* player = new E_Player(&world.map(), at);
+        player->setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));
+        return *player;
+    }
+
+    void expectClearOfSolid(const E_Player& player, int tick) {
+        EXPECT_FALSE(insideSolid(outline, centreOf(player))) << "tick " << tick;
+        EXPECT_LT(deepestOverlap(outline, player.getPosition()), 0.01) << "tick " << tick;
+    }
+
+    CragmoorWorld world;
+    std::vector<Line2> outline;
+};
