@@ -4,9 +4,7 @@
 // over both sides: +1 is towards the right, the left-hand case built
 // elsewhere in the same world. Bodies once held still by a corner point or
 // by the joints of a wall are the stuck cases of the real level (the slide
-// off a corner knows no side); a flat body landing exactly on a floor and
-// walking on is a row of the joint walks (radius 24 x 12 falls exactly 68
-// onto every flat floor).
+// off a corner knows no side); exact landings are the joint walks'.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -31,19 +29,6 @@ class Movement : public testing::Test {
         ASSERT_NEAR(walker.centre().m_y, 400 - 32, 0.01);
     }
     static std::string sideName(double side) { return side > 0 ? "rightwards" : "leftwards"; }
-    // Where the edge of the block for `side` lies: +1 the block's edge is on
-    // its right, -1 on its left.
-    static double edgeX(double side) { return side > 0 ? 3000 : 6000; }
-    void line(double side, const Vector2& a, const Vector2& b) {
-        side > 0 ? world.addLine(a, b) : world.addLine(b, a);
-    }
-    // A block whose flat top at y 400 ends at the edge; below the edge a wall
-    // drops to y 1000. Walked from the top, the edge is a convex corner.
-    void blockWithEdge(double side) {
-        const Vector2 edge(edgeX(side), 400);
-        line(side, edge, edge - Vector2(side * 300, 0));
-        line(side, edge, edge + Vector2(0, 600));
-    }
 
     CragmoorWorld world;
 };
@@ -240,21 +225,22 @@ TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
     }
 }
 
-// A walk towards a corner once held a body still.
-using Corner = Movement;
-
-// The body walks onto the block's top over its edge from the wall side when
-// it is lifted to the corner: the walk steps over the corner.
-TEST_F(Corner, WalkTowardsTheFloorBeyondACornerStepsOverIt) {
+// A block whose flat top at y 400 ends at an edge on its right (+1) or left
+// (-1) side, with a wall below the edge: walked from the top, the edge is a
+// convex corner. The body walks onto the top over the edge from the wall
+// side when it is lifted to the corner; that walk once held the body still.
+TEST_F(Movement, WalkTowardsTheFloorBeyondACornerStepsOverIt) {
     for (const double side : {+1.0, -1.0}) {
         SCOPED_TRACE(sideName(side));
-        blockWithEdge(side);
-        Walker& walker = spawn(Vector2(edgeX(side) + side * 12, 330));
+        const Vector2 edge(side > 0 ? 3000 : 6000, 400);
+        for (const Vector2& end : {edge - Vector2(side * 300, 0), edge + Vector2(0, 600)})
+            side > 0 ? world.addLine(edge, end) : world.addLine(end, edge);
+        Walker& walker = spawn(edge + Vector2(side * 12, -70));
         walker.steer(side > 0, side < 0);
         for (int tick = 0; tick < 30; ++tick)
             walker.gameTick();
         EXPECT_NEAR(walker.centre().m_y, 400 - 32, 0.01) << "not on the block's top";
-        EXPECT_LT((walker.centre().m_x - edgeX(side)) * side, -40);
+        EXPECT_LT((walker.centre().m_x - edge.m_x) * side, -40);
     }
 }
 

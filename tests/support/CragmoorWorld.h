@@ -148,7 +148,6 @@ inline double deepestOverlap(const std::vector<Line2>& lines, const Ellipsoid2& 
 // a character stays out of the solid. The start run is a floor at world y 400
 // from 96 to 1000, where the player's centre stands 32 above it.
 constexpr double PLAYER_HALF_HEIGHT = 32;
-constexpr double START_FLOOR = 400;
 
 class LevelPlay : public testing::Test {
   protected:
