@@ -22,7 +22,6 @@ constexpr int WALK_TICKS = 60;
 constexpr double WALK_SPEED = 4.0;
 // Along a bend the tangent steps cut the corner a little.
 constexpr double LEAST_STEP_ON_BENDS = 3.5;
-constexpr double FLOOR_WIDTH = 700;
 
 struct Floor {
     std::string name;
@@ -59,7 +58,7 @@ std::vector<Floor> allFloors() {
         return Vector2(150 + 1100 * double(all.size() % 8), 1000 + 1600 * double(all.size() / 8));
     };
     for (int n = 2; n <= 20; ++n)
-        all.push_back(collinear("flat floor", at(), at() + Vector2(FLOOR_WIDTH, 0), n));
+        all.push_back(collinear("flat floor", at(), at() + Vector2(700, 0), n));
     for (int n : {2, 3, 7, 20}) {
         // 27 degrees up, then 40 degrees down: the level's own slopes.
         all.push_back(collinear("27-degree rise", at(), at() + Vector2(700, -356.7), n));

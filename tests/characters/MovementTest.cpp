@@ -188,20 +188,13 @@ TEST_F(Movement, SteepFeetContactStopsTheWalkOnlyTowardsItsSide) {
     EXPECT_NEAR(walker.centre().m_x, 3004, 1e-6) << "both keys held";
 }
 
-// Distance from p to the line through the segment, on its front side.
-double heightAbove(const Line2& slope, const Vector2& p) {
-    const Vector2 normal = (slope.m_b - slope.m_a).rNormal().normalize();
-    return (p - slope.m_a).dotProduct(normal);
-}
-
 // 27 degrees, rising towards the side walked to; its front side faces up.
 TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
     for (const double side : {+1.0, -1.0}) {
         SCOPED_TRACE(sideName(side));
         const double x = side > 0 ? 3000 : 6000;
         const Vector2 foot(x, 400), top(x + side * 400, 200);
-        const Line2 slope = side > 0 ? Line2(top, foot) : Line2(foot, top);
-        world.addLine(slope.m_a, slope.m_b);
+        side > 0 ? world.addLine(top, foot) : world.addLine(foot, top);
         // A line far behind the walker that every search near it returns:
         // its retrieval counter counts the searches.
         const CollisionLine& witness = *new CollisionLine(
@@ -212,14 +205,13 @@ TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
             walker.gameTick();
         ASSERT_EQ(walker.getVelocity().m_y, 0) << "the walker did not come to rest";
         const Vector2 start = walker.centre();
-        const double standingHeight = heightAbove(slope, start);
         const std::uint64_t searchesBefore = witness.getRetreivalCounter();
         walker.walk(4, side > 0 ? +1 : -1);
 
         const Vector2 along = (top - foot).normalize();
         EXPECT_NEAR((walker.centre() - start).length(), 4, 1e-3);
         EXPECT_NEAR((walker.centre() - start).dotProduct(along), 4, 1e-3);
-        EXPECT_NEAR(heightAbove(slope, walker.centre()), standingHeight, 0.01);
+        EXPECT_NEAR((walker.centre() - start).dotProduct(along.rNormal()), 0, 0.01) << "left it";
         // Every pass of at most 0.1 searches at least once.
         EXPECT_GE(witness.getRetreivalCounter() - searchesBefore, 40u);
     }

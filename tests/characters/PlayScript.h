@@ -11,9 +11,9 @@
 
 #include <SDL/SDL.h>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <istream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -34,10 +34,8 @@ struct PlayLeg {
     std::vector<PlayStep> steps;
 };
 
-inline std::vector<PlayLeg> readPlayScript(const std::string& path) {
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot open " + path);
+// `name` names the script in the message of a line that cannot be read.
+inline std::vector<PlayLeg> readPlayScript(std::istream& in, const std::string& name) {
     std::vector<PlayLeg> legs;
     std::string line, first, where;
     for (int number = 1; std::getline(in, line); ++number) {
@@ -56,7 +54,7 @@ inline std::vector<PlayLeg> readPlayScript(const std::string& path) {
             read = bool(std::istringstream(first) >> step.ticks) && bool(words >> step.keys);
         }
         if (!read || legs.empty())
-            throw std::runtime_error(path + ":" + std::to_string(number) + ": cannot read `" +
+            throw std::runtime_error(name + ":" + std::to_string(number) + ": cannot read `" +
                                      line + "`");
         if (first != "leg")
             legs.back().steps.push_back(step);

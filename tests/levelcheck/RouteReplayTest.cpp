@@ -4,9 +4,8 @@
 // the play-through format and fed as key presses to the real player, end
 // where they promise.
 #include <SDL/SDL.h>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 #include "CragmoorWorld.h"
@@ -39,14 +38,12 @@ TEST(ReachRoutes, EveryFloorIsReachedAndRoutesReplayThroughTheGameToTheirPlace) 
 
     // The island, on the lowest cliff ledge, and at the far wall.
     for (const Vector2 target : {Vector2(3800, 368), Vector2(7300, 1062), Vector2(7888, 1358)}) {
-        const std::string path = testing::TempDir() + "route.txt";
-        std::ofstream(path) << routeScript(reach, nearestPlace(reach, target), "route");
-        const std::vector<PlayLeg> legs = readPlayScript(path);
+        std::istringstream script(routeScript(reach, nearestPlace(reach, target), "route"));
+        const std::vector<PlayLeg> legs = readPlayScript(script, "the route");
         ASSERT_EQ(legs.size(), 1u);
         CragmoorWorld world(REAL_LEVEL);
         SCOPED_TRACE("to " + std::to_string(target.m_x) + ", " + std::to_string(target.m_y));
         playLeg(world, world.player(), legs.front());
-        std::remove(path.c_str());
     }
     SDL_EventState(SDL_MOUSEMOTION, SDL_ENABLE);
 }

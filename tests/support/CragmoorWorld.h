@@ -162,9 +162,8 @@ class LevelPlay : public testing::Test {
         return *player;
     }
 
-    void expectClearOfSolid(const E_Player& player, int tick) {
-        EXPECT_FALSE(insideSolid(outline, centreOf(player))) << "tick " << tick;
-        EXPECT_LT(deepestOverlap(outline, player.getPosition()), 0.01) << "tick " << tick;
+    bool clearOfSolid(const Ellipsoid2& body) const {
+        return !insideSolid(outline, body.m_center) && deepestOverlap(outline, body) < 0.01;
     }
 
     CragmoorWorld world;

@@ -8,6 +8,7 @@
 // it where the level's geometry projects.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 #include "CragmoorWorld.h"
@@ -76,15 +77,10 @@ TEST_F(MeshBatch, BatchedMeshDrawsTheSamePixelsAsOneListPerFace) {
     EXPECT_LT(world.map().getLevelMeshListCount(), faces / 10) << "hardly batched";
     // Views across the level, beyond its ends and outside it.
     // The start, the pit, the tunnel, the platforms and the valley.
-    struct View {
-        Vector2 centre;
-        bool showsMesh;
-    };
-    for (const auto& [view, showsMesh] :
-         {View{Vector2(400, 368), true}, View{Vector2(2700, 500), true},
-          View{Vector2(4700, 700), true}, View{Vector2(5400, 600), true},
-          View{Vector2(7400, 1200), true}, View{Vector2(-900, 0), true},
-          View{Vector2(8900, 1400), true}, View{Vector2(4000, -1500), false}}) {
+    const std::pair<Vector2, bool> views[] = {
+        {{400, 368}, true},   {{2700, 500}, true}, {{4700, 700}, true},  {{5400, 600}, true},
+        {{7400, 1200}, true}, {{-900, 0}, true},   {{8900, 1400}, true}, {{4000, -1500}, false}};
+    for (const auto& [view, showsMesh] : views) {
         const std::vector<unsigned char> oneByOne = frame(view, [&] {
             for (const GLuint list : faceLists)
                 glCallList(list);

@@ -39,9 +39,6 @@ template <class Colour> Bytes picture(int side, Colour colourOfColumn) {
             image.at(x, y) = colourOfColumn(x);
     return encodeTga(image);
 }
-Bytes solid(int side, Rgba colour) {
-    return picture(side, [colour](int) { return colour; });
-}
 
 // Two triangles 80 units behind the world plane covering the whole view, in
 // both windings so that culling keeps one pair.
@@ -57,12 +54,13 @@ class PlayerDraw : public testing::Test {
         const ResourceEnumeration& catalogue =
             *engine.controller->getResourceManager()->getResourceEnumeration();
         for (int texture = TX_PLAYhead; texture <= TX_PLAYarmSHTG05; ++texture)
-            folder.write(catalogue.getTexturePath(textureEnum(texture)), solid(1, Rgba{}));
+            folder.write(catalogue.getTexturePath(textureEnum(texture)),
+                         picture(1, [](int) { return Rgba{}; }));
         // The standing legs red, the left half opaque, the right half soft.
         folder.write(catalogue.getTexturePath(TX_PLAYlegS), picture(int(LEGS_SIDE), [](int x) {
                          return Rgba{255, 0, 0, x < LEGS_SIDE / 2 ? std::uint8_t(255) : SOFT_ALPHA};
                      }));
-        folder.write("SKY1.tga", solid(64, SKY));
+        folder.write("SKY1.tga", picture(64, [](int) { return SKY; }));
         std::ofstream(folder.path() + "/behind.obj") << SCENERY_BEHIND;
     }
 
