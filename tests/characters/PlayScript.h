@@ -69,9 +69,8 @@ inline std::vector<PlayLeg> readPlayScript(std::istream& in, const std::string& 
 inline void playLeg(
     CragmoorWorld& world, const E_Player& player, const PlayLeg& leg, double fraction = 1.0,
     const std::function<bool()>& afterTick = [] { return true; }) {
-    const auto keyOf = [](char letter) {
-        return letter == 'A' ? SDLK_a : letter == 'D' ? SDLK_d : letter == 'W' ? SDLK_w : SDLK_s;
-    };
+    const std::string letters = "ADWS";
+    const SDLKey keys[] = {SDLK_a, SDLK_d, SDLK_w, SDLK_s};
     std::string held;
     for (const PlayStep& step : leg.steps) {
         const Vector2& at = player.getPosition().m_center;
@@ -82,10 +81,10 @@ inline void playLeg(
             continue;
         }
         // "-" (no key) holds none of the letters.
-        for (const char letter : std::string("ADWS")) {
-            const bool wanted = step.keys.find(letter) != std::string::npos;
-            if (wanted != (held.find(letter) != std::string::npos))
-                wanted ? world.press(keyOf(letter)) : world.release(keyOf(letter));
+        for (std::size_t i = 0; i < letters.size(); ++i) {
+            const bool wanted = step.keys.find(letters[i]) != std::string::npos;
+            if (wanted != (held.find(letters[i]) != std::string::npos))
+                wanted ? world.press(keys[i]) : world.release(keys[i]);
         }
         held = step.keys;
         const long ticks = std::lround(step.ticks / fraction);

@@ -21,11 +21,6 @@ Vector2 neckFor(double lean, double hipY = 15) {
     return Vector2(Degrees(lean + 83), 9.06) + Vector2(9, hipY);
 }
 
-void expectNear(const Vector2& actual, const Vector2& expected, const std::string& what) {
-    EXPECT_NEAR(actual.m_x, expected.m_x, 1e-9) << what;
-    EXPECT_NEAR(actual.m_y, expected.m_y, 1e-9) << what;
-}
-
 class Player : public testing::Test {
   protected:
     Player() : player(world.player()) { world.state->getGameCursor()->getPointer(&cursorEntity); }
@@ -47,8 +42,8 @@ class Player : public testing::Test {
 TEST_F(Player, NewPlayerHoldsThePistolWithJointsOnTheBodyAndTheCursorAsTarget) {
     EXPECT_EQ(player.getArmFrames().m_currentSprites[0], SP_PLAYarmPIST00);
     // Head and arm are on the body from the start, not on the centre.
-    expectNear(player.getArmPos(), shoulderFor(0), "shoulder");
-    expectNear(player.getHeadPos(), neckFor(0), "neck");
+    EXPECT_NEAR(player.getArmPos().length(shoulderFor(0)), 0, 1e-9) << "shoulder";
+    EXPECT_NEAR(player.getHeadPos().length(neckFor(0)), 0, 1e-9) << "neck";
     int soundLines = 0;
     for (const std::string& line : world.engine.logger->textsOf("debug"))
         soundLines += line.rfind("SoundChan ", 0) == 0 ? 1 : 0;
@@ -59,7 +54,8 @@ TEST_F(Player, NewPlayerHoldsThePistolWithJointsOnTheBodyAndTheCursorAsTarget) {
     ASSERT_FALSE(target.isNull());
     EXPECT_EQ(target->getType(), EN_CURSOR_GAME);
     tickAimingAt(Vector2(100, -100));
-    expectNear(player.getTargetPositionX(), player.getArmPos(), "others aim at the shoulder");
+    EXPECT_NEAR(player.getTargetPositionX().length(player.getArmPos()), 0, 1e-9)
+        << "others aim at the shoulder";
 }
 
 struct Aim {
@@ -104,8 +100,8 @@ TEST_F(Player, CrouchingSlowsAndLowersUntilReleased) {
     tickAimingAt(Vector2(1000, 0));
     // How slow a crouch walks is the crouch-walking row's of the walk cycles.
     EXPECT_EQ(player.getAimPosition().m_y, 20);
-    expectNear(player.getArmPos(), shoulderFor(-22, 23), "crouched shoulder");
-    expectNear(player.getHeadPos(), neckFor(-22, 23), "crouched neck");
+    EXPECT_NEAR(player.getArmPos().length(shoulderFor(-22, 23)), 0, 1e-9) << "crouched shoulder";
+    EXPECT_NEAR(player.getHeadPos().length(neckFor(-22, 23)), 0, 1e-9) << "crouched neck";
     EXPECT_EQ(player.getLegFrameType(), E_CharacterGroundHumanoid::LEG_FRAME_CROUCH);
 
     world.release(SDLK_s);

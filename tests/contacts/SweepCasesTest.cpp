@@ -13,7 +13,6 @@
 
 namespace {
 
-const Ellipsoid2 UNIT_CIRCLE(Vector2(0, 0), Vector2(1, 1));
 const double HALF = std::sqrt(0.5);
 const double NONE = NAN;
 
@@ -69,11 +68,11 @@ TEST_P(Sweep, GoesAsFarAsTheLinesLetAndReportsTheContact) {
 
 const Line2 FLOOR_AT_3 = floorAt(3);
 const Line2 LEDGE = seg(5, 0.5, 0.3, 0.5);
-const Ellipsoid2 U = UNIT_CIRCLE;
+// The unit circle.
+const Ellipsoid2 U(Vector2(0, 0), Vector2(1, 1));
 // Resting against the corner of a ledge from beside it.
 const Ellipsoid2 BESIDE_CORNER(Vector2(-0.6, -0.8), Vector2(1, 1));
 const double GAP = PHYS_AWAY_DIST;
-const Vector2 ANYWHERE(NONE, NONE);
 
 // clang-format off
 const SweepCase CASES[] = {
@@ -109,7 +108,7 @@ const SweepCase CASES[] = {
     {"LaterLineNearerByMoreThanTheGapWins", U, {0, 5}, {floorAt(3.001), FLOOR_AT_3}, 2 - GAP, 1},
     // Mends
     {"FastFallStopsOnFloorFarBelowTheBody", Ellipsoid2({115.1, 208.4}, {10, 30}), {0, 17.1},
-     {seg(215.1, 242.4, 15.1, 242.4)}, 4 - 0.003, 0, ANYWHERE, 270},
+     {seg(215.1, 242.4, 15.1, 242.4)}, 4 - 0.003, 0, Vector2(NONE, NONE), 270},
     {"OverlappedLineBlocksMovementIntoIt", U, {0, 2}, {floorAt(0.25)}, 0, 0, {0, 1}, 270},
     {"OverlappedLineBlocksMovementIntoItAt03", U, {0, 2}, {floorAt(0.3)}, 0, 0, {0, 1}, 270},
     {"OverlappedLineLetsMovementAwayGo", U, {0, -2}, {floorAt(0.25)}, 2},

@@ -4,7 +4,6 @@
 // products, normals and projection; boxes, segments, ellipse normals and the
 // two ray tests.
 #include "Util/Angles.h"
-#include "Util/Orientation3.h"
 #include "Util/RayTests.h"
 #include "Util/Shapes.h"
 #include "Util/Vector2.h"
@@ -119,7 +118,6 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
         {"point on the right border", box.intersect(Vector2(10, 5)), true},
     });
     expectNumbers({
-        {"turn", Orientation3(Radians(3.14159), Vector3(0, 0, 1)).m_rotation.m_degrees, 180, 1e-12},
         {"plane ahead", rayTracePlane2({0, 0}, {0, 1}, {0, 5}, {0, -1}), 5, 0},
         {"plane behind", rayTracePlane2({0, 0}, {0, 1}, {0, -3}, {0, 1}), -3, 0},
         {"plane parallel", rayTracePlane2({0, 0}, {1, 0}, {0, 5}, {0, -1}), -1, 0},

@@ -30,9 +30,8 @@ TEST(LineKinds, ByTheMovementsWalkableRange) {
         {182, LineKind::SteepSlope},    {0.5, LineKind::Wall},
         {359.5, LineKind::Wall},        {178, LineKind::Ceiling},
         {45, LineKind::Ceiling}};
-    for (const auto& [degrees, kind] : facing) {
+    for (const auto& [degrees, kind] : facing)
         EXPECT_EQ(kindOf(lineFacing(degrees)), kind) << degrees << " degrees";
-    }
 }
 
 // Through lines facing down (a ceiling at y 50) onto the first floor.

@@ -31,9 +31,8 @@ class Picture : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string obj = kLevel;
-        for (int first : {1, 5, 9, 13, 17}) {
+        for (int first : {1, 5, 9, 13, 17})
             obj += quad(first);
-        }
         files.write("level.obj", obj);
         level = readObjLevel("level.obj", logger);
         picture =

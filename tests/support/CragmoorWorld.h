@@ -26,11 +26,10 @@
 
 // The level file the game loads, read from the run directory.
 inline const char* const REAL_LEVEL = "legitLevel.obj";
-// A level file that does not exist gives a world without lines.
-inline const char* const EMPTY_LEVEL = "no-such-level.obj";
 
 struct CragmoorWorld {
-    explicit CragmoorWorld(const char* levelPath = EMPTY_LEVEL) {
+    // A level file that does not exist gives a world without lines.
+    explicit CragmoorWorld(const char* levelPath = "no-such-level.obj") {
         PHYSFS_mount(ARCHIVE_PATH, nullptr, 1);
         engine.controller->setTickFraction(1.0);
         state = std::make_unique<MapStateController>(engine.state);
@@ -79,13 +78,11 @@ struct CragmoorWorld {
     std::unique_ptr<MapStateController> state;
 };
 
-// The player's radii.
-inline const Vector2 WALKER_RADIUS(16, 32);
-
-// A ground character steered by a test instead of by keys.
+// A ground character steered by a test instead of by keys, by default of the
+// player's radii.
 class Walker : public E_CharacterGround {
   public:
-    Walker(MapController* map, const Vector2& centre, const Vector2& radius = WALKER_RADIUS)
+    Walker(MapController* map, const Vector2& centre, const Vector2& radius = Vector2(16, 32))
         : E_CharacterGround(map, Ellipsoid2(centre, radius), EN_CHARACTER_GROUND, 100,
                             SURFACE_BLOOD, 0) {
         m_walkSpeed = 4.0;

@@ -16,9 +16,6 @@
 
 namespace {
 
-// The eye stands this far in front of the world plane.
-constexpr float EYE_DISTANCE = 1300.0f;
-
 // Where a point of the world plane z = 0 appears in the view: the eye is
 // 1300 in front of the plane and the near plane, 400 away, spans the view.
 Vector2 projectToView(const Vector2& world, const Vector2& viewPosition) {
@@ -59,7 +56,8 @@ class MeshBatch : public testing::Test {
         // afresh with an identity model-view.
         world.engine.video->set2Dmode();
         world.engine.video->set3Dmode();
-        glTranslatef(static_cast<float>(-view.m_x), static_cast<float>(-view.m_y), -EYE_DISTANCE);
+        // The eye stands 1300 in front of the world plane.
+        glTranslatef(static_cast<float>(-view.m_x), static_cast<float>(-view.m_y), -1300.0f);
         glEnable(GL_LIGHTING);
         draw();
         glDisable(GL_LIGHTING);
