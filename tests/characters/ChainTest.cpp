@@ -16,10 +16,6 @@ class Bystander : public E_Character {
     void draw() override {}
 };
 
-Pointer<E_Character> spawn(CragmoorWorld& world, double health) {
-    return handleOf<E_Character>(*new Bystander(&world.map(), health));
-}
-
 struct Harm {
     const char* name;
     double health;
@@ -43,7 +39,8 @@ TEST(Chain, HarmSubtractsHealsClampsAndKillsAtZero) {
     CragmoorWorld world;
     for (const Harm& row : rows) {
         const std::size_t activeBefore = world.map().getActiveEntities().size();
-        Pointer<E_Character> victim = spawn(world, row.health);
+        Pointer<E_Character> victim =
+            handleOf<E_Character>(*new Bystander(&world.map(), row.health));
         row.act(*victim);
         if (row.healthAfter < 0) {
             EXPECT_TRUE(victim.isNull()) << row.name;

@@ -1,7 +1,10 @@
 // Ground movement on collision lines built by each test, with the tick
 // fraction fixed at 1 unless a case says otherwise. The world's own player
 // starts far from these lines and is never ticked here. Mirrored cases run
-// over both sides: +1 is towards the right.
+// over both sides: +1 is towards the right, the left-hand case built
+// elsewhere in the same world. Bodies once held still by the joints of a wall
+// or by the top corner of the high wall are the stuck cases of the real
+// level; exact landings are the joint walks'.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -9,8 +12,6 @@
 #include "CragmoorWorld.h"
 
 namespace {
-
-using State = E_CharacterGround::ControlState;
 
 class Movement : public testing::Test {
   protected:
@@ -26,6 +27,15 @@ class Movement : public testing::Test {
         ASSERT_NEAR(walker.centre().m_y, 400 - 32, 0.01);
     }
     static std::string sideName(double side) { return side > 0 ? "rightwards" : "leftwards"; }
+    // A block whose flat top at y 400 ends at an edge on its right (+1) or
+    // left (-1) side, with a wall below the edge: walked from the top, the
+    // edge is a convex corner. Returns the edge.
+    Vector2 blockWithEdge(double side) {
+        const Vector2 edge(side > 0 ? 3000 : 6000, 400);
+        for (const Vector2& end : {edge - Vector2(side * 300, 0), edge + Vector2(0, 600)})
+            side > 0 ? world.addLine(edge, end) : world.addLine(end, edge);
+        return edge;
+    }
 
     CragmoorWorld world;
 };
@@ -64,18 +74,16 @@ TEST_F(Movement, BlockedFallStopsBothComponentsAndEndsTheDrift) {
         walker.setControlState(E_CharacterGround::CTRL_PLATFORM_SLOPE_JUMP_RIGHT);
         walker.gameTick();
     }
-    EXPECT_EQ(walker.getVelocity().m_x, 0);
-    EXPECT_EQ(walker.getVelocity().m_y, 0);
+    EXPECT_EQ(walker.getVelocity().length(), 0);
     EXPECT_EQ(walker.getControlState(), E_CharacterGround::CTRL_PLATFORM);
-    EXPECT_EQ(walker.centre().m_x, before.m_x);
-    EXPECT_EQ(walker.centre().m_y, before.m_y);
+    EXPECT_EQ(walker.centre().length(before), 0) << "moved";
 }
 
 struct Jump {
     const char* name;
     // Negative: no floor contact.
     double contact;
-    State state;
+    E_CharacterGround::ControlState state;
 };
 
 // A tick of no length moves nothing, so a contact planted by the test is
@@ -185,20 +193,13 @@ TEST_F(Movement, SteepFeetContactStopsTheWalkOnlyTowardsItsSide) {
     EXPECT_NEAR(walker.centre().m_x, 3004, 1e-6) << "both keys held";
 }
 
-// Distance from p to the line through the segment, on its front side.
-double heightAbove(const Line2& slope, const Vector2& p) {
-    const Vector2 normal = (slope.m_b - slope.m_a).rNormal().normalize();
-    return (p - slope.m_a).dotProduct(normal);
-}
-
 // 27 degrees, rising towards the side walked to; its front side faces up.
 TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
     for (const double side : {+1.0, -1.0}) {
         SCOPED_TRACE(sideName(side));
         const double x = side > 0 ? 3000 : 6000;
         const Vector2 foot(x, 400), top(x + side * 400, 200);
-        const Line2 slope = side > 0 ? Line2(top, foot) : Line2(foot, top);
-        world.addLine(slope.m_a, slope.m_b);
+        side > 0 ? world.addLine(top, foot) : world.addLine(foot, top);
         // A line far behind the walker that every search near it returns:
         // its retrieval counter counts the searches.
         const CollisionLine& witness = *new CollisionLine(
@@ -209,16 +210,50 @@ TEST_F(Movement, WalkUpWalkableSlopeTakesShortStepsAndStaysOnIt) {
             walker.gameTick();
         ASSERT_EQ(walker.getVelocity().m_y, 0) << "the walker did not come to rest";
         const Vector2 start = walker.centre();
-        const double standingHeight = heightAbove(slope, start);
         const std::uint64_t searchesBefore = witness.getRetreivalCounter();
         walker.walk(4, side > 0 ? +1 : -1);
 
         const Vector2 along = (top - foot).normalize();
         EXPECT_NEAR((walker.centre() - start).length(), 4, 1e-3);
         EXPECT_NEAR((walker.centre() - start).dotProduct(along), 4, 1e-3);
-        EXPECT_NEAR(heightAbove(slope, walker.centre()), standingHeight, 0.01);
+        EXPECT_NEAR((walker.centre() - start).dotProduct(along.rNormal()), 0, 0.01) << "left it";
         // Every pass of at most 0.1 searches at least once.
         EXPECT_GE(witness.getRetreivalCounter() - searchesBefore, 40u);
+    }
+}
+
+// Placed so that it lands with the corner under its outer lower quarter, the
+// body once came to rest on the corner's point. Touching the corner, it must
+// know it as its floor even though its fall did not stop there.
+TEST_F(Movement, BodyRestingOnAConvexCornerPointSlidesOffIt) {
+    for (const double side : {+1.0, -1.0}) {
+        SCOPED_TRACE(sideName(side));
+        const Vector2 edge = blockWithEdge(side);
+        Walker& walker = spawn(edge + Vector2(side * 12, -70));
+        int tick = 0;
+        while (walker.getCollisionPointCache().m_collisionBottomMostFloor == nullptr) {
+            ASSERT_LT(++tick, 60) << "never touched the corner";
+            walker.gameTick();
+        }
+        for (tick = 0; tick < 10; ++tick)
+            walker.gameTick();
+        EXPECT_GT((walker.centre().m_x - edge.m_x) * side, 16) << "still over the corner";
+        EXPECT_GT(walker.getVelocity().m_y, 0) << "not falling";
+    }
+}
+
+// The body walks onto the block's top over its edge from the wall side when
+// it is lifted to the corner; that walk once held the body still.
+TEST_F(Movement, WalkTowardsTheFloorBeyondACornerStepsOverIt) {
+    for (const double side : {+1.0, -1.0}) {
+        SCOPED_TRACE(sideName(side));
+        const Vector2 edge = blockWithEdge(side);
+        Walker& walker = spawn(edge + Vector2(side * 12, -70));
+        walker.steer(side > 0, side < 0);
+        for (int tick = 0; tick < 30; ++tick)
+            walker.gameTick();
+        EXPECT_NEAR(walker.centre().m_y, 400 - 32, 0.01) << "not on the block's top";
+        EXPECT_LT((walker.centre().m_x - edge.m_x) * side, -40);
     }
 }
 

@@ -1,5 +1,6 @@
-// Keeping contacts while an entity is held against the level, and filing them
-// as floor and ceiling: what the walking code reads to pick its next step.
+// Keeping the contacts found while an entity is held against the level, and
+// filing them as floor and ceiling: what the walking code reads to pick its
+// next step. What the sweep finds in a corner is the sweep cases' concern.
 #include "Contacts.h"
 
 #include <array>
@@ -21,44 +22,6 @@ CollisionPoint pointAt(const Vector2& at) {
     CollisionPoint point;
     point.m_position = at;
     return point;
-}
-
-// What the entity does with a search: a movement forgets the old contacts, a
-// hit is kept.
-struct HeldEntity {
-    Ellipsoid2 ellipse;
-    std::list<CollisionPoint> points;
-    CollisionPointCache cache;
-
-    double search(const Vector2& velocity, const std::vector<Line2>& lines) {
-        const ContactSweep sweep = sweepEllipse(ellipse, velocity, lines);
-        if (sweep.moved) {
-            points.clear();
-            cache.clear();
-        }
-        if (sweep.found)
-            recordContact(points, cache, sweep.point, ellipse.m_center);
-        return sweep.distance;
-    }
-};
-
-TEST(HeldAgainstLines, ContactsAccumulateWithoutRepeatsUntilTheEntityMoves) {
-    // Standing in a corner: the floor below and a wall to the right.
-    HeldEntity entity{Ellipsoid2(Vector2(0, 0), Vector2(16, 32)), {}, {}};
-    const std::vector<Line2> corner = {Line2(Vector2(100, 32.001), Vector2(-100, 32.001)),
-                                       Line2(Vector2(16.001, -100), Vector2(16.001, 100))};
-    for (int tick = 0; tick < 5; ++tick)
-        EXPECT_EQ(entity.search(Vector2(0, 0.5), corner), 0);
-    EXPECT_EQ(entity.points.size(), 1u);
-    EXPECT_EQ(entity.search(Vector2(1, 0), corner), 0);
-    ASSERT_EQ(entity.points.size(), 2u);
-    // The wall contact is level with the centre: floor and ceiling at once.
-    const CollisionPoint *floor = &entity.points.front(), *wall = &entity.points.back();
-    EXPECT_EQ(slotsOf(entity.cache), (Slots{floor, wall, wall, wall, floor}));
-
-    EXPECT_GT(entity.search(Vector2(-1, 0), corner), 0);
-    EXPECT_TRUE(entity.points.empty());
-    EXPECT_EQ(slotsOf(entity.cache), Slots{});
 }
 
 TEST(RecordContact, PointsWithinTheEpsilonInBothAxesAreOneAndOnlyNewOnesAreFiled) {

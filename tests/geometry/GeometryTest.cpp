@@ -4,7 +4,6 @@
 // products, normals and projection; boxes, segments, ellipse normals and the
 // two ray tests.
 #include "Util/Angles.h"
-#include "Util/Orientation3.h"
 #include "Util/RayTests.h"
 #include "Util/Shapes.h"
 #include "Util/Vector2.h"
@@ -28,10 +27,6 @@ struct Plane {
     Vector2 actual, expected;
     double tolerance;
 };
-struct Space {
-    const char* name;
-    Vector3 actual, expected;
-};
 struct Truth {
     const char* name;
     bool actual, expected;
@@ -47,13 +42,6 @@ void expectPlanes(std::initializer_list<Plane> rows) {
         EXPECT_NEAR(row.actual.m_y, row.expected.m_y, row.tolerance) << row.name;
     }
 }
-void expectSpaces(std::initializer_list<Space> rows) {
-    for (const Space& row : rows) {
-        EXPECT_DOUBLE_EQ(row.actual.m_x, row.expected.m_x) << row.name;
-        EXPECT_DOUBLE_EQ(row.actual.m_y, row.expected.m_y) << row.name;
-        EXPECT_DOUBLE_EQ(row.actual.m_z, row.expected.m_z) << row.name;
-    }
-}
 void expectTruths(std::initializer_list<Truth> rows) {
     for (const Truth& row : rows)
         EXPECT_EQ(row.actual, row.expected) << row.name;
@@ -63,23 +51,15 @@ Degrees compound(Degrees a) {
     ((a += 5) *= 2.0) -= Degrees(40);
     return a /= -5.0;
 }
-Vector3 compound(Vector3 v) {
-    return (v -= Vector3(1, 2, 3)) /= Vector3(5, 4, 3);
-}
 
 TEST(Angles, DirectionsConversionsWrappingAndArithmetic) {
-    Degrees wrapped(720);
-    wrapped.constrain();
     expectNumbers({
         {"radians of up", Radians(Vector2(0, -1)).m_radians, 1.5707963267948966, 1e-15},
         {"radians of down wrap by 6.28318", Radians(Vector2(0, 1)).m_radians, 4.7123837, TIGHT},
         {"radians of left: -pi wrapped", Radians(Vector2(-1, 0)).m_radians, 3.1415873, TIGHT},
         {"degrees of up", Degrees(Vector2(0, -1)).m_degrees, 90.000076, 1e-6},
-        {"degrees of left", Degrees(Vector2(-1, 0)).m_degrees, 179.99985, 1e-5},
         {"degrees of down", Degrees(Vector2(0, 1)).m_degrees, 269.99992, 1e-5},
-        {"constrain works in place", wrapped.m_degrees, 0, 0},
         {"constrain -30", Degrees(-30).constrain().m_degrees, 330, 0},
-        {"constrain a full turn", Degrees(360).constrain().m_degrees, 0, 0},
         {"constrain -1080.5", Degrees(-1080.5).constrain().m_degrees, 359.5, 0},
         {"constrain 7 radians", Radians(7.0).constrain().m_radians, 7.0 - 6.28318, 1e-12},
         {"sums never wrap", (Degrees(10) + Degrees(355)).m_degrees, 365, 0},
@@ -100,24 +80,14 @@ TEST(Vectors, FromAnglesProductsNormalsAndArithmetic) {
         // The five-decimal pi leaves its trace.
         {"up", Vector2(Degrees(90), 1), {1.3267949e-6, -0.9999999999991198}, 1e-13},
         {"left", Vector2(Degrees(180), 2), {-2, 0}, 1e-5},
-        {"zero normalized stays zero", Vector2(0, 0).normalize(), {0, 0}, 0},
-        {"left normal points up", Vector2(1, 0).lNormal(), {0, -1}, 0},
         {"projection onto this", Vector2(2, 0).project(Vector2(3, 4)), {3, 0}, 1e-12},
-    });
-    expectSpaces({
-        {"3-D cross product", Vector3(1, 0, 0).crossProduct(Vector3(0, 1, 0)), {0, 0, 1}},
-        {"3-D cross, z by x", Vector3(0, 0, 1).crossProduct(Vector3(1, 0, 0)), {0, 1, 0}},
-        {"3-D normalized", Vector3(0, 3, 4).normalize(), {0, 0.6, 0.8}},
-        {"3-D +*/", (Vector3(1, 2, 3) + Vector3(1, 1, 1)) * Vector3(2, 3, 4) / 2.0, {2, 4.5, 8}},
-        {"3-D compound operators in place", compound(Vector3(6, 6, 6)), {1, 1, 1}},
     });
     expectNumbers({
         {"cross product", Vector2(1, 0).crossProduct(Vector2(0, 1)), 1, 0},
+        {"3-D cross product, off (0, 0, 1) by",
+         Vector3(1, 0, 0).crossProduct(Vector3(0, 1, 0)).length(Vector3(0, 0, 1)), 0, 0},
         {"direction up", Vector2(0, -2).direction().m_radians, 1.5707963267948966, 1e-15},
         {"to larger y is down", Vector2(5, 5).direction(Vector2(5, 6)).m_radians, 4.7123837, TIGHT},
-        {"3-D dot product", Vector3(1, 2, 3).dotProduct(Vector3(4, -5, 6)), 12, 0},
-        {"3-D zero normalized", Vector3().normalize().length(), 0, 0},
-        {"3-D distance", Vector3(1, 1, 1).length(Vector3(3, 4, 7)), 7, 0},
     });
 }
 
@@ -125,28 +95,18 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
     const Box2 overlap(Box2(Vector2(0, 0), Vector2(2, 2)), Box2(Vector2(1, 1), Vector2(3, 3)));
     const Box2 apart(Box2(Vector2(0, 0), Vector2(1, 1)), Box2(Vector2(2, 2), Vector2(3, 3)));
     const Box2 bounds(Ellipsoid2(Vector2(10, 20), Vector2(3, 4)));
-    Box2 arrangedInPlace = apart;
-    arrangedInPlace.rearrange();
-    Box2 moved = bounds;
-    moved += Vector2(0.5, 0.5);
     const Box2 box(Vector2(0, 0), Vector2(10, 10));
     const Line2 diagonal(Box2(Vector2(4, 4), Vector2(1, 2)));
     const Ellipsoid2 wide(Vector2(0, 0), Vector2(2, 1));
     expectPlanes({
         {"corners arranged", Box2(Vector2(5, 5), Vector2(1, 1)).m_tl, {1, 1}, 0},
-        {"each axis arranged", Box2(Vector2(5, 1), Vector2(1, 5)).m_br, {5, 5}, 0},
         {"segment's box", Box2(Line2(Vector2(4, 0), Vector2(2, 3))).m_tl, {2, 0}, 0},
         {"overlap", overlap.m_tl, {1, 1}, 0},
-        {"overlap, far corner", overlap.m_br, {2, 2}, 0},
         {"no overlap stays unarranged", apart.m_tl, {2, 2}, 0},
         {"arranged copy", apart.rearrange().m_tl, {1, 1}, 0},
-        {"arranged in place", arrangedInPlace.m_br, {2, 2}, 0},
         {"ellipse's box", bounds.m_tl, {7, 16}, 0},
-        {"ellipse's box, far corner", bounds.m_br, {13, 24}, 0},
         {"box moved", (bounds + Vector2(1, -1)).m_br, {14, 23}, 0},
-        {"box moved in place", moved.m_tl, {7.5, 16.5}, 0},
         {"diagonal from the box's top left", diagonal.m_a, {1, 2}, 0},
-        {"diagonal to its bottom right", diagonal.m_b, {4, 4}, 0},
         {"ellipse normal at its side", wide.normal(Vector2(2, 0)), {1, 0}, 1e-15},
         {"normal scaled by radii", wide.normal(Vector2(1, 1)), Vector2(0.25, 1).normalize(), 1e-15},
         {"no normal at the centre", Ellipsoid2({3, 3}, {2, 1}).normal(Vector2(3, 3)), {0, 0}, 0},
@@ -154,24 +114,15 @@ TEST(Shapes, BoxesSegmentsEllipsesAndRayTests) {
     expectTruths({
         {"arranged copy leaves the box", apart.m_br.m_x == 1 && apart.m_tl.m_x == 2, true},
         {"touching boxes at x", box.intersect(Box2(Vector2(10, 0), Vector2(20, 10))), true},
-        {"touching boxes at y", box.intersect(Box2(Vector2(0, 10), Vector2(10, 20))), true},
         {"apart at x", box.intersect(Box2(Vector2(10.001, 0), Vector2(20, 10))), false},
-        {"apart at y", box.intersect(Box2(Vector2(0, -5), Vector2(10, -0.1))), false},
-        {"box inside", box.intersect(Box2(Vector2(2, 2), Vector2(3, 3))), true},
         {"point on the right border", box.intersect(Vector2(10, 5)), true},
-        {"point on the corner", box.intersect(Vector2(0, 0)), true},
-        {"point below", box.intersect(Vector2(5, 10.5)), false},
-        {"point left", box.intersect(Vector2(-0.5, 5)), false},
     });
     expectNumbers({
-        {"turn", Orientation3(Radians(3.14159), Vector3(0, 0, 1)).m_rotation.m_degrees, 180, 1e-12},
         {"plane ahead", rayTracePlane2({0, 0}, {0, 1}, {0, 5}, {0, -1}), 5, 0},
-        {"plane, in units", rayTracePlane2({0, 0}, {0, 2}, {0, 5}, {0, -1}), 2.5, 0},
         {"plane behind", rayTracePlane2({0, 0}, {0, 1}, {0, -3}, {0, 1}), -3, 0},
         {"plane parallel", rayTracePlane2({0, 0}, {1, 0}, {0, 5}, {0, -1}), -1, 0},
         {"circle missed", rayTraceUnitCircle2({-3, 2}, {1, 0}, {0, 0}), -1, 0},
         {"from inside the circle", rayTraceUnitCircle2({0, 0}, {1, 0}, {0, 0}), -1, 1e-15},
-        {"circle behind", rayTraceUnitCircle2({3, 0}, {1, 0}, {0, 0}), -4, 1e-15},
         {"circle off-centre", rayTraceUnitCircle2({-3, 0.6}, {1, 0}, {0, 0}), 2.2, 1e-12},
     });
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "BuiltLevel.h"
 #include "DecodedImage.h"
@@ -56,8 +57,7 @@ TEST(LevelTextures, MaterialImagesDecodeAsTileableTextures) {
     for (const LevelMaterial& material : builtLevel().data.materials) {
         SCOPED_TRACE(material.texturePath);
         const DecodedImage image = decodedFromArchive(material.texturePath);
-        ASSERT_EQ(image.width(), 128);
-        ASSERT_EQ(image.height(), 128);
+        ASSERT_EQ(std::pair(image.width(), image.height()), std::pair(128, 128));
         EXPECT_GT(luminanceSpread(image), 8.0);
         EXPECT_LT(seamRatio(image), 1.05);
     }
@@ -65,8 +65,7 @@ TEST(LevelTextures, MaterialImagesDecodeAsTileableTextures) {
 
 TEST(LevelTextures, SkyIsDarkAboveAGlowOverDarkMountains) {
     const DecodedImage sky = decodedFromArchive("SKY1.tga");
-    ASSERT_EQ(sky.width(), 512);
-    ASSERT_EQ(sky.height(), 256);
+    ASSERT_EQ(std::pair(sky.width(), sky.height()), std::pair(512, 256));
     auto rowLuminance = [&sky](int y) {
         double sum = 0;
         for (int x = 0; x < sky.width(); ++x)

@@ -19,8 +19,7 @@ Line2 lineFacing(double degrees) {
 }
 
 TEST(LineKinds, ByTheMovementsWalkableRange) {
-    EXPECT_EQ(kindOf(Line2(Vector2(10, 0), Vector2(0, 0))), LineKind::Floor);
-    EXPECT_EQ(kindOf(Line2(Vector2(0, 0), Vector2(10, 0))), LineKind::Ceiling);
+    // Level floors and ceilings are the picture test's: each in its colour.
     EXPECT_EQ(kindOf(Line2(Vector2(0, 0), Vector2(0, 10))), LineKind::Wall);
     EXPECT_EQ(kindOf(Line2(Vector2(0, 10), Vector2(0, 0))), LineKind::Wall);
     EXPECT_EQ(kindOf(Line2(Vector2(3, 3), Vector2(3, 3))), LineKind::Point);
@@ -31,9 +30,8 @@ TEST(LineKinds, ByTheMovementsWalkableRange) {
         {182, LineKind::SteepSlope},    {0.5, LineKind::Wall},
         {359.5, LineKind::Wall},        {178, LineKind::Ceiling},
         {45, LineKind::Ceiling}};
-    for (const auto& [degrees, kind] : facing) {
+    for (const auto& [degrees, kind] : facing)
         EXPECT_EQ(kindOf(lineFacing(degrees)), kind) << degrees << " degrees";
-    }
 }
 
 // Through lines facing down (a ceiling at y 50) onto the first floor.

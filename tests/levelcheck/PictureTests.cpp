@@ -31,9 +31,8 @@ class Picture : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string obj = kLevel;
-        for (int first : {1, 5, 9, 13, 17}) {
+        for (int first : {1, 5, 9, 13, 17})
             obj += quad(first);
-        }
         files.write("level.obj", obj);
         level = readObjLevel("level.obj", logger);
         picture =
@@ -82,17 +81,6 @@ TEST_F(Picture, EachKindInItsColourWithItsTickOnTheSolidSide) {
         EXPECT_EQ(colourAt(middle, solid), colour);
         EXPECT_NE(colourAt(middle, solid * -1.0), colour);
     }
-}
-
-TEST_F(Picture, TheLinesLieWhereTheLevelPutsThem) {
-    // The floor runs at file y -20, world y 160, from x 80 to 320; the
-    // ceiling at world y 320 from x 720 to 960.
-    const Rgb floor{40, 200, 60}, ceiling{200, 80, 230};
-    EXPECT_EQ(colourAt(Vector2(100, 160)), floor);
-    EXPECT_EQ(colourAt(Vector2(300, 160)), floor);
-    EXPECT_NE(colourAt(Vector2(360, 160), Vector2(0, -5)), floor);
-    EXPECT_EQ(colourAt(Vector2(800, 320)), ceiling);
-    EXPECT_NE(colourAt(Vector2(800, 280)), ceiling);
 }
 
 TEST_F(Picture, ThePlayersStartIsDrawn) {

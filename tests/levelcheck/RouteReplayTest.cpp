@@ -1,10 +1,11 @@
-// The routes the reach search prints, replayed through the real game on our
-// level: read back in the play-through format, fed as key presses to the
-// real player, they end where they promise.
+// Our level as the reach search sees it, with the game's own movement: every
+// floor below the top of the world is reached from the start, nothing traps
+// the player, walls close both ends; and the routes it prints, read back in
+// the play-through format and fed as key presses to the real player, end
+// where they promise.
 #include <SDL/SDL.h>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 #include "CragmoorWorld.h"
@@ -13,33 +14,7 @@
 
 namespace {
 
-// Plays a leg from the level's start at the tick fraction 1.0, checking its
-// checks.
-void replay(CragmoorWorld& world, const PlayLeg& leg) {
-    std::string held;
-    for (const PlayStep& step : leg.steps) {
-        const Vector2& at = world.player().getPosition().m_center;
-        if (step.kind == PlayStep::Check) {
-            EXPECT_TRUE(at.m_x >= step.x0 && at.m_x <= step.x1 && at.m_y >= step.y0 &&
-                        at.m_y <= step.y1)
-                << leg.name << ": ended at " << at.m_x << ", " << at.m_y;
-            continue;
-        }
-        // "-" (no key) holds none of the letters.
-        for (const char letter : std::string("ADW")) {
-            const bool wanted = step.keys.find(letter) != std::string::npos;
-            const SDLKey key = letter == 'A' ? SDLK_a : letter == 'D' ? SDLK_d : SDLK_w;
-            if (wanted && held.find(letter) == std::string::npos)
-                world.press(key);
-            else if (!wanted && held.find(letter) != std::string::npos)
-                world.release(key);
-        }
-        held = step.keys;
-        world.ticks(step.ticks);
-    }
-}
-
-TEST(ReachRoutes, ReplayThroughTheGameToThePlaceTheyPromise) {
+TEST(ReachRoutes, EveryFloorIsReachedAndRoutesReplayThroughTheGameToTheirPlace) {
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     std::vector<Line2> lines;
     {
@@ -47,16 +22,28 @@ TEST(ReachRoutes, ReplayThroughTheGameToThePlaceTheyPromise) {
         level.map().getCollisionLines(&lines, Box2(Vector2(0, 0), Vector2(8999, 8999)));
     }
     const ReachMap reach = exploreReach(lines);
+    const ReachSummary summary = summarizeReach(lines, reach);
+    EXPECT_TRUE(reach.traps.empty()) << reachReport(reach, summary);
+    // Tops at y 0 hang from the top of the world: nothing to stand on.
+    for (const FloorStretch& stretch : summary.stretches) {
+        std::size_t reached = 0;
+        for (const FloorSample& sample : stretch.samples)
+            reached += sample.reached ? 1 : 0;
+        EXPECT_TRUE(stretch.left.m_y < 1 || reached * 10 >= stretch.samples.size() * 9)
+            << "floor from " << stretch.left.m_x << ", " << stretch.left.m_y << " hardly reached";
+    }
+    // The end walls' faces are at 96 and 7904; the player is 16 wide each side.
+    EXPECT_NEAR(summary.leftmost.m_x, 112, 0.01);
+    EXPECT_NEAR(summary.rightmost.m_x, 7888, 0.01);
+
     // The island, on the lowest cliff ledge, and at the far wall.
     for (const Vector2 target : {Vector2(3800, 368), Vector2(7300, 1062), Vector2(7888, 1358)}) {
-        const std::string path = testing::TempDir() + "route.txt";
-        std::ofstream(path) << routeScript(reach, nearestPlace(reach, target), "route");
-        const std::vector<PlayLeg> legs = readPlayScript(path);
+        std::istringstream script(routeScript(reach, nearestPlace(reach, target), "route"));
+        const std::vector<PlayLeg> legs = readPlayScript(script, "the route");
         ASSERT_EQ(legs.size(), 1u);
         CragmoorWorld world(REAL_LEVEL);
         SCOPED_TRACE("to " + std::to_string(target.m_x) + ", " + std::to_string(target.m_y));
-        replay(world, legs.front());
-        std::remove(path.c_str());
+        playLeg(world, world.player(), legs.front());
     }
     SDL_EventState(SDL_MOUSEMOTION, SDL_ENABLE);
 }

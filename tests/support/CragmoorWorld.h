@@ -2,12 +2,14 @@
 // characters and the level: the map state with the real level or an empty one
 // (collision lines added by the test), the tick fraction fixed at 1, keys fed
 // through the real SDL queue; a ground character the test steers directly; and
-// checks that a body stays out of the solid the level's lines enclose.
+// checks that a body stays out of the solid the level's lines enclose, with a
+// fixture of the real level for them.
 #pragma once
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <physfs.h>
 #include <vector>
@@ -24,11 +26,10 @@
 
 // The level file the game loads, read from the run directory.
 inline const char* const REAL_LEVEL = "legitLevel.obj";
-// A level file that does not exist gives a world without lines.
-inline const char* const EMPTY_LEVEL = "no-such-level.obj";
 
 struct CragmoorWorld {
-    explicit CragmoorWorld(const char* levelPath = EMPTY_LEVEL) {
+    // A level file that does not exist gives a world without lines.
+    explicit CragmoorWorld(const char* levelPath = "no-such-level.obj") {
         PHYSFS_mount(ARCHIVE_PATH, nullptr, 1);
         engine.controller->setTickFraction(1.0);
         state = std::make_unique<MapStateController>(engine.state);
@@ -77,13 +78,11 @@ struct CragmoorWorld {
     std::unique_ptr<MapStateController> state;
 };
 
-// The player's radii.
-inline const Vector2 WALKER_RADIUS(16, 32);
-
-// A ground character steered by a test instead of by keys.
+// A ground character steered by a test instead of by keys, by default of the
+// player's radii.
 class Walker : public E_CharacterGround {
   public:
-    Walker(MapController* map, const Vector2& centre, const Vector2& radius = WALKER_RADIUS)
+    Walker(MapController* map, const Vector2& centre, const Vector2& radius = Vector2(16, 32))
         : E_CharacterGround(map, Ellipsoid2(centre, radius), EN_CHARACTER_GROUND, 100,
                             SURFACE_BLOOD, 0) {
         m_walkSpeed = 4.0;
@@ -141,3 +140,29 @@ inline double deepestOverlap(const std::vector<Line2>& lines, const Ellipsoid2& 
     }
     return deepest;
 }
+
+// The real level with the player in it and its outline, for the checks that
+// a character stays out of the solid. The start run is a floor at world y 400
+// from 96 to 1000, where the player's centre stands 32 above it.
+constexpr double PLAYER_HALF_HEIGHT = 32;
+
+class LevelPlay : public testing::Test {
+  protected:
+    LevelPlay() : world(REAL_LEVEL) {
+        world.map().getCollisionLines(&outline, Box2(Vector2(0, 0), Vector2(8999, 8999)));
+    }
+
+    const Vector2& centreOf(const E_Player& player) const { return player.getPosition().m_center; }
+    E_Player& spawnPlayer(const Vector2& at) {
+        E_Player* player = new E_Player(&world.map(), at);
+        player->setTarget(handleOf<E_AITargetable>(*world.state->getGameCursor()));
+        return *player;
+    }
+
+    bool clearOfSolid(const Ellipsoid2& body) const {
+        return !insideSolid(outline, body.m_center) && deepestOverlap(outline, body) < 0.01;
+    }
+
+    CragmoorWorld world;
+    std::vector<Line2> outline;
+};

@@ -31,21 +31,12 @@ const double LEGS_LEFT = PLAYER_X - 8 - 1, LEGS_TOP = PLAYER_Y + 12, LEGS_SIDE =
 const Vector2 VIEW(LEGS_LEFT + LEGS_SIDE / 2, LEGS_TOP + LEGS_SIDE / 2);
 const double PLANE_SCALE = 400.0 / 1300.0;
 
-Bytes solid(int side, Rgba colour) {
+// A square picture whose texel colours depend on the column only.
+template <class Colour> Bytes picture(int side, Colour colourOfColumn) {
     Image image(side, side);
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
-            image.at(x, y) = colour;
-    return encodeTga(image);
-}
-
-// Red: the left half opaque, the right half soft.
-Bytes standingLegs() {
-    Image image{int(LEGS_SIDE), int(LEGS_SIDE)};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.at(x, y) =
-                Rgba{255, 0, 0, x < image.width() / 2 ? std::uint8_t(255) : SOFT_ALPHA};
+            image.at(x, y) = colourOfColumn(x);
     return encodeTga(image);
 }
 
@@ -63,9 +54,13 @@ class PlayerDraw : public testing::Test {
         const ResourceEnumeration& catalogue =
             *engine.controller->getResourceManager()->getResourceEnumeration();
         for (int texture = TX_PLAYhead; texture <= TX_PLAYarmSHTG05; ++texture)
-            folder.write(catalogue.getTexturePath(textureEnum(texture)), solid(1, Rgba{}));
-        folder.write(catalogue.getTexturePath(TX_PLAYlegS), standingLegs());
-        folder.write("SKY1.tga", solid(64, SKY));
+            folder.write(catalogue.getTexturePath(textureEnum(texture)),
+                         picture(1, [](int) { return Rgba{}; }));
+        // The standing legs red, the left half opaque, the right half soft.
+        folder.write(catalogue.getTexturePath(TX_PLAYlegS), picture(int(LEGS_SIDE), [](int x) {
+                         return Rgba{255, 0, 0, x < LEGS_SIDE / 2 ? std::uint8_t(255) : SOFT_ALPHA};
+                     }));
+        folder.write("SKY1.tga", picture(64, [](int) { return SKY; }));
         std::ofstream(folder.path() + "/behind.obj") << SCENERY_BEHIND;
     }
 
