@@ -107,7 +107,8 @@ TEST_F(TextureSprite, BadImagesAndSizesTheContextCannotHoldAreRefused) {
         {"junk.tga", "Error loading image junk.tga"},
         {"wide.tga", "Error loading image wide.tga"},
     };
-    for (const auto& [file, message] : rows) {
+    for (const auto& [name, message] : rows) {
+        const char* file = name; // a lambda may not capture a structured binding
         Texture texture(engine.controller.get());
         EXPECT_EQ(fatalMessageOf([&] { texture.load(file, GL_CLAMP, GL_CLAMP); }), message);
         EXPECT_FALSE(texture.getLoaded()) << file;
