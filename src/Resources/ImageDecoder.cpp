@@ -16,11 +16,13 @@ const std::size_t TGA_DESCRIPTOR_OFFSET = 17;
 const char TGA_RIGHT_ORIGIN_BIT = 0x10;
 const int RGBA_BYTES = 4;
 
-// The formats handed to DevIL. Some of its other readers never return on
-// damaged input (its Apple icon reader loops forever on a 154-byte file), so
-// only the common picture formats are decoded.
+// The formats handed to DevIL. Some of its readers never return on damaged
+// input: its Apple icon reader loops forever on a 154-byte file, and its JPEG
+// reader on any marker that claims more bytes than the file still holds (7
+// bytes suffice), since its end-of-data handler leaves the buffer empty for
+// a skip that waits for it to fill. So only Targa, PNG and BMP are decoded.
 bool isDecodedFormat(ILenum type) {
-    return type == IL_TGA || type == IL_PNG || type == IL_BMP || type == IL_JPG;
+    return type == IL_TGA || type == IL_PNG || type == IL_BMP;
 }
 
 bool fitsTexture(unsigned side, int maxTextureSide) {

@@ -20,7 +20,7 @@ struct DecodedImage {
 
 enum class ImageDecodeResult { Decoded, Refused, NotConvertible };
 
-// Targa, PNG, BMP and JPEG files are decoded; anything else is refused.
+// Targa, PNG and BMP files are decoded; anything else is refused.
 // Needs DevIL started (ilInit). `maxTextureSide` is the largest side the
 // texture may have once stretched; larger pictures are refused before
 // anything is allocated for them where the format's header tells the size.
