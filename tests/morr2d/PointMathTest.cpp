@@ -53,13 +53,4 @@ TEST(PointMath, BoxesOverlapByInteriorAndPointsByTheHalfOpenBox) {
         EXPECT_EQ(shapesIntersect(x, y, 0, 0, 10, 10), inside != 0) << x << ", " << y;
 }
 
-TEST(PointMath, OverlapRectangleIsInvertedForDisjointBoxes) {
-    double l = 0, t = 0, r = 0, b = 0;
-    shapeIntersection(5, 0, 20, 4, 0, 2, 10, 10, &l, &t, &r, &b);
-    EXPECT_EQ((std::array<double, 4>{l, t, r, b}), (std::array<double, 4>{5, 2, 10, 4}));
-    shapeIntersection(0, 0, 1, 1, 2, 2, 3, 3, &l, &t, &r, &b);
-    EXPECT_GT(l, r);
-    EXPECT_GT(t, b);
-}
-
 } // namespace
