@@ -14,7 +14,7 @@ packages=(
   libsndfile1-dev libvorbis-dev libfluidsynth-dev libgig-dev
   libfreetype-dev fonts-dejavu-core libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libtinyobjloader-dev
-  libx11-dev xvfb xauth xdotool x11-apps
+  libx11-dev xvfb xauth xdotool x11-apps x11-utils
   "$@"
 )
 
