@@ -11,6 +11,8 @@ scripts/setup.sh
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
+source scripts/lock.sh
+lock_checkout test.sh
 
 echo "== Formatting"
 sources=$(git ls-files '*.cpp' '*.h' 2>/dev/null ||

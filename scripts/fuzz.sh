@@ -22,6 +22,8 @@ scripts/setup.sh
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
+source scripts/lock.sh
+lock_checkout fuzz.sh
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DENABLE_FUZZING=ON -DBUILD_BENCHMARKS=OFF >/dev/null
 targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')

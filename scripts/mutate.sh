@@ -45,6 +45,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "$check" ]; then
     ${quick:+--quick} "$data"
 fi
 
+# The mutants are written into the checkout's own sources.
+source scripts/lock.sh
+lock_checkout mutate.sh
 [ -f "$build/CMakeCache.txt" ] || scripts/build.sh "$build" >/dev/null
 results=$build/mutants-result.txt
 : >"$results"
@@ -150,13 +153,13 @@ run_mutant() {
   current=
 }
 
-file= what= from= to= first= have_from= last=
+file='' what='' from='' to='' first='' have_from='' last=''
 built=()
 flush() {
   if [ -n "$have_from" ]; then
     run_mutant "$file" "$what" "$from" "$to" "$first"
   fi
-  what= from= to= first= have_from=
+  what='' from='' to='' first='' have_from=''
 }
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in

@@ -16,6 +16,8 @@ out=$root/docs/pictures
 # ImageMagick turns the window dumps into PNG and GIF; pngquant, optipng and
 # gifsicle keep the committed files small; Python records the animation.
 scripts/setup.sh imagemagick pngquant optipng gifsicle python3
+source scripts/lock.sh
+lock_checkout pictures.sh
 cmake -S . -B build >/dev/null
 printf 'Building cragmoor, morr2d, their assets and levelcheck into build/ ... '
 cmake --build build --parallel "$(nproc)" --target cragmoor morr2d assets levelcheck >/dev/null
