@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # Sourced by every script that builds in this checkout or runs its tests:
 # one such run at a time. A test program that ctest starts while another run
-# is linking it runs half written and dies before it prints a line (ctest
-# shows a crash of a few milliseconds and no output), and the sources the
+# is linking it is either gone or still open for writing, and ctest fails it
+# within milliseconds without a line from the program; and the sources the
 # mutation runner alters would be built into the other run's programs.
 #
 # lock_checkout NAME: returns once no other run holds the checkout, saying
