@@ -83,12 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                      kLevelMtl + kFace, "-",
                      "export/level.mtl:2: image \"textures/lost.png\" not found; material "
                      "\"stone\" stays untextured"},
-        MaterialCase{"AnImageTheGameCannotDecodeIsReportedByName",
+        MaterialCase{"AnImageTheGameCannotDecodeIsReportedAndItsColourTaken",
                      exportFiles("notes.png", "this is text, not a picture\n", "level.mtl",
-                                 "newmtl stone\nmap_Kd notes.png\n"),
-                     kLevelMtl + kFace, "-",
-                     "export/level.mtl:2: image \"notes.png\" cannot be decoded by the game; "
-                     "material \"stone\" stays untextured"},
+                                 "newmtl stone\nKd 0.5 0.5 0.5\nmap_Kd notes.png\n"),
+                     kLevelMtl + kFace, "stone=game_stone_colour.png",
+                     "colour 1\nexport/level.mtl:3: image \"notes.png\" cannot be decoded by the "
+                     "game; material \"stone\" gets a picture of its Kd colour"},
         MaterialCase{"AMaterialOfOnlyAColourGetsAPictureOfIt",
                      exportFiles("level.mtl", "newmtl stone\nKa 0 0 0\nKd 0.2 0.4 1.0\n"),
                      kLevelMtl + kFace, "stone=game_stone_colour.png", "colour 1"},

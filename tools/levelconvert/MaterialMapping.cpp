@@ -115,12 +115,15 @@ class Mapper {
         return nullptr;
     }
 
+    // An image that is lost on the way leaves the material its colour, which
+    // exporters write beside the image: closer to the maker's look than none.
     void describe(const ExportMaterial& defined, GameMaterial& material, MaterialCounts& counts) {
         if (!defined.image.empty()) {
             material.texture = copyImage(defined);
             material.placement = defined.placement;
             counts.fromDiffuse += defined.imageFromDiffuse && !material.texture.empty();
-        } else if (defined.diffuseColour) {
+        }
+        if (material.texture.empty() && defined.diffuseColour) {
             material.texture = writeColour(defined.name, *defined.diffuseColour);
             counts.fromColour += 1;
         }
@@ -188,9 +191,10 @@ class Mapper {
     }
 
     void warn(const ExportMaterial& material, const std::string& what) {
-        m_scene.warnings.push_back(
-            {material.library, material.imageLine,
-             what + "; material \"" + material.name + "\" stays untextured"});
+        const char* outcome =
+            material.diffuseColour ? "\" gets a picture of its Kd colour" : "\" stays untextured";
+        m_scene.warnings.push_back({material.library, material.imageLine,
+                                    what + "; material \"" + material.name + outcome});
     }
 
     ExportScene& m_scene;
