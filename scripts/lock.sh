@@ -13,7 +13,8 @@ lock_checkout() {
   mkdir -p build
   exec 9>build/.checkout.lock
   if ! flock --nonblock 9; then
-    echo "$1: another build, test or mutation run is using this checkout; waiting for it to end ..." >&2
+    echo "$1: another build, test or mutation run is using this checkout; waiting for it to end" \
+      "(whatever holds build/.checkout.lock open) ..." >&2
     flock 9
   fi
 }
