@@ -51,6 +51,11 @@ TEST_F(Program, ACleanConversionExitsWithZeroAWarnedOneWithTwo) {
     write("ground.mtl", "newmtl rock\nmap_Kd textures/lost.tga\n");
     EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
     expectSaid({"warning: export/ground.mtl:2: image \"textures/lost.tga\" not found"});
+    // The ground in front of z = 0, touching it along one edge.
+    write("ground.obj",
+          "mtllib ground.mtl\nusemtl rock\nv 0 0 0\nv 4 0 0\nv 4 0 2\nv 0 0 2\nf 1 4 3 2\n");
+    EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
+    expectSaid({"warning: the mesh does not cross z = 0 (z 0.00 .. 500.00)", "--swap-yz"});
 }
 
 TEST_F(Program, WhatCannotBeMendedAndUsageMistakesExitWithOne) {

@@ -133,12 +133,23 @@ void warnAboutLines(WarningPrinter& out, const LevelData& level) {
 
 void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& level,
                     const LevelSummary& summary) {
+    // The game cuts its collision lines from the plane z = 0; a model that
+    // only touches it (most often one exported with z up) keeps a few edges.
+    const bool oneSided = summary.mesh.minZ >= 0 || summary.mesh.maxZ <= 0;
     if (level.faces.empty()) {
         out.warn("the level has no faces");
     } else if (level.collisionLines.empty()) {
         out.warn("no face crosses z = 0: there is nothing to stand on");
+    } else if (oneSided) {
+        out.warn("the mesh does not cross z = 0 (z %.2f .. %.2f), where the game cuts its "
+                 "collision lines: only the faces touching that plane give lines",
+                 summary.mesh.minZ + 0.0, summary.mesh.maxZ + 0.0);
     }
     out.endKind();
+    if (!level.faces.empty() && oneSided) {
+        out.hint("a model made with z up needs levelconvert --swap-yz; one lying wholly in front "
+                 "of or behind z = 0 needs --offset to move it across");
+    }
     for (std::size_t face : summary.untexturedFaces) {
         out.warn("%s:%zu: face without a texture (drawn untextured)", path, level.faces[face].line);
     }
