@@ -157,6 +157,16 @@ void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& leve
     if (!summary.untexturedFaces.empty()) {
         out.hint("\"usemtl\" must come first and name a \"newmtl\" with a \"map_Ka\" image");
     }
+    for (std::size_t face : summary.facesWoundAgainstNormals) {
+        out.warn("%s:%zu: face wound against its normals: its collision line is solid on the "
+                 "side it is lit from",
+                 path, level.faces[face].line);
+    }
+    out.endKind();
+    if (!summary.facesWoundAgainstNormals.empty()) {
+        out.hint("reverse the face's corners, or recalculate its normals, in the modelling "
+                 "program");
+    }
     for (std::size_t face : summary.facesCutBeyondAnEdge) {
         out.warn("%s:%zu: the collision line uses the (x, y) of an edge along z that does "
                  "not reach z = 0",

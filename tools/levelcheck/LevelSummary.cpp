@@ -33,6 +33,23 @@ bool isCutBeyondAnEdge(const LevelData& level, const LevelFace& face) {
     return false;
 }
 
+// The cut takes a line's solid side from the order of the face's corners,
+// the lighting takes its front from the normals: a face whose every normal
+// points against that order is solid on the side it is lit from.
+bool isWoundAgainstItsNormals(const LevelData& level, const LevelFace& face) {
+    // The normals keep the file's axes, where y grows upwards.
+    const auto inFile = [&level](std::uint32_t index) {
+        const Vector3& p = level.positions[index];
+        return Vector3(p.m_x, -p.m_y, p.m_z);
+    };
+    const Vector3 a = inFile(face.position[0]);
+    const Vector3 winding =
+        (inFile(face.position[1]) - a).crossProduct(inFile(face.position[2]) - a);
+    return std::all_of(face.normal.begin(), face.normal.end(), [&](std::uint32_t normal) {
+        return winding.dotProduct(level.normals[normal]) < 0;
+    });
+}
+
 bool isInsideWorld(const Vector2& p) {
     return p.m_x >= 0 && p.m_x <= kWorldSize && p.m_y >= 0 && p.m_y <= kWorldSize;
 }
@@ -86,6 +103,9 @@ LevelSummary summarize(const LevelData& level) {
         const std::size_t face = level.collisionLineFace[i];
         if (isCutBeyondAnEdge(level, level.faces[face])) {
             summary.facesCutBeyondAnEdge.push_back(face);
+        }
+        if (isWoundAgainstItsNormals(level, level.faces[face])) {
+            summary.facesWoundAgainstNormals.push_back(face);
         }
     }
     return summary;

@@ -24,6 +24,9 @@ struct LevelSummary {
     // Faces whose line comes partly from an edge running straight along z
     // that never reaches z = 0: the crossing rule counts its (x, y) anyway.
     std::vector<std::size_t> facesCutBeyondAnEdge;
+    // Faces giving a collision line whose normals all point against the
+    // order of their corners.
+    std::vector<std::size_t> facesWoundAgainstNormals;
     // Indices into LevelData::collisionLines.
     std::vector<std::size_t> zeroLengthLines;
     std::vector<std::size_t> linesOutsideWorld;
