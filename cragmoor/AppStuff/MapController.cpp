@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "AppStuff/MapStateController.h"
+#include "AppStuff/ViewDepth.h"
 #include "ApplicationController.h"
 #include "ApplicationStateController.h"
 #include "Resources/Texture.h"
@@ -18,8 +19,6 @@
 namespace {
 
 const unsigned REGISTRY_RESERVE = 10;
-// Where the eye sits behind the world plane z = 0 in the 3-D projection.
-const float EYE_DISTANCE = 1300.0f;
 // Units of slack around the view when deciding what the view can show.
 const double VIEW_SLACK = 1.0;
 

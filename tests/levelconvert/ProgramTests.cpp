@@ -51,17 +51,18 @@ TEST_F(Program, ACleanConversionExitsWithZeroAWarnedOneWithTwo) {
     write("ground.mtl", "newmtl rock\nmap_Kd textures/lost.tga\n");
     EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
     expectSaid({"warning: export/ground.mtl:2: image \"textures/lost.tga\" not found"});
-    // The ground in front of z = 0, touching it along one edge.
+    // The ground in front of z = 0, touching it along one edge and reaching
+    // nearer than the view draws.
     write("ground.obj",
-          "mtllib ground.mtl\nusemtl rock\nv 0 0 0\nv 4 0 0\nv 4 0 2\nv 0 0 2\nf 1 4 3 2\n");
+          "mtllib ground.mtl\nusemtl rock\nv 0 0 0\nv 4 0 0\nv 4 0 4\nv 0 0 4\nf 1 4 3 2\n");
     EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
-    expectSaid({"warning: the mesh does not cross z = 0 (z 0.00 .. 500.00)", "--swap-yz"});
+    expectSaid({"warning: the mesh does not cross z = 0 (z 0.00 .. 1000.00)", "--swap-yz",
+                ":13: face reaches beyond the depths the view draws (z -1700 .. 900)"});
     // The ground wound downwards, its normal written upwards.
     write("ground.obj", "mtllib ground.mtl\nusemtl rock\nv 0 0 1\nv 4 0 1\nv 4 0 -1\nv 0 0 -1\n"
                         "vn 0 1 0\nf 4//1 3//1 2//1 1//1\n");
     EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
-    expectSaid({":14: face wound against its normals: its collision line is solid on the side it "
-                "is lit from"});
+    expectSaid({":14: face wound against its normals: hidden from the side it is lit on"});
 }
 
 TEST_F(Program, WhatCannotBeMendedAndUsageMistakesExitWithOne) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "LineKinds.h"
+#include "ViewDepth.h"
 
 namespace {
 
@@ -158,8 +159,8 @@ void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& leve
         out.hint("\"usemtl\" must come first and name a \"newmtl\" with a \"map_Ka\" image");
     }
     for (std::size_t face : summary.facesWoundAgainstNormals) {
-        out.warn("%s:%zu: face wound against its normals: its collision line is solid on the "
-                 "side it is lit from",
+        out.warn("%s:%zu: face wound against its normals: hidden from the side it is lit on, "
+                 "and solid there where it gives a collision line",
                  path, level.faces[face].line);
     }
     out.endKind();
@@ -167,6 +168,12 @@ void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& leve
         out.hint("reverse the face's corners, or recalculate its normals, in the modelling "
                  "program");
     }
+    for (std::size_t face : summary.facesBeyondTheDrawnDepth) {
+        out.warn("%s:%zu: face reaches beyond the depths the view draws (z %.0f .. %.0f): "
+                 "what lies beyond is cut off",
+                 path, level.faces[face].line, FARTHEST_DRAWN_Z, NEAREST_DRAWN_Z);
+    }
+    out.endKind();
     for (std::size_t face : summary.facesCutBeyondAnEdge) {
         out.warn("%s:%zu: the collision line uses the (x, y) of an edge along z that does "
                  "not reach z = 0",

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ViewDepth.h"
+
 namespace {
 
 // An edge along z whose two ends lie on the same side of the plane: the cut
@@ -33,9 +35,10 @@ bool isCutBeyondAnEdge(const LevelData& level, const LevelFace& face) {
     return false;
 }
 
-// The cut takes a line's solid side from the order of the face's corners,
-// the lighting takes its front from the normals: a face whose every normal
-// points against that order is solid on the side it is lit from.
+// The view draws a face from the side the order of its corners faces, and
+// the cut takes a line's solid side from that order; the lighting takes the
+// front from the normals. A face whose every normal points against that
+// order is hidden from the side it is lit on, and solid there.
 bool isWoundAgainstItsNormals(const LevelData& level, const LevelFace& face) {
     // The normals keep the file's axes, where y grows upwards.
     const auto inFile = [&level](std::uint32_t index) {
@@ -47,6 +50,13 @@ bool isWoundAgainstItsNormals(const LevelData& level, const LevelFace& face) {
         (inFile(face.position[1]) - a).crossProduct(inFile(face.position[2]) - a);
     return std::all_of(face.normal.begin(), face.normal.end(), [&](std::uint32_t normal) {
         return winding.dotProduct(level.normals[normal]) < 0;
+    });
+}
+
+bool reachesBeyondTheDrawnDepth(const LevelData& level, const LevelFace& face) {
+    return std::any_of(face.position.begin(), face.position.end(), [&level](std::uint32_t i) {
+        const double z = level.positions[i].m_z;
+        return z > NEAREST_DRAWN_Z || z < FARTHEST_DRAWN_Z;
     });
 }
 
@@ -89,6 +99,12 @@ LevelSummary summarize(const LevelData& level) {
         if (level.faces[i].material < 0) {
             summary.untexturedFaces.push_back(i);
         }
+        if (isWoundAgainstItsNormals(level, level.faces[i])) {
+            summary.facesWoundAgainstNormals.push_back(i);
+        }
+        if (reachesBeyondTheDrawnDepth(level, level.faces[i])) {
+            summary.facesBeyondTheDrawnDepth.push_back(i);
+        }
     }
     for (std::size_t i = 0; i < level.collisionLines.size(); ++i) {
         const Line2& line = level.collisionLines[i];
@@ -103,9 +119,6 @@ LevelSummary summarize(const LevelData& level) {
         const std::size_t face = level.collisionLineFace[i];
         if (isCutBeyondAnEdge(level, level.faces[face])) {
             summary.facesCutBeyondAnEdge.push_back(face);
-        }
-        if (isWoundAgainstItsNormals(level, level.faces[face])) {
-            summary.facesWoundAgainstNormals.push_back(face);
         }
     }
     return summary;

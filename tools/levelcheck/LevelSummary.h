@@ -24,9 +24,10 @@ struct LevelSummary {
     // Faces whose line comes partly from an edge running straight along z
     // that never reaches z = 0: the crossing rule counts its (x, y) anyway.
     std::vector<std::size_t> facesCutBeyondAnEdge;
-    // Faces giving a collision line whose normals all point against the
-    // order of their corners.
+    // Faces whose normals all point against the order of their corners.
     std::vector<std::size_t> facesWoundAgainstNormals;
+    // Faces with a corner nearer or farther than the view draws.
+    std::vector<std::size_t> facesBeyondTheDrawnDepth;
     // Indices into LevelData::collisionLines.
     std::vector<std::size_t> zeroLengthLines;
     std::vector<std::size_t> linesOutsideWorld;
