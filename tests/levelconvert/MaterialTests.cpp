@@ -80,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "diffuse 2, copied 2"},
         MaterialCase{"AMissingImageIsReportedByName",
                      exportFiles("level.mtl", "newmtl stone\nmap_Kd textures/lost.png\n"),
-                     kLevelMtl + kFace, "-",
+                     kLevelMtl + kFace, "stone=game_default_colour.png",
                      "export/level.mtl:2: image \"textures/lost.png\" not found; material "
-                     "\"stone\" stays untextured"},
+                     "\"stone\" gets the plain grey of faces without a material"},
         MaterialCase{"AnImageTheGameCannotDecodeIsReportedAndItsColourTaken",
                      exportFiles("notes.png", "this is text, not a picture\n", "level.mtl",
                                  "newmtl stone\nKd 0.5 0.5 0.5\nmap_Kd notes.png\n"),
@@ -111,10 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                      "mtllib first.mtl second.mtl\n" + kGrassFace,
                      "stone=game_a.tga grass=game_b.tga", "diffuse 1, copied 2"},
         MaterialCase{"UndefinedMaterialsAndMissingLibrariesAreWarnedAbout", exportFiles(),
-                     "mtllib gone.mtl\n" + kFace, "-",
+                     "mtllib gone.mtl\n" + kFace, "stone=game_default_colour.png",
                      "export/level.obj:1: material library \"gone.mtl\" not found; its materials "
-                     "stay untextured\nexport/level.obj:9: material \"stone\" is used but no "
-                     "material library defines it; its faces stay untextured"},
+                     "get the plain grey of faces without a material\nexport/level.obj:9: "
+                     "material \"stone\" is used but no material library defines it; its faces "
+                     "get the plain grey of faces without a material"},
         MaterialCase{"AnImageSharedByMaterialsIsCopiedOnce",
                      exportFiles("a.tga", kA, "level.mtl",
                                  "newmtl stone\nmap_Kd a.tga\nnewmtl grass\nmap_Kd ./a.tga\n"),

@@ -75,7 +75,9 @@ class Mapper {
                 m_scene.warnings.push_back({m_scene.objPath, m_scene.usedMaterialLines[i],
                                             "material \"" + used +
                                                 "\" is used but no material library defines it; "
-                                                "its faces stay untextured"});
+                                                "its faces get the plain grey of faces without "
+                                                "a material"});
+                material.texture = greyPicture();
             } else {
                 describe(*defined, material, mapping.counts);
             }
@@ -100,7 +102,7 @@ class Mapper {
         }
         GameMaterial material;
         material.name = unusedName(kDefaultMaterialName, names);
-        material.texture = writeColour(material.name, kDefaultColour);
+        material.texture = greyPicture();
         m_scene.usedMaterials.push_back(material.name);
         m_scene.usedMaterialLines.push_back(0);
         mapping.materials.push_back(material);
@@ -117,6 +119,7 @@ class Mapper {
 
     // An image that is lost on the way leaves the material its colour, which
     // exporters write beside the image: closer to the maker's look than none.
+    // Without a colour either, it looks like a face without a material.
     void describe(const ExportMaterial& defined, GameMaterial& material, MaterialCounts& counts) {
         if (!defined.image.empty()) {
             material.texture = copyImage(defined);
@@ -126,6 +129,9 @@ class Mapper {
         if (material.texture.empty() && defined.diffuseColour) {
             material.texture = writeColour(defined.name, *defined.diffuseColour);
             counts.fromColour += 1;
+        }
+        if (material.texture.empty()) {
+            material.texture = greyPicture();
         }
     }
 
@@ -190,9 +196,19 @@ class Mapper {
         return name;
     }
 
+    // One plain grey picture serves every face its maker left without a
+    // look the game can show, so that none is drawn untextured (white).
+    const std::string& greyPicture() {
+        if (m_greyPicture.empty()) {
+            m_greyPicture = writeColour(kDefaultMaterialName, kDefaultColour);
+        }
+        return m_greyPicture;
+    }
+
     void warn(const ExportMaterial& material, const std::string& what) {
-        const char* outcome =
-            material.diffuseColour ? "\" gets a picture of its Kd colour" : "\" stays untextured";
+        const char* outcome = material.diffuseColour
+                                  ? "\" gets a picture of its Kd colour"
+                                  : "\" gets the plain grey of faces without a material";
         m_scene.warnings.push_back({material.library, material.imageLine,
                                     what + "; material \"" + material.name + outcome});
     }
@@ -201,6 +217,7 @@ class Mapper {
     fs::path m_folder;
     std::string m_levelName;
     std::map<std::string, std::string> m_copied;
+    std::string m_greyPicture;
     std::set<std::string> m_names;
 };
 

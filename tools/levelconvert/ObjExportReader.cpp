@@ -193,9 +193,11 @@ class ObjExportParser {
     void readLibrary(const fs::path& path, std::string_view written) {
         std::error_code ignored;
         if (!fs::is_regular_file(path, ignored)) {
-            m_scene.warnings.push_back({m_path, m_line,
-                                        "material library \"" + std::string(written) +
-                                            "\" not found; its materials stay untextured"});
+            m_scene.warnings.push_back(
+                {m_path, m_line,
+                 "material library \"" + std::string(written) +
+                     "\" not found; its materials get the plain grey of faces "
+                     "without a material"});
             return;
         }
         readMtlExport(path.string(), m_scene);
