@@ -56,7 +56,7 @@ TEST_F(Program, ACleanConversionExitsWithZeroAWarnedOneWithTwo) {
     write("ground.obj",
           "mtllib ground.mtl\nusemtl rock\nv 0 0 0\nv 4 0 0\nv 4 0 4\nv 0 0 4\nf 1 4 3 2\n");
     EXPECT_EQ(run("export/ground.obj out/legitLevel.obj --fit 1000"), 2) << output;
-    expectSaid({"warning: the mesh does not cross z = 0 (z 0.00 .. 1000.00)", "--swap-yz",
+    expectSaid({"hint: the mesh does not cross z = 0 (z 0.00 .. 1000.00)", "--swap-yz",
                 ":13: face reaches beyond the depths the view draws (z -1700 .. 900)"});
     // The ground wound downwards, its normal written upwards.
     write("ground.obj", "mtllib ground.mtl\nusemtl rock\nv 0 0 1\nv 4 0 1\nv 4 0 -1\nv 0 0 -1\n"

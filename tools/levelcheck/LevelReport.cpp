@@ -132,25 +132,32 @@ void warnAboutLines(WarningPrinter& out, const LevelData& level) {
     out.endKind();
 }
 
+// The game cuts its collision lines from the plane z = 0. A model that only
+// touches it keeps the lines of the faces touching it: most often an export
+// with z up, which the other findings show, but it may be meant, so it is a
+// hint and no warning.
+void hintAtAOneSidedMesh(WarningPrinter& out, const LevelData& level, const Extent& mesh) {
+    if (level.faces.empty() || (mesh.minZ < 0 && mesh.maxZ > 0)) {
+        return;
+    }
+    char extent[64];
+    std::snprintf(extent, sizeof extent, "z %.2f .. %.2f", mesh.minZ + 0.0, mesh.maxZ + 0.0);
+    out.hint(("the mesh does not cross z = 0 (" + std::string(extent) +
+              "), where the game cuts its collision lines, so only the faces touching it give "
+              "lines; a model made with z up needs levelconvert --swap-yz, one lying wholly in "
+              "front of or behind z = 0 needs --offset to move it across")
+                 .c_str());
+}
+
 void warnAboutFaces(WarningPrinter& out, const char* path, const LevelData& level,
                     const LevelSummary& summary) {
-    // The game cuts its collision lines from the plane z = 0; a model that
-    // only touches it (most often one exported with z up) keeps a few edges.
-    const bool oneSided = summary.mesh.minZ >= 0 || summary.mesh.maxZ <= 0;
     if (level.faces.empty()) {
         out.warn("the level has no faces");
     } else if (level.collisionLines.empty()) {
         out.warn("no face crosses z = 0: there is nothing to stand on");
-    } else if (oneSided) {
-        out.warn("the mesh does not cross z = 0 (z %.2f .. %.2f), where the game cuts its "
-                 "collision lines: only the faces touching that plane give lines",
-                 summary.mesh.minZ + 0.0, summary.mesh.maxZ + 0.0);
     }
     out.endKind();
-    if (!level.faces.empty() && oneSided) {
-        out.hint("a model made with z up needs levelconvert --swap-yz; one lying wholly in front "
-                 "of or behind z = 0 needs --offset to move it across");
-    }
+    hintAtAOneSidedMesh(out, level, summary.mesh);
     for (std::size_t face : summary.untexturedFaces) {
         out.warn("%s:%zu: face without a texture (drawn untextured)", path, level.faces[face].line);
     }
