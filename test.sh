@@ -46,17 +46,26 @@ ASAN_OPTIONS=detect_leaks=0 run_ctest build/fuzz -L display -LE long
 echo "== Fuzzing each file reader for a short while"
 # Every program whose name contains "fuzz" is a libFuzzer program. Each
 # replays the inputs scripts/fuzz.sh found and kept, then fuzzes on from
-# them for a few seconds; what it finds new is thrown away.
-fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
-for target in $fuzz_targets; do
+# them for a few seconds; what it finds new is thrown away. Two run side by
+# side, one a core; each prints its lines at once, so theirs never mix.
+fuzz_briefly() {
+  local target=$1 fuzzer kept fresh report status
   fuzzer=$(find build/fuzz -type f -executable -name "$target" | head -n 1)
-  [ -n "$fuzzer" ] || continue # a library the fuzzers share
-  echo "-- $target"
+  [ -n "$fuzzer" ] || return 0 # a library the fuzzers share
   kept=tests/fuzz/corpus/$target
   mkdir -p "$kept"
-  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 | tail -n 1
   fresh=$(mktemp -d)
-  ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=5 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=0 "$fresh" "$kept" 2>&1 | tail -n 1
+  report=$(
+    ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -runs=0 -timeout=10 -rss_limit_mb=2048 "$kept" 2>&1 |
+      tail -n 1 &&
+      ASAN_OPTIONS=detect_leaks=0 "$fuzzer" -max_total_time=5 -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=0 "$fresh" "$kept" 2>&1 | tail -n 1
+  )
+  status=$?
   rm -rf "$fresh"
-done
+  printf -- '-- %s\n%s\n' "$target" "$report"
+  return $status
+}
+export -f fuzz_briefly
+fuzz_targets=$(cmake --build build/fuzz --target help | sed -n 's/^\.\.\. \([a-z0-9_]*fuzz[a-z0-9_]*\).*/\1/p')
+echo "$fuzz_targets" | xargs -n 1 -P 2 bash -c 'set -o pipefail; fuzz_briefly "$1"' fuzz_briefly
